@@ -1,0 +1,44 @@
+# Test support for all builds.
+#
+# GoogleTest is built from Debian's sources with the build's own compiler.
+# In the Windows build every test program runs under Wine through
+# tools/wine-run.sh (the cross-compiling emulator); the fixture "wine" brings
+# up the build tree's prefix, an Xvfb display and one persistent wineserver
+# before the first test and takes them down after the last.
+enable_testing()
+
+set(VARNIS_GTEST_SRC /usr/src/googletest CACHE PATH "GoogleTest sources")
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(${VARNIS_GTEST_SRC} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+# Where the tests find the shipped data files, as the test program sees the path.
+if(VARNIS_WINDOWS)
+  set(VARNIS_TEST_DATA "Z:${CMAKE_SOURCE_DIR}/data")
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/tools/wine-run.sh ${CMAKE_BINARY_DIR})
+  add_test(NAME wine_up COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env.sh start ${CMAKE_BINARY_DIR})
+  add_test(NAME wine_down COMMAND ${CMAKE_SOURCE_DIR}/tools/wine-env.sh stop ${CMAKE_BINARY_DIR})
+  set_tests_properties(wine_up PROPERTIES FIXTURES_SETUP wine)
+  set_tests_properties(wine_down PROPERTIES FIXTURES_CLEANUP wine)
+else()
+  set(VARNIS_TEST_DATA "${CMAKE_SOURCE_DIR}/data")
+endif()
+
+# varnis_test(NAME SOURCES... LIBS... [WINDOWS])
+# One test program, run as one CTest test (a Wine start per program, not per
+# case). WINDOWS marks programs that create windows: they share the display,
+# so they take the "display" lock and never run at the same time as another.
+function(varnis_test name)
+  cmake_parse_arguments(T "WINDOWS" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE VARNIS_TEST_DATA="${VARNIS_TEST_DATA}")
+  varnis_warnings(${name})
+  add_test(NAME ${name} COMMAND ${name})
+  if(VARNIS_WINDOWS)
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+    if(T_WINDOWS)
+      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK display)
+    endif()
+  endif()
+endfunction()

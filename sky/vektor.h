@@ -1,0 +1,27 @@
+// Directions on the celestial sphere: unit vectors in the equatorial frame and
+// polar positions relative to the view centre.
+#pragma once
+
+#include <cstdint>
+
+// pi as the sky model and the engine use it everywhere (not the full-precision
+// value: positions must come out the same in every part of the program).
+constexpr double PI = 3.1415927;
+
+// Unit vector in the equatorial frame of the catalogue, float32 components:
+// x toward 0 h on the celestial equator, y toward 6 h, z toward the north pole.
+struct Vektor3 {
+    float x, y, z;
+};
+
+// Position relative to the view centre, both in radians.
+// winkel: position angle, -pi..pi; 0 toward the north pole (up on the chart),
+//         positive toward the west (right), negative toward the east (left).
+// abstand: angular distance from the centre, 0..pi.
+struct PolarPos {
+    float winkel, abstand;
+};
+
+// The unit vector of right ascension rekt (hours) and declination dekl
+// (degrees), computed in double and stored as float32.
+Vektor3 einheitsvektor(double rekt, double dekl);

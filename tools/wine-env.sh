@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# The Wine environment of one build tree: a private prefix with the fonts the
+# programs use, an Xvfb display and a persistent wineserver, so that a whole
+# test run pays for one Wine start-up only.
+#   wine-env.sh prefix BUILD   create the prefix if it is missing
+#   wine-env.sh start  BUILD   prefix + Xvfb + wineserver, remembered in BUILD
+#   wine-env.sh stop   BUILD   stop what start started
+set -euo pipefail
+aktion=$1
+build=$(cd "$2" && pwd)
+export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+zustand="$build/wine-env"
+
+prefix_anlegen() {
+  [ -f "$WINEPREFIX/.varnis-fertig" ] && return 0
+  mkdir -p "$WINEPREFIX"
+  # No display is needed to build a prefix; keep wineboot from looking for one.
+  DISPLAY= wineboot -i >/dev/null 2>&1 || true
+  wineserver -w
+  local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  mkdir -p "$fonts"
+  cp /usr/share/wine/fonts/symbol.ttf /usr/share/wine/fonts/tahoma.ttf \
+     /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
+  touch "$WINEPREFIX/.varnis-fertig"
+}
+
+freie_anzeige() {
+  local n
+  for n in $(seq 91 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] || { echo "$n"; return; }
+  done
+  echo "wine-env: no free X display" >&2; exit 1
+}
+
+starten() {
+  prefix_anlegen
+  mkdir -p "$zustand"
+  local n; n=$(freie_anzeige)
+  # Both run detached from our output, so CTest does not wait on their pipes.
+  setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  echo $! > "$zustand/xvfb.pid"
+  echo ":$n" > "$zustand/display"
+  local i
+  for i in $(seq 1 50); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+  DISPLAY=":$n" setsid wineserver -p </dev/null >/dev/null 2>&1
+  # Start Wine's helper processes now, detached, so no test pays for them.
+  DISPLAY=":$n" setsid wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+}
+
+stoppen() {
+  wineserver -k 2>/dev/null || true
+  if [ -f "$zustand/xvfb.pid" ]; then
+    kill "$(cat "$zustand/xvfb.pid")" 2>/dev/null || true
+    rm -f "$zustand/xvfb.pid" "$zustand/display"
+  fi
+}
+
+case "$aktion" in
+  prefix) prefix_anlegen ;;
+  start) starten ;;
+  stop) stoppen ;;
+  *) echo "usage: wine-env.sh prefix|start|stop BUILD" >&2; exit 2 ;;
+esac
