@@ -12,6 +12,7 @@
 
 constexpr int GITTER_MERIDIANE = 96;  // every 15 minutes of right ascension
 constexpr int GITTER_PUNKTE = 181;    // every degree from -90 to +90
+constexpr int TEXT_PUFFER = 90;       // bytes of each text buffer, NUL included
 
 class Himmel {
 public:
@@ -21,9 +22,17 @@ public:
     Himmel& operator=(const Himmel&) = delete;
 
     // Loaders: 0 done, -1 the file cannot be opened (nothing changed).
+    // Every loaded star has a number 1..9999 (records with another number are
+    // skipped), so nummer may index berechnet. A class whose arrays cannot be
+    // allocated stays empty. Loading the star file clears berechnet and the
+    // selection and sets the ends of all constellation figure lines to -1:
+    // load the constellation file again to resolve them in the new catalogue.
     int32_t stern_datei_laden(const char* path);
+    // At most 90 entries; more are ignored. Star numbers that are not in the
+    // catalogue, or whose position in their class exceeds int16, resolve to -1.
     int32_t sternbild_datei_laden(const char* path);
-    // Toggles the highlighting of constellation index; returns the new value.
+    // Toggles the highlighting of constellation index; returns the new value
+    // (0 for an index that is not a loaded constellation).
     int32_t sternbild_umschalten(int32_t index);
 
     // The view: field of view in degrees, right ascension in hours,
@@ -33,9 +42,13 @@ public:
     void setze_rektaszension(double rekt);
     void setze_deklination(double dekl);
     void west_berechnen();
+    // Position of the unit vector s relative to the view centre.
     PolarPos polar_berechnen(const Vektor3& s) const;
 
-    // Hit tests at pixel (x, y) of the chart square of half side r.
+    // Hit tests at window pixel (x, y) of the chart square of half side r:
+    // the star placed by the last drawing (its berechnet byte 1) within one
+    // pixel, or the constellation label within its box. Return the star
+    // number or constellation index and select it; -1 and clear the selection.
     int32_t stern_suchen(int32_t x, int32_t y, int32_t r);
     int32_t sternbild_suchen(int32_t x, int32_t y, int32_t r);
 
@@ -45,12 +58,14 @@ public:
     const char* sternbild_text(int32_t art) const;
 
     int32_t anzahl[KLASSEN];
+    // Per class: anzahl[k] entries each (null when the class is empty).
     SternSatz* stern_saetze[KLASSEN];
     Vektor3* vektoren[KLASSEN];
-    PolarPos* polar[KLASSEN];
-    uint8_t berechnet[STERN_NUMMERN];
+    PolarPos* polar[KLASSEN];  // abstand -1 (never visible) until computed
+    uint8_t berechnet[STERN_NUMMERN];  // by star number: polar computed this drawing
     int32_t sternbild_anzahl;
     SternbildSatz* sternbilder;
+    // Meridian i at i * 0.25 hours; entry e at declination e - 90 degrees.
     Vektor3* gitter[GITTER_MERIDIANE];
     double gesichtsfeld;   // radians, across the full width of the chart
     double rektaszension;  // hours
@@ -60,6 +75,14 @@ public:
     int32_t wahl_klasse;
     int32_t wahl_index;
     int32_t wahl_sternbild;
+
+private:
+    void klasse_freigeben(int k);
+    void sterne_freigeben();
+    void sternbilder_freigeben();
+    void figuren_loesen();
+    const SternSatz* gewaehlter_stern() const;
+    const SternbildSatz* gewaehltes_sternbild() const;
 };
 
 // The character that shows the Greek letter of a three-letter abbreviation

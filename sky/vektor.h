@@ -22,6 +22,21 @@ struct PolarPos {
     float winkel, abstand;
 };
 
+// Cross product, each component formed in double (the products of two floats
+// are exact there) and stored as float32.
+inline Vektor3 kreuz(const Vektor3& a, const Vektor3& b) {
+    auto d = [](float p, float q, float r, float s) {
+        return static_cast<float>(static_cast<double>(p) * q - static_cast<double>(r) * s);
+    };
+    return Vektor3{d(a.y, b.z, a.z, b.y), d(a.z, b.x, a.x, b.z), d(a.x, b.y, a.y, b.x)};
+}
+
+// Dot product, summed in double.
+inline double punkt(const Vektor3& a, const Vektor3& b) {
+    return static_cast<double>(a.x) * b.x + static_cast<double>(a.y) * b.y +
+           static_cast<double>(a.z) * b.z;
+}
+
 // The unit vector of right ascension rekt (hours) and declination dekl
 // (degrees), computed in double and stored as float32.
 Vektor3 einheitsvektor(double rekt, double dekl);

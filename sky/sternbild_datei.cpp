@@ -1,0 +1,137 @@
+// Loading the constellation file: a name line, the figure as pairs of star
+// numbers up to a terminating item, and a line end, per constellation.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+#include "himmel.h"
+#include "oem.h"
+#include "zeile.h"
+
+namespace {
+// A star reference as a figure line stores it: class and position, or -1.
+struct Bezug {
+    int16_t klasse, index;
+};
+
+// Star number to star reference for the whole catalogue, so that resolving a
+// figure line is one look-up. The first star in catalogue order wins.
+class Verzeichnis {
+public:
+    explicit Verzeichnis(const Himmel& h) {
+        for (Bezug& b : bezug) b = Bezug{-1, -1};
+        for (int k = 0; k < KLASSEN; ++k)
+            for (int32_t i = 0; i < h.anzahl[k] && i <= INT16_MAX; ++i) {
+                const int32_t n = h.stern_saetze[k][i].nummer;
+                if (nummer_gueltig(n) && bezug[n].klasse < 0)
+                    bezug[n] = Bezug{static_cast<int16_t>(k), static_cast<int16_t>(i)};
+            }
+    }
+    Bezug finden(int32_t nummer) const {
+        return nummer_gueltig(nummer) ? bezug[nummer] : Bezug{-1, -1};
+    }
+
+private:
+    Bezug bezug[STERN_NUMMERN];
+};
+
+// One 4-byte figure item: the star numbers of the two ends of a line.
+struct Posten {
+    int16_t a, b;
+};
+
+bool posten_lesen(std::FILE* datei, Posten& p) {
+    return std::fread(&p, sizeof p, 1, datei) == 1;
+}
+
+// The figure items before the terminating one (first number 0 or negative).
+int64_t posten_zaehlen(std::FILE* datei) {
+    int64_t n = 0;
+    Posten p;
+    while (posten_lesen(datei, p) && p.a > 0) ++n;
+    return n;
+}
+
+bool zeilenende_lesen(std::FILE* datei) {
+    char ende[ZEILENENDE_PUFFER];
+    return zeile_lesen(datei, ende, ZEILENENDE_PUFFER);
+}
+
+// A decimal number field; absent or not finite counts as 0.
+double zahl(const char* feld) {
+    if (!feld_vorhanden(feld)) return 0.0;
+    const double wert = std::strtod(feld, nullptr);
+    return std::isfinite(wert) ? wert : 0.0;
+}
+
+// Abbreviation, names and label point from the name line.
+void kopf_lesen(SternbildSatz& s, char* zeile) {
+    char* rest = zeile;
+    const char* abk = naechstes_feld(rest);
+    const char* name = naechstes_feld(rest);
+    char* zweitname = naechstes_feld(rest);
+    const char* rekt = naechstes_feld(rest);
+    const char* dekl = naechstes_feld(rest);
+    if (feld_vorhanden(abk)) std::snprintf(s.abk, sizeof s.abk, "%.3s", abk);
+    s.name = feld_kopie(name);
+    if (feld_vorhanden(zweitname)) oem_nach_ansi(zweitname);
+    s.zweitname = feld_kopie(zweitname);
+    s.ort = einheitsvektor(zahl(rekt), zahl(dekl));
+}
+
+// Figure lines, all ends unresolved; none when memory cannot be had.
+void linien_anlegen(SternbildSatz& s, int64_t posten) {
+    const int16_t n = static_cast<int16_t>(posten < INT16_MAX ? posten : INT16_MAX);
+    s.linien = n > 0 ? new (std::nothrow) Linie[n] : nullptr;
+    s.linien_anzahl = s.linien != nullptr ? n : 0;
+    for (int16_t i = 0; i < s.linien_anzahl; ++i) s.linien[i] = Linie{-1, -1, -1, -1};
+}
+}  // namespace
+
+int32_t Himmel::sternbild_datei_laden(const char* path) {
+    std::FILE* datei = std::fopen(path, "rb");
+    if (datei == nullptr) return -1;
+    sternbilder_freigeben();
+
+    // First pass: count the complete entries and the figure items of each.
+    int64_t posten[STERNBILDER_MAX];
+    int32_t gezaehlt = 0;
+    char zeile[ZEILE_PUFFER];
+    while (gezaehlt < STERNBILDER_MAX && zeile_lesen(datei, zeile, ZEILE_PUFFER)) {
+        const int64_t n = posten_zaehlen(datei);
+        if (!zeilenende_lesen(datei)) break;
+        posten[gezaehlt++] = n;
+    }
+
+    sternbilder = gezaehlt > 0 ? new (std::nothrow) SternbildSatz[gezaehlt]() : nullptr;
+    if (sternbilder == nullptr) gezaehlt = 0;
+    sternbild_anzahl = gezaehlt;
+    for (int32_t i = 0; i < sternbild_anzahl; ++i) linien_anlegen(sternbilder[i], posten[i]);
+
+    // Second pass: read each counted entry again and resolve its figure.
+    const Verzeichnis verzeichnis(*this);
+    std::rewind(datei);
+    for (int32_t i = 0; i < sternbild_anzahl; ++i) {
+        SternbildSatz& s = sternbilder[i];
+        if (!zeile_lesen(datei, zeile, ZEILE_PUFFER)) break;
+        kopf_lesen(s, zeile);
+        Posten p;
+        for (int64_t j = 0; j < posten[i] && posten_lesen(datei, p); ++j) {
+            if (j >= s.linien_anzahl) continue;  // beyond what int16 can count
+            const Bezug a = verzeichnis.finden(p.a);
+            const Bezug b = verzeichnis.finden(p.b);
+            s.linien[j] = Linie{a.klasse, a.index, b.klasse, b.index};
+        }
+        if (!posten_lesen(datei, p) || !zeilenende_lesen(datei)) break;
+    }
+    std::fclose(datei);
+    return 0;
+}
+
+void Himmel::figuren_loesen() {
+    for (int32_t i = 0; i < sternbild_anzahl; ++i)
+        for (int16_t j = 0; j < sternbilder[i].linien_anzahl; ++j)
+            sternbilder[i].linien[j] = Linie{-1, -1, -1, -1};
+}
