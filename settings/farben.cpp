@@ -1,0 +1,21 @@
+#include "farben.h"
+
+namespace {
+
+uint32_t skaliert(int32_t kanal, double s) {
+    // Through 64 bits: a stored intensity may be any 32-bit number, and the
+    // product must not overflow the conversion before it is cut to a byte.
+    return static_cast<uint32_t>(static_cast<int64_t>(kanal * s) & 0xFF);
+}
+
+}  // namespace
+
+uint32_t skalierte_farbe(const Einstellungen& e, Ebene ebene) {
+    const Rgb& f = e.farbe[ebene];
+    const double s = staerke(e, ebene);
+    return skaliert(f.rot, s) | skaliert(f.gruen, s) << 8 | skaliert(f.blau, s) << 16;
+}
+
+uint32_t ebenen_eintrag(const Einstellungen& e, Ebene ebene) {
+    return sichtbar(e, ebene) ? skalierte_farbe(e, ebene) : farbwert(e.hintergrund);
+}

@@ -1,0 +1,29 @@
+// The colours of the chart layers as the settings give them: each layer's
+// colour scaled by its intensity. The drawing calls of a layer and its
+// colour-table entry use the same value, so a text drawn in that colour
+// lands on the layer's entry and dims with it.
+#pragma once
+
+#include <cstdint>
+
+#include "einstellungen.h"
+
+// 0x00BBGGRR
+inline uint32_t farbwert(const Rgb& f) {
+    return static_cast<uint32_t>(f.rot & 0xFF) | static_cast<uint32_t>(f.gruen & 0xFF) << 8 |
+           static_cast<uint32_t>(f.blau & 0xFF) << 16;
+}
+
+// Intensity of a layer, percent / 100 (nominally 0.00..1.00, not clamped).
+inline double staerke(const Einstellungen& e, Ebene ebene) { return e.staerke[ebene] / 100.0; }
+
+// A layer is drawn only when its intensity is above 0.
+inline bool sichtbar(const Einstellungen& e, Ebene ebene) { return e.staerke[ebene] > 0; }
+
+// Each channel times the intensity, truncated toward zero, low 8 bits: an
+// intensity above 1.00 wraps the channel instead of saturating it.
+uint32_t skalierte_farbe(const Einstellungen& e, Ebene ebene);
+
+// The colour-table entry of a layer: its scaled colour while it is drawn,
+// the background colour while it is off.
+uint32_t ebenen_eintrag(const Einstellungen& e, Ebene ebene);

@@ -1,0 +1,36 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+
+#include "ini_datei.h"
+#include "schoner_ini.h"
+
+TEST(SchonerIni, LivesInTheWindowsDirectory) {
+    char windows[MAX_PATH];
+    GetWindowsDirectoryA(windows, sizeof windows);
+    char pfad[350];
+    ASSERT_EQ(schoner_ini_pfad(pfad, sizeof pfad), 0);
+    EXPECT_EQ(std::string(pfad), std::string(windows) + "\\Kovra.ini");
+    char eng[8];
+    EXPECT_EQ(schoner_ini_pfad(eng, sizeof eng), -1);
+}
+
+TEST(SchonerIni, DataDirectoryDefaultsAndIsCutTo299Characters) {
+    char pfad[300];
+    IniDatei fehlt;
+    daten_verzeichnis_lesen(fehlt.pfad(), pfad, sizeof pfad);
+    EXPECT_STREQ(pfad, "c:\\progra~1\\varnis");
+
+    IniDatei ini("");
+    ASSERT_EQ(daten_verzeichnis_schreiben(ini.pfad(), "D:\\Karten"), 0);
+    daten_verzeichnis_lesen(ini.pfad(), pfad, sizeof pfad);
+    EXPECT_STREQ(pfad, "D:\\Karten");
+
+    const std::string lang = "C:\\" + std::string(400, 'x');
+    ini.schreiben("[Varnis]\r\nPfad=" + lang + "\r\n");
+    char gross[1000];
+    daten_verzeichnis_lesen(ini.pfad(), gross, sizeof gross);
+    EXPECT_EQ(std::strlen(gross), PFAD_ZEICHEN);
+    EXPECT_EQ(std::string(gross), lang.substr(0, PFAD_ZEICHEN));
+}
