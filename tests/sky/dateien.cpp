@@ -2,9 +2,39 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 
+#ifdef _WIN32
+#include <process.h>
+#define getpid _getpid
+#else
+#include <unistd.h>
+#endif
+
+namespace fs = std::filesystem;
+
 namespace {
+// The fixture files of one test run: a folder of their own in the temporary
+// directory (several builds may run the tests at once), removed at the end.
+const fs::path& ordner() {
+    static const fs::path pfad = [] {
+        fs::path p = fs::temp_directory_path() / ("varnis_sky_" + std::to_string(getpid()));
+        fs::create_directories(p);
+        return p;
+    }();
+    return pfad;
+}
+
+class Aufraeumen : public ::testing::Environment {
+public:
+    void TearDown() override {
+        std::error_code fehler;
+        fs::remove_all(ordner(), fehler);
+    }
+};
+::testing::Environment* const aufraeumen = ::testing::AddGlobalTestEnvironment(new Aufraeumen);
+
 void int16_anhaengen(std::string& b, int v) {
     b.push_back(static_cast<char>(v & 0xFF));
     b.push_back(static_cast<char>((v >> 8) & 0xFF));
@@ -58,9 +88,10 @@ std::string sternbild(const std::string& kopf, const std::vector<std::pair<int, 
 
 std::string datei(const std::string& bytes, const char* endung) {
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string pfad = std::string("sky_") + info->test_suite_name() + "_" + info->name() + endung;
-    for (char& c : pfad)
+    std::string name = std::string(info->test_suite_name()) + "_" + info->name() + endung;
+    for (char& c : name)
         if (c == '/') c = '_';  // parameterised tests
+    const fs::path pfad = ordner() / name;
     std::ofstream(pfad, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return pfad;
+    return pfad.string();
 }

@@ -31,5 +31,5 @@ std::string sternliste(const std::vector<Stern>& sterne);
 std::string sternbild(const std::string& kopf, const std::vector<std::pair<int, int>>& linien,
                       int ende = 0);
 
-// Writes bytes to a file named after the running test; returns its path.
+// Writes bytes to a temporary file named after the running test; returns its path.
 std::string datei(const std::string& bytes, const char* endung = ".dat");
