@@ -1,0 +1,160 @@
+#include "gestirne.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "gdi_objekt.h"
+#include "stern_lage.h"
+#include "sternfarben.h"
+
+char karten_text[KARTEN_TEXT_GROESSE] = "";
+
+namespace {
+
+constexpr uint32_t KAPTION_FARBE = 0x004080FF;  // entry 254: red 255, green 128, blue 64
+
+// One run of a star disc: row offset from the star and the columns from..to.
+struct Lauf {
+    int8_t zeile, von, bis;
+};
+
+// The disc of all stars up to a helligkeit (magnitude x 100).
+struct Scheibe {
+    int32_t bis_helligkeit;
+    const Lauf* laeufe;
+    int32_t anzahl;
+};
+
+template <size_t N>
+constexpr Scheibe scheibe(int32_t bis, const Lauf (&laeufe)[N]) {
+    return Scheibe{bis, laeufe, static_cast<int32_t>(N)};
+}
+
+// Chart discs, from 11 pixels wide for the brightest stars down to one pixel.
+constexpr Lauf K0[] = {{4, -2, 2}, {-4, -2, 2}, {3, -3, 3}, {-3, -3, 3}, {2, -4, 4},
+                       {-2, -4, 4}, {1, -4, 4}, {-1, -4, 4}, {0, -5, 5}};
+constexpr Lauf K1[] = {{4, 0, 0}, {-4, 0, 0}, {3, -2, 2}, {-3, -2, 2}, {2, -3, 3},
+                       {-2, -3, 3}, {1, -4, 4}, {-1, -4, 4}, {0, -4, 4}};
+constexpr Lauf K2[] = {{3, -1, 1}, {-3, -1, 1}, {2, -2, 2}, {-2, -2, 2},
+                       {1, -3, 3}, {-1, -3, 3}, {0, -3, 3}};
+constexpr Lauf K3[] = {{2, -1, 1}, {-2, -1, 1}, {1, -2, 2}, {-1, -2, 2}, {0, -2, 2}};
+constexpr Lauf K4[] = {{2, 0, 0}, {-2, 0, 0}, {1, -1, 1}, {-1, -1, 1}, {0, -2, 2}};
+constexpr Lauf K5[] = {{1, 0, 0}, {-1, 0, 0}, {0, -1, 1}};
+constexpr Lauf K6[] = {{0, -1, 0}, {-1, -1, 0}};
+constexpr Lauf K7[] = {{0, -1, 0}};
+constexpr Lauf EIN_PIXEL[] = {{0, 0, 0}};
+
+constexpr Scheibe KARTEN_SCHEIBEN[] = {
+    scheibe(0, K0),   scheibe(100, K1), scheibe(200, K2), scheibe(300, K3),       scheibe(390, K4),
+    scheibe(450, K5), scheibe(500, K6), scheibe(550, K7), scheibe(INT32_MAX, EIN_PIXEL),
+};
+
+// Overview discs: at most four pixels wide.
+constexpr Lauf U0[] = {{1, -1, 0}, {0, -2, 1}, {-1, -1, 0}};
+constexpr Lauf U1[] = {{1, 0, 0}, {0, -1, 1}, {-1, 0, 0}};
+constexpr Lauf U2[] = {{0, -1, 0}};
+
+constexpr Scheibe UEBERSICHT_SCHEIBEN[] = {
+    scheibe(100, U0), scheibe(350, U1), scheibe(500, U2), scheibe(INT32_MAX, EIN_PIXEL),
+};
+
+// Half size e of a printed circle by helligkeit, in printer pixels.
+struct DruckKreis {
+    int32_t bis_helligkeit, e;
+};
+constexpr DruckKreis DRUCK_KREISE[] = {{0, 16},   {100, 14}, {200, 12}, {300, 10},       {390, 8},
+                                       {450, 6},  {500, 4},  {550, 3},  {INT32_MAX, 2}};
+
+template <typename T, size_t N>
+const T& stufe_fuer(const T (&stufen)[N], int32_t helligkeit) {
+    for (const T& s : stufen)
+        if (helligkeit <= s.bis_helligkeit) return s;
+    return stufen[N - 1];
+}
+
+void scheibe_zeichnen(DIB& bild, int32_t x, int32_t z, const Scheibe& s, int32_t index) {
+    for (int32_t i = 0; i < s.anzahl; ++i) {
+        const Lauf& l = s.laeufe[i];
+        bild.spanne(x + l.von, x + l.bis, z + l.zeile, index);
+    }
+}
+
+void kaption_zeichnen(HDC dc, const Font& schrift, int32_t r) {
+    SetTextColor(dc, KAPTION_FARBE);
+    SelectObject(dc, schrift.handle());
+    SetTextAlign(dc, TA_TOP | TA_CENTER);
+    text_aus(dc, r, 0, karten_text);
+    SetTextAlign(dc, TA_BOTTOM | TA_CENTER);
+    text_aus(dc, r, 2 * r, karten_text);
+}
+
+// The overview disc of one figure star, unless it was drawn already.
+void figurstern_zeichnen(Himmel& himmel, DIB& bild, int32_t r, int32_t klasse, int32_t index,
+                         uint8_t* markiert) {
+    if (!stern_vorhanden(himmel, klasse, index)) return;
+    const SternSatz& satz = himmel.stern_saetze[klasse][index];
+    if (nummer_gueltig(satz.nummer)) {
+        if (markiert[satz.nummer]) return;
+        markiert[satz.nummer] = 1;
+    }
+    const PolarPos& p = stern_polar(himmel, klasse, index);
+    if (!sichtbar_halbkugel(p.abstand)) return;
+    const Versatz v = versatz_auf(Massstab::uebersicht, himmel, p, r);
+    scheibe_zeichnen(bild, r + v.dx, r + v.dy, stufe_fuer(UEBERSICHT_SCHEIBEN, satz.helligkeit),
+                     uebersicht_farbindex(satz.spektrum, satz.helligkeit));
+}
+
+}  // namespace
+
+void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font&,
+                    int32_t r, int32_t erste_klasse, int32_t letzte_klasse) {
+    if (!bild) return;
+    erste_klasse = std::max(erste_klasse, 0);
+    letzte_klasse = std::min(letzte_klasse, KLASSEN - 1);
+    for (int32_t k = erste_klasse; k <= letzte_klasse; ++k) {
+        fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& satz, const PolarPos& p) {
+            if (!sichtbar_karte(p.abstand, himmel.gesichtsfeld)) return;
+            const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
+            scheibe_zeichnen(*bild, r + v.dx, r + v.dy, stufe_fuer(KARTEN_SCHEIBEN, satz.helligkeit),
+                             karten_farbindex(satz.spektrum, satz.helligkeit));
+        });
+    }
+    if (karten_text[0]) kaption_zeichnen(dc, schrift, r);
+}
+
+void uebersicht_gestirne(Himmel& himmel, HDC, DIB* bild, const Font&, const Font&, int32_t r,
+                         int32_t, int32_t) {
+    if (!bild) return;
+    uint8_t markiert[STERN_NUMMERN] = {};
+    for (int32_t s = 0; s < himmel.sternbild_anzahl; ++s) {
+        const SternbildSatz& bild_satz = himmel.sternbilder[s];
+        for (int32_t l = 0; l < bild_satz.linien_anzahl; ++l) {
+            const Linie& linie = bild_satz.linien[l];
+            figurstern_zeichnen(himmel, *bild, r, linie.klasse_a, linie.index_a, markiert);
+            figurstern_zeichnen(himmel, *bild, r, linie.klasse_b, linie.index_b, markiert);
+        }
+    }
+}
+
+void druck_gestirne(Himmel& himmel, HDC dc, const Font&, const Font&, int32_t r,
+                    int32_t einfarbig, int32_t invertiert, uint32_t rand_farbe) {
+    if (einfarbig && invertiert) rand_farbe = 0x00FFFFFF;
+    GdiObjekt stift(CreatePen(PS_SOLID, 0, rand_farbe));
+    GdiObjekt pinsel(CreateSolidBrush(invertiert ? 0x00000000 : 0x00FFFFFF));
+    Auswahl stift_wahl(dc, stift.handle());
+    Auswahl pinsel_wahl(dc, pinsel.handle());
+    for (int32_t k = 0; k < KLASSEN; ++k) {
+        fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& satz, const PolarPos& p) {
+            if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld)) return;
+            const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
+            if (!einfarbig) {
+                GdiObjekt farbig(CreateSolidBrush(druck_farbe(satz.spektrum)));
+                SelectObject(dc, farbig.handle());
+                pinsel = std::move(farbig);  // the replaced brush goes with farbig
+            }
+            const int32_t x = r + v.dx, y = r - v.dy;
+            const int32_t e = stufe_fuer(DRUCK_KREISE, satz.helligkeit).e;
+            Ellipse(dc, x - e, y - e, x + e + 1, y + e + 1);
+        });
+    }
+}
