@@ -1,0 +1,67 @@
+"""Assembles the constellations: abbreviation, Latin and German name, label
+point and figure lines between HR numbers.
+
+Figures and label points are kstars' "Western" ones. Its figures name their
+stars by HD number, which the Bright Star Catalogue carries as well, so every
+line end is joined to its catalogue star by number, not by position. kstars
+splits Serpens into Caput and Cauda; here it is one constellation, labelled
+at the head (the larger part, whose centre lies in Serpens itself, unlike the
+midpoint of the two parts, which lies in Ophiuchus).
+"""
+from dataclasses import dataclass
+from decimal import Decimal
+
+from deutsche_namen import DEUTSCH
+
+# kstars' abbreviations of the two parts of Serpens -> the IAU one.
+TEILE = {"SCp": "Ser", "SCd": "Ser"}
+BESCHRIFTET = "SCp"
+
+
+@dataclass
+class Sternbild:
+    abk: str
+    name: str             # Latin
+    deutsch: str
+    ra: Decimal           # label point, hours
+    dec: Decimal          # label point, degrees
+    linien: list          # [(hr a, hr b)]
+
+
+def _schluessel(name):
+    return name.upper().replace(" ", "")
+
+
+def _hr_je_hd(bsc_sterne):
+    ergebnis = {}
+    for stern in bsc_sterne:
+        if stern.hd:
+            if stern.hd in ergebnis:
+                raise ValueError("HD %d names two catalogue stars" % stern.hd)
+            ergebnis[stern.hd] = stern.hr
+    return ergebnis
+
+
+def _linien_je_abk(kst_linien, kst_namen, hr_je_hd):
+    abk_je_name = {_schluessel(name): abk for abk, name, _ra, _dec in kst_namen}
+    ergebnis = {}
+    for kopf, paare in kst_linien:
+        abk = TEILE.get(abk_je_name[_schluessel(kopf)], abk_je_name[_schluessel(kopf)])
+        linien = ergebnis.setdefault(abk, [])
+        for hd_a, hd_b in paare:
+            linie = (hr_je_hd[hd_a], hr_je_hd[hd_b])
+            if linie[0] != linie[1] and linie not in linien and linie[::-1] not in linien:
+                linien.append(linie)
+    return ergebnis
+
+
+def zusammenstellen(bsc_sterne, kst_linien, kst_namen):
+    linien = _linien_je_abk(kst_linien, kst_namen, _hr_je_hd(bsc_sterne))
+    bilder = []
+    for abk, name, ra, dec in kst_namen:
+        if abk in TEILE and abk != BESCHRIFTET:
+            continue
+        abk = TEILE.get(abk, abk)
+        latein = name.split()[0].title() if abk == "Ser" else name.title()
+        bilder.append(Sternbild(abk, latein, DEUTSCH[abk], ra, dec, linien.get(abk, [])))
+    return bilder
