@@ -47,7 +47,8 @@ public:
 
     // Hit tests at window pixel (x, y) of the chart square of half side r:
     // the star placed by the last drawing (its berechnet byte 1) within one
-    // pixel, or the constellation label within its box. Return the star
+    // pixel, or the constellation label within its box, both mapped to pixels
+    // by projektion.h exactly as the engine draws them. Return the star
     // number or constellation index and select it; -1 and clear the selection.
     int32_t stern_suchen(int32_t x, int32_t y, int32_t r);
     int32_t sternbild_suchen(int32_t x, int32_t y, int32_t r);
@@ -58,7 +59,7 @@ public:
     const char* sternbild_text(int32_t art) const;
 
     int32_t anzahl[KLASSEN];
-    // Per class: anzahl[k] entries each (null when the class is empty).
+    // Per class: anzahl[k] entries each (may be null when the class is empty).
     SternSatz* stern_saetze[KLASSEN];
     Vektor3* vektoren[KLASSEN];
     PolarPos* polar[KLASSEN];  // abstand -1 (never visible) until computed

@@ -8,7 +8,9 @@ constexpr int STERN_NUMMERN = 10000; // star numbers are 1..9999
 
 #pragma pack(push, 1)
 // The first 24 bytes are the file record exactly as stored (little-endian,
-// helligkeit unaligned at offset 21); eigenname follows.
+// helligkeit unaligned at offset 21: read it by value, never bind a reference
+// or pointer to it); eigenname follows. The loader ends bezeichnung with a NUL
+// whatever the file holds there.
 struct SternSatz {
     int16_t nummer;         // 0: star number 1..9999
     char bezeichnung[11];   // 2: Flamsteed (3), Bayer (3), index (1), constellation (3), NUL
