@@ -1,0 +1,78 @@
+// The user-interface texts of Varnis32: menus, titles, captions and message
+// boxes, addressed by number. They are stored scrambled and must be
+// unscrambled once at start-up, before any window is made.
+//
+// All texts are Windows-1252 (the app library compiles its literals so).
+// Formats take their arguments with %s as noted; no other text holds a '%'.
+#pragma once
+
+#include <cstdint>
+
+constexpr int32_t UI_TEXTE = 105;  // numbers 0..104
+
+// The numbers in use. Every other place below UI_TEXTE is free and holds "";
+// 97 and 99..103 are kept free for new messages.
+enum UiText : int32_t {
+    UI_PROGRAMM = 0,              // name of the application; caption of the hand-off notice
+    UI_HAUPTFENSTER = 1,          // title of the main window
+    UI_INFO_TITEL = 11,           // title of the about window
+    UI_INFO_VERSION = 12,         // about line 1, format: version string, "32"
+    UI_INFO_ZEILE_2 = 13,         // about lines 2..7, in this order
+    UI_INFO_ZEILE_3 = 14,
+    UI_INFO_ZEILE_4 = 15,
+    UI_INFO_ZEILE_5 = 16,
+    UI_INFO_ZEILE_6 = 20,
+    UI_INFO_ZEILE_7 = 21,
+    UI_MENUE_KARTE = 32,          // pop-up: chart output and end
+    UI_HINTERGRUND = 33,          // command 101
+    UI_BITMAP_SPEICHERN = 34,     // command 102
+    UI_BITMAP_SCHWARZ_WEISS = 35, // command 103
+    UI_DRUCKEN = 36,              // command 104
+    UI_DRUCKEN_WEISS_SCHWARZ = 37,// command 105
+    UI_DRUCKEN_SCHWARZ_WEISS = 38,// command 106
+    UI_BEENDEN = 39,              // command 107
+    UI_MENUE_SCHONER = 40,        // pop-up: screen saver
+    UI_SCHONER_INSTALLIEREN = 41, // command 108
+    UI_SCHONER_NEU = 42,          // command 109
+    UI_SCHONER_BEARBEITEN = 43,   // command 110
+    UI_SCHONER_UEBERGEBEN = 45,   // command 112
+    UI_SCHONER_TESTEN = 46,       // command 113
+    UI_MENUE_HILFE = 50,          // pop-up: help
+    UI_HILFE = 51,                // command 116
+    UI_INFO = 52,                 // command 117
+    UI_INFO_SCHLIESSEN = 53,      // button of the about window
+    UI_REKTASZENSION = 54,        // panel captions
+    UI_DEKLINATION = 55,
+    UI_STERNBILDER = 56,
+    UI_STERNBILDNAMEN = 57,
+    UI_STERNNAMEN = 58,
+    UI_HILFSLINIEN = 59,
+    UI_GESICHTSFELD = 60,
+    UI_TITEL_HINWEIS = 64,        // caption of questions and information
+    UI_TITEL_FEHLER = 65,         // caption of errors
+    UI_KATALOG_FEHLT = 73,        // star catalogue cannot be opened
+    UI_STERNBILDER_FEHLEN = 75,   // constellation file cannot be opened
+    UI_SCHONER_FEHLT = 77,        // format: path of the screen saver to install
+    UI_SCHONER_ZIEL = 78,         // format: path of the target file
+    UI_SCHONER_SPEICHER = 79,     // no memory for copying
+    UI_SCHONER_INSTALLIERT = 80,  // format: "32"
+    UI_FRAGE_UEBERNEHMEN = 82,    // Yes/No
+    UI_HINWEIS_BEARBEITEN = 83,   // OK/Cancel
+    UI_FRAGE_BEARBEITUNG_ENDE = 84, // Yes/No/Cancel
+    UI_UEBERGABE_1 = 88,          // hand-off notice: 88..91 joined by blanks,
+    UI_UEBERGABE_5 = 92,          // a line break, 92..95 joined by blanks
+    UI_BANNER_SCHONER = 96,       // banner on the chart while the saver's settings are edited
+    UI_BITMAP_NICHT_GESCHRIEBEN = 98, // format: path of the bitmap file
+    UI_BITMAP_DIALOG = 104,       // title of the save-bitmap dialog
+};
+
+// The version shown in the about window (argument of UI_INFO_VERSION).
+extern const char PROGRAMM_VERSION[];
+
+// Unscrambles the table in place: 0 done, -1 the table is damaged (the program
+// must not start). Later calls return the first call's result.
+int32_t ui_texte_entschluesseln();
+
+// Text number nummer; "" before unscrambling, after a failure and for a number
+// outside 0..UI_TEXTE-1, so a caller never receives a null pointer.
+const char* ui_text(int32_t nummer);
