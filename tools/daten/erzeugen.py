@@ -44,12 +44,12 @@ def _quellen_lesen(quellen):
 
 
 def _bericht(sternliste, bilder, ziel):
-    zaehler = Counter
+    quellen = Counter(s.quelle_spektrum or "none" for s in sternliste)
+    klassen = sorted(Counter(s.spektrum for s in sternliste).items())
     print("stars: %d" % len(sternliste))
     print("  position from Hipparcos: %d" % sum(s.quelle_ort == "hip" for s in sternliste))
-    print("  spectral class: %d %s" % (sum(s.spektrum != " " for s in sternliste),
-                                       dict(zaehler(s.quelle_spektrum or "none" for s in sternliste))))
-    print("  classes: %s" % "".join("%s%d " % kv for kv in sorted(zaehler(s.spektrum for s in sternliste).items())))
+    print("  spectral class: %d %s" % (sum(s.spektrum != " " for s in sternliste), dict(quellen)))
+    print("  classes: %s" % " ".join("%r:%d" % kv for kv in klassen))
     print("  proper names: %d" % sum(bool(s.name) for s in sternliste))
     print("constellations: %d, figure lines: %d" % (len(bilder), sum(len(b.linien) for b in bilder)))
     print("places: %d" % len(orte.ORTE))
@@ -68,8 +68,8 @@ def main():
     for paket, (version, _wurzel) in quellen.items():
         print("%s %s" % (paket, version))
     daten = _quellen_lesen(quellen)
-    sternliste, _paare = sterne.zusammenstellen(daten["bsc"], daten["hip"], daten["kreuz"],
-                                                daten["spektren"], daten["iau"])
+    sternliste = sterne.zusammenstellen(daten["bsc"], daten["hip"], daten["kreuz"],
+                                        daten["spektren"], daten["iau"])
     sternliste.sort(key=lambda s: s.nummer)
     bilder = sternbilder.zusammenstellen(daten["bsc"], daten["linien"], daten["namen"])
 

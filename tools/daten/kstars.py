@@ -31,8 +31,10 @@ def sterne_lesen(pfad):
         for nummer, zeile in enumerate(datei, 1):
             if zeile.startswith("#") or len(zeile) < 58:
                 continue
-            ra_cs = (int(zeile[0:2]) * 3600 + int(zeile[2:4]) * 60) * 100 + int(zeile[4:6] + zeile[7:9])
-            dec_ds = (int(zeile[11:13]) * 3600 + int(zeile[13:15]) * 60) * 10 + int(zeile[15:17] + zeile[18])
+            ra_cs = ((int(zeile[0:2]) * 3600 + int(zeile[2:4]) * 60) * 100
+                     + int(zeile[4:6] + zeile[7:9]))
+            dec_ds = ((int(zeile[11:13]) * 3600 + int(zeile[13:15]) * 60) * 10
+                      + int(zeile[15:17] + zeile[18]))
             if zeile[10] == "-":
                 dec_ds = -dec_ds
             rest = zeile[58:].rstrip("\r\n").split(",")

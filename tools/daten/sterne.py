@@ -111,7 +111,7 @@ def _name(hip, teile, iau_namen, vergeben):
 def zusammenstellen(bsc_sterne, hip_sterne, kreuz, spektren, iau_namen):
     paare = abgleich.paaren(bsc_sterne, hip_sterne)
     hipparcos = Hipparcos(bsc_sterne, kreuz)
-    vergeben = {name for name in iau_namen.values()}
+    vergeben = set(iau_namen.values())
     sterne = []
     for b in bsc_sterne:
         hip, teile = paare.get(b.hr), hipparcos.von(b.hr)
@@ -119,4 +119,4 @@ def zusammenstellen(bsc_sterne, hip_sterne, kreuz, spektren, iau_namen):
         spektrum, spektrum_quelle = _spektrum(hip, teile, spektren)
         sterne.append(Stern(b.hr, b.bezeichnung, ra, dec, b.helligkeit, spektrum,
                             _name(hip, teile, iau_namen, vergeben), quelle, spektrum_quelle))
-    return sterne, paare
+    return sterne
