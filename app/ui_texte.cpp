@@ -75,14 +75,14 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
          "Die Bearbeitung der Bildschirmschoner-Einstellungen wird beendet. "
          "Sollen die Änderungen für den Bildschirmschoner gespeichert werden?"},
 
-        {88, "Der Bildschirmschoner Kovra hat"},
-        {89, "die Bearbeitung seiner Einstellungen"},
-        {90, "an Varnis übergeben. Alle Änderungen"},
-        {91, "gelten jetzt für den Bildschirmschoner."},
-        {92, "Zum Abschluss im Menü 'Bildschirmschoner'"},
-        {93, "'Einstellungen bearbeiten' wählen"},
-        {94, "oder Varnis beenden; dann können die"},
-        {95, "Änderungen gespeichert werden."},
+        {UI_UEBERGABE_1, "Der Bildschirmschoner Kovra hat"},
+        {UI_UEBERGABE_1 + 1, "die Bearbeitung seiner Einstellungen"},
+        {UI_UEBERGABE_1 + 2, "an Varnis übergeben. Alle Änderungen"},
+        {UI_UEBERGABE_1 + 3, "gelten jetzt für den Bildschirmschoner."},
+        {UI_UEBERGABE_5, "Zum Abschluss im Menü 'Bildschirmschoner'"},
+        {UI_UEBERGABE_5 + 1, "'Einstellungen bearbeiten' wählen"},
+        {UI_UEBERGABE_5 + 2, "oder Varnis beenden; dann können die"},
+        {UI_UEBERGABE_5 + 3, "Änderungen gespeichert werden."},
         {UI_BANNER_SCHONER, "Einstellungen des Bildschirmschoners"},
 
         {UI_BITMAP_NICHT_GESCHRIEBEN, "Die Bitmap-Datei '%s' konnte nicht geschrieben werden."},
