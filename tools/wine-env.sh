@@ -16,6 +16,9 @@ prefix_anlegen() {
   mkdir -p "$WINEPREFIX"
   # No display is needed to build a prefix; keep wineboot from looking for one.
   DISPLAY= wineboot -i >/dev/null 2>&1 || true
+  # Xvfb has no window manager: Wine would wait 2 s for each managed window
+  # to be withdrawn when it is hidden or destroyed. Unmanaged windows go at once.
+  DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
   wineserver -w
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
   mkdir -p "$fonts"
