@@ -1,0 +1,29 @@
+// The state of the saver's sky for the whole run.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "dib.h"
+#include "einstellungen.h"
+#include "font.h"
+#include "himmel.h"
+
+struct ScrHimmelZustand {
+    HWND fenster;
+    std::unique_ptr<Himmel> himmel;  // made on WM_CREATE, gone on WM_DESTROY
+    DIB bild;                        // the off-screen picture, window-sized
+    // Made on WM_CREATE, kept to the end of the program.
+    std::unique_ptr<Font> schrift_text, schrift_sternbild, schrift_symbol;
+    Einstellungen werte;  // intensities and colours as read from "Kovra.ini"
+    double rektaszension;  // hours; the sidereal time from the first frame on
+    double deklination;    // the declination setting: the view centre lies at its negative
+    int32_t gesichtsfeld;  // degrees
+    int32_t radius;        // half the shorter side of the client area, pixels
+    int vorschau;
+    int angehalten;  // no more frames and no timer
+};
+
+extern ScrHimmelZustand scr_himmel;

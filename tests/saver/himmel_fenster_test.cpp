@@ -1,0 +1,185 @@
+// The saver window with its sky: set-up from the settings, the frame chain
+// driven message by message, the layers in the picture.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "himmel_fenster.h"
+#include "himmel_zustand.h"
+#include "ini_datei.h"
+#include "rahmen.h"
+#include "schale.h"
+#include "schale_umgebung.h"
+
+using namespace umgebung;
+
+namespace {
+
+constexpr const char* KLASSE = "VarnisBSSHimmel";
+
+class HimmelFenster : public ::testing::Test {
+protected:
+    void SetUp() override {
+        snprintf(scr_dateien.daten_verzeichnis, sizeof scr_dateien.daten_verzeichnis, "%s",
+                 VARNIS_TEST_DATA);
+    }
+    void TearDown() override {
+        if (fenster && IsWindow(fenster)) DestroyWindow(fenster);
+        if (wirt) DestroyWindow(wirt);
+        pumpen();
+    }
+
+    // The saver window of modus with "Kovra.ini" holding ini_text; a preview
+    // goes into a host of 300 x 200 pixels.
+    HWND anlegen(ScrModus modus, const std::string& ini_text = "") {
+        ini.schreiben(ini_text);
+        snprintf(scr_dateien.ini_pfad, sizeof scr_dateien.ini_pfad, "%s", ini.pfad());
+        if (modus == VORSCHAU && !wirt) {
+            wirt = CreateWindowExA(0, "STATIC", "Wirt", WS_POPUP | WS_VISIBLE, 10, 10, 300, 200,
+                                   nullptr, nullptr, nullptr, nullptr);
+        }
+        schale_einrichten(modus, modus == VORSCHAU ? wirt : nullptr, ScrFensterProz, KLASSE);
+        fenster = ScrFensterAnlegen();
+        return fenster;
+    }
+
+    // Pixels of the canvas holding colour-table index.
+    int32_t anzahl(int32_t index) const {
+        const DIB& b = scr_himmel.bild;
+        int32_t n = 0;
+        for (int32_t z = 0; z < b.hoehe(); ++z)
+            for (int32_t x = 0; x < b.breite(); ++x) n += b.pixel(x, z) == index;
+        return n;
+    }
+
+    // Paints now if a paint is due; true when a frame was drawn.
+    bool malt() {
+        scr_himmel.bild.fuellen(255);  // no layer draws 255
+        UpdateWindow(fenster);
+        return anzahl(255) == 0;
+    }
+
+    IniDatei ini{""};
+    HWND fenster = nullptr;
+    HWND wirt = nullptr;
+};
+
+TEST_F(HimmelFenster, PreviewSquareViewAndFonts) {
+    const struct {
+        ScrModus modus;
+        const char* ini;
+        int32_t breite, hoehe, radius, x, y, gesichtsfeld;
+        LONG text, sternbild, symbol;
+    } faelle[] = {
+        {VORSCHAU, "", 300, 200, 100, 50, 0, 30, 4, 6, 4},
+        {VORSCHAU, "[Allgemein]\nGesichtsfeld=25\n", 300, 200, 100, 50, 0, 25, 4, 6, 4},
+        {VORSCHAU, "[Allgemein]\nGesichtsfeld=45\n", 300, 200, 100, 50, 0, 30, 4, 6, 4},
+        {SCHONER, "", 1024, 768, 384, 128, 0, 37, 14, 16, 14},
+        {SCHONER, "[Allgemein]\nGesichtsfeld=45\n", 1024, 768, 384, 128, 0, 45, 14, 16, 14},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.modus == VORSCHAU ? "preview " : "full screen ") + f.ini);
+        ASSERT_NE(anlegen(f.modus, f.ini), nullptr);
+        const ScrHimmelZustand& s = scr_himmel;
+        EXPECT_EQ(s.bild.breite(), f.breite);
+        EXPECT_EQ(s.bild.hoehe(), f.hoehe);
+        EXPECT_EQ(s.radius, f.radius);
+        POINT ursprung{};
+        GetViewportOrgEx(s.bild.dc, &ursprung);
+        EXPECT_EQ(ursprung.x, f.x);
+        EXPECT_EQ(ursprung.y, f.y);
+        ASSERT_TRUE(s.himmel);
+        EXPECT_NEAR(s.himmel->gesichtsfeld, f.gesichtsfeld * 3.1415927 / 180, 1e-6);
+        EXPECT_EQ(s.schrift_text->beschreibung().lfHeight, f.text);
+        EXPECT_EQ(s.schrift_sternbild->beschreibung().lfHeight, f.sternbild);
+        EXPECT_EQ(s.schrift_symbol->beschreibung().lfHeight, f.symbol);
+        EXPECT_STREQ(s.schrift_text->beschreibung().lfFaceName, "Arial");
+        EXPECT_STREQ(s.schrift_sternbild->beschreibung().lfFaceName, "Arial");
+        EXPECT_STREQ(s.schrift_symbol->beschreibung().lfFaceName, "Symbol");
+        EXPECT_TRUE(s.schrift_sternbild->beschreibung().lfUnderline);
+        EXPECT_FALSE(s.schrift_text->beschreibung().lfUnderline);
+        DestroyWindow(fenster);
+        pumpen();
+    }
+}
+
+TEST_F(HimmelFenster, ViewCentreFromSettingsUntilTheFirstFrameTakesTheClock) {
+    anlegen(VORSCHAU, "[Allgemein]\nRek=500\n");
+    ASSERT_TRUE(scr_himmel.himmel);
+    const Himmel& h = *scr_himmel.himmel;
+    EXPECT_DOUBLE_EQ(h.rektaszension, 5.0);
+    EXPECT_DOUBLE_EQ(h.deklination, 39.33) << "the default -3933 is +39.33 degrees";
+    ASSERT_TRUE(malt());
+    const double uhr = ScrSternzeit();
+    EXPECT_LT(std::fabs(h.rektaszension - uhr), 0.01);
+    EXPECT_DOUBLE_EQ(h.deklination, 39.33);
+
+    anlegen(VORSCHAU, "[Allgemein]\nDek=1000\n");
+    EXPECT_DOUBLE_EQ(scr_himmel.himmel->deklination, -10.0);
+}
+
+TEST_F(HimmelFenster, ColourTableFromTheSaversSettings) {
+    anlegen(VORSCHAU,
+            "[Anzeige]\nHilfslinien=0\n[Farben]\nRot_Hintergrund=1\nGruen_Hintergrund=2\n"
+            "Blau_Hintergrund=3\nRot_Sternbildnamen=300\n");
+    const DIB& b = scr_himmel.bild;
+    EXPECT_EQ(b.farbe(0), 0x030201u);
+    EXPECT_EQ(b.farbe(96), 0x030201u) << "helper lines off: their entry is the background";
+    EXPECT_EQ(b.farbe(129), 0xCECE23u) << "(44, 255, 255) x 0.81";
+    EXPECT_EQ(b.farbe(128), 0xB5B527u) << "(56, 255, 255) x 0.71";
+    EXPECT_EQ(b.farbe(130), 0xEDC99Eu) << "(160, 204, 240) x 0.99";
+    EXPECT_EQ(b.farbe(10), 0xFFF0E0u);
+    EXPECT_EQ(b.farbe(19), 0x33302Cu) << "a fifth of (224, 240, 255)";
+    EXPECT_EQ(b.farbe(100), 0xC0C0C0u);
+    EXPECT_EQ(b.farbe(255), 0xFF00FFu);
+    EXPECT_EQ(b.farbe(254), 0x141414u) << "no caption in the saver";
+    EXPECT_EQ(GetBkColor(b.dc), 0x030201u);
+}
+
+TEST_F(HimmelFenster, EachFrameArmsTheNextOneShot) {
+    anlegen(VORSCHAU);
+    EXPECT_TRUE(malt()) << "the first paint draws a frame";
+    EXPECT_TRUE(KillTimer(fenster, 1)) << "and arms the timer";
+    SetTimer(fenster, 1, 500, nullptr);
+
+    SendMessageA(fenster, WM_TIMER, 1, 0);
+    EXPECT_FALSE(KillTimer(fenster, 1)) << "the timer message stops the timer";
+    RECT r;
+    EXPECT_TRUE(GetUpdateRect(fenster, &r, FALSE)) << "and asks for a paint";
+    EXPECT_TRUE(malt());
+    EXPECT_TRUE(KillTimer(fenster, 1));
+}
+
+TEST_F(HimmelFenster, StoppedSaverDrawsNoFrameAndArmsNoTimer) {
+    anlegen(VORSCHAU);
+    ASSERT_TRUE(malt());
+    ScrAnhalten();
+    SendMessageA(fenster, WM_TIMER, 1, 0);
+    EXPECT_FALSE(malt());
+    EXPECT_FALSE(KillTimer(fenster, 1));
+    DestroyWindow(fenster);
+    EXPECT_FALSE(scr_himmel.himmel) << "the sky goes with the window";
+}
+
+TEST_F(HimmelFenster, HostEndsThePreviewAndItsTimer) {
+    anlegen(VORSCHAU);
+    ASSERT_TRUE(malt());
+    DestroyWindow(wirt);
+    wirt = nullptr;
+    EXPECT_FALSE(IsWindow(fenster));
+    EXPECT_FALSE(scr_himmel.himmel);
+    EXPECT_TRUE(pumpen());
+}
+
+TEST_F(HimmelFenster, LayersAtZeroAreNotDrawn) {
+    anlegen(VORSCHAU, "[Anzeige]\nHilfslinien=0\n");
+    ASSERT_TRUE(malt());
+    EXPECT_EQ(anzahl(96), 0);
+    anlegen(VORSCHAU, "[Anzeige]\nHilfslinien=1\n");
+    ASSERT_TRUE(malt());
+    EXPECT_GT(anzahl(96), 0);
+}
+
+}  // namespace

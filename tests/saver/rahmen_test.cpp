@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "rahmen.h"
+
+TEST(Sternzeit, FollowsTheClockAndStaysWithinADay) {
+    const struct {
+        int monat, tag, stunde, minute, sekunde;
+        double stunden;
+    } faelle[] = {
+        {0, 1, 0, 0, 0, 1.0 / 15 - 17 + 24},        // 7.0667
+        {2, 21, 22, 0, 0, 10.4},
+        {11, 31, 23, 59, 59, 22 + 31.0 / 15 - 17 + 23 + 59 / 60.0 + 59 / 3600.0 - 24},  // 7.0664
+        {5, 15, 18, 30, 0, 12.5},
+        {8, 1, 5, 0, 0, 0.0 + 1.0 / 15 + 4},        // 16 + 1/15 - 17 + 5
+        {11, 30, 23, 0, 0, 22 + 2 - 17 + 23 - 24},  // exactly 6 after one wrap
+    };
+    for (const auto& f : faelle) {
+        const double t = sternzeit(f.monat, f.tag, f.stunde, f.minute, f.sekunde);
+        EXPECT_NEAR(t, f.stunden, 1e-9) << f.monat << "/" << f.tag << " " << f.stunde;
+        EXPECT_GE(t, 0.0);
+        EXPECT_LT(t, 24.0);
+    }
+    EXPECT_NEAR(sternzeit(0, 1, 0, 0, 0), 7.0667, 1e-4);
+    EXPECT_NEAR(sternzeit(11, 31, 23, 59, 59), 7.0664, 1e-4);
+    EXPECT_EQ(sternzeit(11, 15, 18, 0, 0), 0.0) << "t = 24 counts as 0";
+}
+
+TEST(Kartenflaeche, SquareCentredInTheClientArea) {
+    const struct {
+        int breite, hoehe, radius, x, y;
+    } faelle[] = {
+        {1024, 768, 384, 128, 0},
+        {600, 800, 300, 0, 100},
+        {500, 500, 250, 0, 0},
+        {151, 100, 50, 25, 0},   // halved toward zero
+        {100, 151, 50, 0, 25},
+        {1, 1, 0, 0, 0},
+        {0, 0, 0, 0, 0},
+    };
+    for (const auto& f : faelle) {
+        const Kartenflaeche k = kartenflaeche(f.breite, f.hoehe);
+        EXPECT_EQ(k.radius, f.radius) << f.breite << "x" << f.hoehe;
+        EXPECT_EQ(k.versatz_x, f.x) << f.breite << "x" << f.hoehe;
+        EXPECT_EQ(k.versatz_y, f.y) << f.breite << "x" << f.hoehe;
+    }
+}
+
+TEST(Vorschau, NarrowerViewAndTinyFonts) {
+    EXPECT_EQ(ansicht_gesichtsfeld(37, 1), 30);
+    EXPECT_EQ(ansicht_gesichtsfeld(45, 1), 30);
+    EXPECT_EQ(ansicht_gesichtsfeld(30, 1), 30);
+    EXPECT_EQ(ansicht_gesichtsfeld(25, 1), 25);
+    EXPECT_EQ(ansicht_gesichtsfeld(37, 0), 37);
+    EXPECT_EQ(ansicht_gesichtsfeld(45, 0), 45);
+
+    const Schrifthoehen voll = schrift_hoehen(0), klein = schrift_hoehen(1);
+    EXPECT_EQ(voll.text, 14);
+    EXPECT_EQ(voll.sternbild, 16);
+    EXPECT_EQ(voll.symbol, 14);
+    EXPECT_EQ(klein.text, 4);
+    EXPECT_EQ(klein.sternbild, 6);
+    EXPECT_EQ(klein.symbol, 4);
+}
+
+TEST(RahmenSchritte, LayersAtZeroAreLeftOutAndStarsComeFirstAndLast) {
+    using V = std::vector<Schritt>;
+    const struct {
+        int32_t sternbilder, bildnamen, namen, hilfslinien;
+        V schritte;
+    } faelle[] = {
+        {71, 81, 99, 51, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE}},
+        {0, 81, 99, 51, V{STERNE, GITTER, BILDNAMEN, NAMEN, STERNE}},
+        {71, 0, 99, 51, V{STERNE, GITTER, FIGUREN, NAMEN, STERNE}},
+        {71, 81, 0, 51, V{STERNE, GITTER, FIGUREN, BILDNAMEN, STERNE}},
+        {71, 81, 99, 0, V{STERNE, FIGUREN, BILDNAMEN, NAMEN, STERNE}},
+        {0, 0, 0, -3, V{STERNE, STERNE}},
+        {1, 200, 1, 1, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE}},
+    };
+    for (const auto& f : faelle) {
+        Einstellungen e = vorgaben(Programm::SCHONER);
+        e.staerke[STERNBILDER] = f.sternbilder;
+        e.staerke[STERNBILDNAMEN] = f.bildnamen;
+        e.staerke[STERNNAMEN] = f.namen;
+        e.staerke[HILFSLINIEN] = f.hilfslinien;
+        Schritt schritte[MAX_SCHRITTE];
+        const int32_t n = rahmen_schritte(e, schritte);
+        EXPECT_EQ(V(schritte, schritte + n), f.schritte)
+            << f.sternbilder << " " << f.bildnamen << " " << f.namen << " " << f.hilfslinien;
+    }
+}
