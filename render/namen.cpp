@@ -42,8 +42,27 @@ bool beschriftet(const Himmel& himmel, int32_t sternbild, uint32_t farbe) {
            (farbe == 0 && sternbild == himmel.wahl_sternbild);
 }
 
-void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, int32_t x, int32_t y,
-                      char* bezeichnung) {
+// Widths of the Symbol-font letters as the Font object measures them on the
+// screen, each measured once per call of stern_kennungen: a measurement takes
+// the screen's drawing context every time.
+class Buchstabenbreiten {
+public:
+    explicit Buchstabenbreiten(const Font& symbol) : symbol(symbol) {
+        for (int32_t& b : breiten) b = -1;
+    }
+    int32_t breite(const char* buchstabe) {
+        int32_t& b = breiten[static_cast<uint8_t>(buchstabe[0])];
+        if (b < 0) b = symbol.textbreite(buchstabe);
+        return b;
+    }
+
+private:
+    const Font& symbol;
+    int32_t breiten[256];
+};
+
+void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, Buchstabenbreiten& breiten,
+                      int32_t x, int32_t y, char* bezeichnung) {
     if (bezeichnung[BAYER] == ' ') {
         char zahl[12];
         snprintf(zahl, sizeof zahl, "%d", static_cast<int>(flamsteed_nummer(bezeichnung)));
@@ -58,7 +77,7 @@ void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, int32_t x
     SelectObject(dc, schrift.handle());
     if (bezeichnung[BAYER_INDEX] != ' ') {
         const char index[2] = {bezeichnung[BAYER_INDEX], '\0'};
-        text_aus(dc, x + symbol.textbreite(buchstabe), y, index);
+        text_aus(dc, x + breiten.breite(buchstabe), y, index);
     }
 }
 
@@ -89,6 +108,7 @@ void stern_kennungen(Himmel& himmel, HDC dc, DIB*, const Font& schrift, const Fo
     if (himmel.sternbild_anzahl == 0) return;
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_TOP | TA_LEFT);
+    Buchstabenbreiten breiten(symbol);
     // Faintest first, so that where labels overlap the brighter star's is on top.
     for (int32_t k = KLASSEN - 1; k >= 0; --k) {
         fuer_sterne_der_klasse(himmel, k, [&](SternSatz& satz, const PolarPos& p) {
@@ -97,7 +117,7 @@ void stern_kennungen(Himmel& himmel, HDC dc, DIB*, const Font& schrift, const Fo
             const int32_t sternbild = sternbild_von(himmel, satz.bezeichnung);
             if (sternbild < 0 || !beschriftet(himmel, sternbild, farbe)) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
-            kennung_zeichnen(dc, schrift, symbol, r + v.dx, r - v.dy, satz.bezeichnung);
+            kennung_zeichnen(dc, schrift, symbol, breiten, r + v.dx, r - v.dy, satz.bezeichnung);
         });
     }
 }
