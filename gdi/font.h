@@ -3,11 +3,13 @@
 // the font and measures it again on a screen drawing context.
 #pragma once
 
+#include "export.h"
+
 #include <windows.h>
 
 #include <cstdint>
 
-class Font {
+class VARNIS_EXPORT Font {
 public:
     Font();                                   // the stock variable-pitch ANSI font
     Font(int32_t vorrat, int32_t hoehe);      // a stock font (GetStockObject number); height when > 0

@@ -7,6 +7,14 @@
 #include <cstdint>
 #include <new>
 
+// Windows programs export the members of the lists by name, together with
+// the classes of the window library.
+#ifdef _WIN32
+#define DVLISTE_EXPORT __declspec(dllexport)
+#else
+#define DVLISTE_EXPORT
+#endif
+
 template <class T>
 struct DVL_elem {
     T* daten;
@@ -15,7 +23,7 @@ struct DVL_elem {
 };
 
 template <class T>
-class DVListe {
+class DVLISTE_EXPORT DVListe {
 public:
     DVListe() = default;
     ~DVListe();

@@ -1,0 +1,30 @@
+// A combo box with the library's frame.
+#pragma once
+
+#include "kontroll.h"
+
+class VARNIS_EXPORT Combobox_KF : public Kontroll_F {
+public:
+    Combobox_KF(Fenster* vater, const char* text, int32_t x, int32_t y, int32_t breite,
+                int32_t hoehe, DWORD stil);
+
+    int klassen_name_(const char* name, int nur_diese) override;
+    const char* fensterklasse() override;
+
+    LRESULT addstring(const char* text, int post = 0) override;
+    LRESULT deletestring(int32_t index, int post = 0) override;
+    LRESULT findstringexact(int32_t start, const char* text, int post = 0) override;
+    LRESULT getcount(int post = 0) override;
+    LRESULT getcursel(int post = 0) override;
+    LRESULT getitemdata(int32_t index, int post = 0) override;
+    LRESULT getlbtext(int32_t index, char* puffer, size_t groesse) override;
+    LRESULT insertstring(int32_t index, const char* text, int post = 0) override;
+    LRESULT limittext(int32_t n, int post = 0) override;
+    LRESULT resetcontent(int post = 0) override;
+    LRESULT selectstring(int32_t start, const char* text, int post = 0) override;
+    LRESULT setcursel(int32_t index, int post = 0) override;
+    LRESULT setitemdata(int32_t index, LPARAM daten, int post = 0) override;
+
+protected:
+    int32_t rahmen_dicke() override;
+};
