@@ -1,27 +1,17 @@
 // The canvas: pixel layout, runs and lines with clipping, the colour table,
 // text landing as colour-table indices, copying out and the BMP file.
+#include "bild_hilfen.h"
 #include "dib.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <set>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
 namespace {
-
-using Punkte = std::set<std::pair<int, int>>;  // (x, zeile)
-
-// Every pixel of the canvas that holds index, without the origin.
-Punkte pixel_mit(const DIB& bild, int index) {
-    Punkte p;
-    for (int z = 0; z < bild.hoehe(); ++z)
-        for (int x = 0; x < bild.breite(); ++x)
-            if (bild.pixel(x, z) == index) p.insert({x, z});
-    return p;
-}
 
 std::vector<uint8_t> datei_lesen(const std::string& pfad) {
     std::vector<uint8_t> inhalt;
@@ -38,12 +28,6 @@ uint32_t le32(const std::vector<uint8_t>& d, size_t at) {
 }
 uint16_t le16(const std::vector<uint8_t>& d, size_t at) {
     return static_cast<uint16_t>(d[at] | d[at + 1] << 8);
-}
-
-std::string temp_pfad(const char* name) {
-    char verzeichnis[MAX_PATH];
-    GetTempPathA(sizeof verzeichnis, verzeichnis);
-    return std::string(verzeichnis) + name;
 }
 
 class Leinwand : public ::testing::Test {

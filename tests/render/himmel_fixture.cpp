@@ -56,12 +56,6 @@ bool schreiben(const std::string& pfad, const std::string& inhalt) {
 
 }  // namespace
 
-std::string temp_pfad(const std::string& name) {
-    char verzeichnis[MAX_PATH];
-    GetTempPathA(sizeof verzeichnis, verzeichnis);
-    return std::string(verzeichnis) + "render_" + std::to_string(GetCurrentProcessId()) + "_" + name;
-}
-
 bool himmel_laden(Himmel& himmel, const std::vector<TestStern>& sterne,
                   const std::vector<TestSternbild>& sternbilder) {
     std::string katalog, figuren;
@@ -81,38 +75,4 @@ std::pair<int, int> referenz(const Himmel& himmel, int nummer) {
         for (int i = 0; i < himmel.anzahl[k]; ++i)
             if (himmel.stern_saetze[k][i].nummer == nummer) return {k, i};
     return {-1, -1};
-}
-
-Punkte pixel_mit(const DIB& bild, int index) {
-    Punkte p;
-    for (int z = 0; z < bild.hoehe(); ++z)
-        for (int x = 0; x < bild.breite(); ++x)
-            if (bild.pixel(x, z) == index) p.insert({x, z});
-    return p;
-}
-
-Punkte gezeichnet(const DIB& bild) {
-    Punkte p;
-    for (int z = 0; z < bild.hoehe(); ++z)
-        for (int x = 0; x < bild.breite(); ++x)
-            if (bild.pixel(x, z) != 0) p.insert({x, z});
-    return p;
-}
-
-Punkte bild_aus(const std::vector<std::string>& zeilen, int links, int oben) {
-    Punkte p;
-    for (size_t z = 0; z < zeilen.size(); ++z)
-        for (size_t x = 0; x < zeilen[z].size(); ++x)
-            if (zeilen[z][x] == 'X') p.insert({links + static_cast<int>(x), oben - static_cast<int>(z)});
-    return p;
-}
-
-uint32_t farbe_von(int index) {
-    return RGB(index, 255 - index, (index * 7) & 0xFF);
-}
-
-void leinwand(DIB& bild, int groesse) {
-    bild.erzeugen(groesse, groesse, 8, 0, 0);
-    for (int i = 0; i < 256; ++i) bild.farbe_setzen(i, farbe_von(i));
-    bild.fuellen(0);
 }
