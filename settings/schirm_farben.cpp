@@ -1,6 +1,8 @@
 #include "schirm_farben.h"
 
 #include "farben.h"
+#include "figuren.h"
+#include "gitter.h"
 
 namespace {
 
@@ -23,10 +25,10 @@ void schirm_farben_setzen(DIB& bild, const Einstellungen& werte) {
     for (int32_t f = 1; f <= 7; ++f) {
         for (int32_t j = 0; j < 10; ++j) bild.farbe_setzen(10 * f + j, farbwert(stufe(FAMILIEN[f - 1], j)));
     }
-    bild.farbe_setzen(INDEX_FIGUREN, ebenen_eintrag(werte, STERNBILDER));
+    bild.farbe_setzen(FIGUREN_INDEX, ebenen_eintrag(werte, STERNBILDER));
     bild.farbe_setzen(INDEX_BILDNAMEN, ebenen_eintrag(werte, STERNBILDNAMEN));
     bild.farbe_setzen(INDEX_STERNNAMEN, ebenen_eintrag(werte, STERNNAMEN));
-    bild.farbe_setzen(INDEX_GITTER, ebenen_eintrag(werte, HILFSLINIEN));
+    bild.farbe_setzen(GITTER_INDEX, ebenen_eintrag(werte, HILFSLINIEN));
     bild.farbe_setzen(INDEX_FELD, 0xC0C0C0);
     bild.farbe_setzen(INDEX_FREI, 0xFF00FF);
 }

@@ -7,11 +7,10 @@
 #include "dib.h"
 #include "einstellungen.h"
 
-// Colour-table indices that carry the identity of what is drawn.
+// Colour-table indices that carry the identity of what is drawn, beside the
+// engine's GITTER_INDEX (96) and FIGUREN_INDEX (128).
 constexpr int32_t INDEX_HINTERGRUND = 0;
-constexpr int32_t INDEX_GITTER = 96;
 constexpr int32_t INDEX_FELD = 100;  // the field-of-view square on the overview
-constexpr int32_t INDEX_FIGUREN = 128;
 constexpr int32_t INDEX_BILDNAMEN = 129;
 constexpr int32_t INDEX_STERNNAMEN = 130;
 constexpr int32_t INDEX_FREI = 255;  // drawn by no layer

@@ -173,13 +173,27 @@ TEST_F(HimmelFenster, HostEndsThePreviewAndItsTimer) {
     EXPECT_TRUE(pumpen());
 }
 
-TEST_F(HimmelFenster, LayersAtZeroAreNotDrawn) {
-    anlegen(VORSCHAU, "[Anzeige]\nHilfslinien=0\n");
-    ASSERT_TRUE(malt());
-    EXPECT_EQ(anzahl(96), 0);
-    anlegen(VORSCHAU, "[Anzeige]\nHilfslinien=1\n");
-    ASSERT_TRUE(malt());
-    EXPECT_GT(anzahl(96), 0);
+TEST_F(HimmelFenster, LayersAtZeroAreNotDrawnStarsAlwaysAre) {
+    // At a declination of +39 degrees every 30-degree field holds figure lines.
+    const struct {
+        const char* anzeige;
+        bool gitter, figuren;
+    } faelle[] = {
+        {"", true, true},
+        {"Hilfslinien=0\n", false, true},
+        {"Sternbilder=0\n", true, false},
+        {"Sternbilder=0\nSternbildnamen=0\nSternnamen=0\nHilfslinien=0\n", false, false},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.anzeige);
+        anlegen(VORSCHAU, std::string("[Anzeige]\n") + f.anzeige);
+        ASSERT_TRUE(malt());
+        EXPECT_EQ(anzahl(96) > 0, f.gitter);
+        EXPECT_EQ(anzahl(128) > 0, f.figuren);
+        int32_t sterne = 0;
+        for (int32_t i = 10; i < 80; ++i) sterne += anzahl(i);
+        EXPECT_GT(sterne, 0);
+    }
 }
 
 }  // namespace

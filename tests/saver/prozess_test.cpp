@@ -1,0 +1,208 @@
+// Kovra32.scr as the system starts it: a process per run, its window found
+// from outside, a host window for the preview, and the hand-over to a
+// stand-in star-chart program in a data directory of the test's own.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+#include "schoner_ini.h"
+
+namespace {
+
+std::string windows_pfad(std::string pfad) {
+    for (char& c : pfad) if (c == '/') c = '\\';
+    return pfad;
+}
+
+const std::string KOVRA = windows_pfad(KOVRA_PFAD);
+
+std::string datei_lesen(const std::string& pfad) {
+    std::string text;
+    FILE* f = fopen(pfad.c_str(), "rb");
+    if (!f) return text;
+    char puffer[512];
+    size_t n;
+    while ((n = fread(puffer, 1, sizeof puffer, f)) > 0) text.append(puffer, n);
+    fclose(f);
+    return text;
+}
+
+void datei_schreiben(const std::string& pfad, const std::string& text) {
+    FILE* f = fopen(pfad.c_str(), "wb");
+    ASSERT_NE(f, nullptr) << pfad;
+    fwrite(text.data(), 1, text.size(), f);
+    fclose(f);
+}
+
+// Dispatches this thread's messages while waiting, for up to ms milliseconds;
+// true when bereit() came true.
+template <typename Bereit>
+bool warten_bis(Bereit bereit, DWORD ms = 10000) {
+    const DWORD ende = GetTickCount() + ms;
+    while (!bereit()) {
+        if (static_cast<LONG>(ende - GetTickCount()) <= 0) return false;
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
+// "Kovra.ini" in the Windows directory as the test needs it; the file that
+// was there before comes back when the test ends.
+class KovraIni {
+public:
+    KovraIni() {
+        char pfad[350];
+        schoner_ini_pfad(pfad, sizeof pfad);
+        pfad_ = pfad;
+        sicherung_ = pfad_ + ".vor-test";
+        gesichert_ = MoveFileExA(pfad_.c_str(), sicherung_.c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+    ~KovraIni() {
+        DeleteFileA(pfad_.c_str());
+        if (gesichert_) MoveFileA(sicherung_.c_str(), pfad_.c_str());
+    }
+    void daten_verzeichnis(const std::string& verzeichnis) const {
+        datei_schreiben(pfad_, "[Varnis]\r\nPfad=" + verzeichnis + "\r\n");
+    }
+
+private:
+    std::string pfad_, sicherung_;
+    BOOL gesichert_;
+};
+
+class Kovra {
+public:
+    explicit Kovra(const std::string& schalter) {
+        std::string befehl = "\"" + KOVRA + "\" " + schalter;
+        STARTUPINFOA start{};
+        start.cb = sizeof start;
+        gestartet_ = CreateProcessA(KOVRA.c_str(), &befehl[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                    nullptr, &start, &prozess_);
+    }
+    ~Kovra() {
+        if (!gestartet_) return;
+        if (!beendet(0)) TerminateProcess(prozess_.hProcess, 99);
+        CloseHandle(prozess_.hThread);
+        CloseHandle(prozess_.hProcess);
+    }
+    bool gestartet() const { return gestartet_; }
+    bool beendet(DWORD ms = 10000) const {
+        return warten_bis([&] { return WaitForSingleObject(prozess_.hProcess, 0) == WAIT_OBJECT_0; }, ms);
+    }
+    DWORD ergebnis() const {
+        DWORD code = 0;
+        GetExitCodeProcess(prozess_.hProcess, &code);
+        return code;
+    }
+
+private:
+    PROCESS_INFORMATION prozess_{};
+    BOOL gestartet_;
+};
+
+TEST(KovraProzess, EndsWithoutAWindowWhenThereIsNothingToShow) {
+    for (const char* schalter : {"/x", "/", "/a 0"}) {
+        Kovra kovra(schalter);
+        ASSERT_TRUE(kovra.gestartet()) << KOVRA;
+        EXPECT_TRUE(kovra.beendet()) << schalter;
+        EXPECT_EQ(kovra.ergebnis(), 0u) << schalter;
+    }
+    EXPECT_EQ(FindWindowA("VarnisBSS", nullptr), nullptr);
+}
+
+TEST(KovraProzess, FullScreenSaverEndsOnAKey) {
+    KovraIni ini;
+    ini.daten_verzeichnis(windows_pfad(VARNIS_TEST_DATA));
+    Kovra kovra("/s");
+    HWND fenster = nullptr;
+    ASSERT_TRUE(warten_bis([&] { return (fenster = FindWindowA("VarnisBSS", "Varnis")) != nullptr; }));
+    RECT r;
+    GetWindowRect(fenster, &r);
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
+    EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_TRUE(GetWindowLongA(fenster, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(kovra.beendet(700)) << "it runs until something happens";
+    PostMessageA(fenster, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(kovra.beendet());
+    EXPECT_EQ(kovra.ergebnis(), 0u);
+}
+
+TEST(KovraProzess, PreviewLivesInTheHostUntilTheHostGoes) {
+    KovraIni ini;
+    ini.daten_verzeichnis(windows_pfad(VARNIS_TEST_DATA));
+    HWND wirt = CreateWindowExA(0, "STATIC", "Vorschau", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                                200, 150, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(wirt, nullptr);
+    Kovra kovra("/p " + std::to_string(reinterpret_cast<LONG_PTR>(wirt)));
+    HWND kind = nullptr;
+    ASSERT_TRUE(warten_bis([&] { return (kind = FindWindowExA(wirt, nullptr, "VarnisBSS", nullptr)) != nullptr; }));
+    RECT w, k;
+    GetWindowRect(wirt, &w);
+    GetWindowRect(kind, &k);
+    EXPECT_EQ(k.right - k.left, w.right - w.left);
+    EXPECT_EQ(k.bottom - k.top, w.bottom - w.top);
+    EXPECT_TRUE(GetWindowLongA(kind, GWL_STYLE) & WS_CHILD);
+    // Clicks and keys do not end a preview.
+    PostMessageA(kind, WM_LBUTTONDOWN, 0, 0);
+    PostMessageA(kind, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_FALSE(kovra.beendet(700));
+    DestroyWindow(wirt);
+    EXPECT_TRUE(kovra.beendet());
+    EXPECT_EQ(kovra.ergebnis(), 0u);
+}
+
+// A data directory with a blank in its name, holding the stand-in program.
+class DatenVerzeichnis {
+public:
+    DatenVerzeichnis() {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        pfad_ = std::string(temp) + "Kovra Daten " + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(pfad_.c_str(), nullptr);
+        CopyFileA(windows_pfad(ATTRAPPE_PFAD).c_str(), datei("Varnis32.exe").c_str(), FALSE);
+    }
+    ~DatenVerzeichnis() {
+        for (const char* name : {"Varnis32.exe", "Kovra.acc", "gestartet.txt"}) DeleteFileA(datei(name).c_str());
+        RemoveDirectoryA(pfad_.c_str());
+    }
+    const std::string& pfad() const { return pfad_; }
+    std::string datei(const char* name) const { return pfad_ + "\\" + name; }
+
+private:
+    std::string pfad_;
+};
+
+TEST(KovraProzess, ConfigurationLeavesTheMarkerAndStartsTheProgramThere) {
+    for (const char* schalter : {"/c", "", "-C:77"}) {
+        SCOPED_TRACE(std::string("switch '") + schalter + "'");
+        KovraIni ini;
+        DatenVerzeichnis daten;
+        ini.daten_verzeichnis(daten.pfad());
+        Kovra kovra(schalter);
+        EXPECT_TRUE(kovra.beendet());
+        EXPECT_EQ(datei_lesen(daten.datei("Kovra.acc")), "BSS-access");
+        const std::string gestartet = daten.datei("gestartet.txt");
+        EXPECT_TRUE(warten_bis([&] { return GetFileAttributesA(gestartet.c_str()) != INVALID_FILE_ATTRIBUTES; }))
+            << "the program in the data directory was started";
+        warten_bis([&] { return !datei_lesen(gestartet).empty(); }, 2000);
+        EXPECT_EQ(CompareStringA(LOCALE_INVARIANT, NORM_IGNORECASE, datei_lesen(gestartet).c_str(), -1,
+                                 daten.pfad().c_str(), -1),
+                  CSTR_EQUAL)
+            << datei_lesen(gestartet) << " is not " << daten.pfad();
+    }
+}
+
+TEST(KovraProzess, ConfigurationWithoutADataDirectoryEndsQuietly) {
+    KovraIni ini;
+    ini.daten_verzeichnis("Z:\\kein\\solches\\verzeichnis");
+    Kovra kovra("/c");
+    EXPECT_TRUE(kovra.beendet());
+    EXPECT_EQ(kovra.ergebnis(), 0u);
+}
+
+}  // namespace
