@@ -165,7 +165,8 @@ void DIB::spanne(int32_t x1, int32_t x2, int32_t zeile, int32_t index) {
     if (e < 0 || a >= breite() || z < 0 || z >= hoehe()) return;
     a = std::max<int64_t>(a, 0);
     e = std::min<int64_t>(e, breite() - 1);
-    memset(bits + z * zeilen_laenge() + a, static_cast<uint8_t>(index), static_cast<size_t>(e - a + 1));
+    memset(bits + z * zeilen_laenge() + a, static_cast<uint8_t>(index),
+           static_cast<size_t>(e - a + 1));
 }
 
 void DIB::linie(int32_t x1, int32_t zeile1, int32_t x2, int32_t zeile2, int32_t index) {
@@ -174,8 +175,10 @@ void DIB::linie(int32_t x1, int32_t zeile1, int32_t x2, int32_t zeile2, int32_t 
         punkt(x1, zeile1, index);
         return;
     }
-    int64_t ax = static_cast<int64_t>(x1) + ursprung_x, az = static_cast<int64_t>(zeile1) + ursprung_y;
-    int64_t ex = static_cast<int64_t>(x2) + ursprung_x, ez = static_cast<int64_t>(zeile2) + ursprung_y;
+    int64_t ax = static_cast<int64_t>(x1) + ursprung_x;
+    int64_t az = static_cast<int64_t>(zeile1) + ursprung_y;
+    int64_t ex = static_cast<int64_t>(x2) + ursprung_x;
+    int64_t ez = static_cast<int64_t>(zeile2) + ursprung_y;
     if (ax > ex) {
         std::swap(ax, ex);
         std::swap(az, ez);
@@ -191,7 +194,8 @@ void DIB::linie(int32_t x1, int32_t zeile1, int32_t x2, int32_t zeile2, int32_t 
         // row it has on the whole line.
         for (int64_t x = std::max<int64_t>(ax, 0); x <= std::min(ex, b - 1); ++x) {
             const int64_t z = gerundet(az, x - ax, s);
-            if (z >= 0 && z < h) setze_roh(static_cast<int32_t>(x), static_cast<int32_t>(z), farbe_index);
+            if (z >= 0 && z < h)
+                setze_roh(static_cast<int32_t>(x), static_cast<int32_t>(z), farbe_index);
         }
     } else {
         const double s = static_cast<double>(dx) / static_cast<double>(dz);
@@ -199,7 +203,8 @@ void DIB::linie(int32_t x1, int32_t zeile1, int32_t x2, int32_t zeile2, int32_t 
         const int64_t oben = std::min(std::max(az, ez), h - 1);
         for (int64_t z = unten; z <= oben; ++z) {
             const int64_t x = gerundet(ax, z - az, s);
-            if (x >= 0 && x < b) setze_roh(static_cast<int32_t>(x), static_cast<int32_t>(z), farbe_index);
+            if (x >= 0 && x < b)
+                setze_roh(static_cast<int32_t>(x), static_cast<int32_t>(z), farbe_index);
         }
     }
 }

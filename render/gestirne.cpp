@@ -1,7 +1,7 @@
 #include "gestirne.h"
 
 #include <algorithm>
-#include <iterator>
+#include <utility>
 
 #include "gdi_objekt.h"
 #include "stern_lage.h"
@@ -115,7 +115,8 @@ void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, cons
         fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& satz, const PolarPos& p) {
             if (!sichtbar_karte(p.abstand, himmel.gesichtsfeld)) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
-            scheibe_zeichnen(*bild, r + v.dx, r + v.dy, stufe_fuer(KARTEN_SCHEIBEN, satz.helligkeit),
+            scheibe_zeichnen(*bild, r + v.dx, r + v.dy,
+                             stufe_fuer(KARTEN_SCHEIBEN, satz.helligkeit),
                              karten_farbindex(satz.spektrum, satz.helligkeit));
         });
     }

@@ -1,7 +1,7 @@
 #include "gitter.h"
 
 #include <cstdio>
-#include <iterator>
+#include <cstddef>
 
 #include "gdi_objekt.h"
 #include "stern_lage.h"
@@ -72,7 +72,8 @@ void kreise(const Himmel& himmel, const GitterArt& art, const Strich& ziel, int3
     for (int32_t d = -90; d <= 90; d += DEKL_SCHRITT) {
         const Gitterpunkt anfang = gitterpunkt(himmel, art, r, 0, d);
         Gitterpunkt vorher = anfang;
-        for (int32_t m = 0; m < GITTER_MERIDIANE; ++m) weiter(ziel, r, vorher, gitterpunkt(himmel, art, r, m, d));
+        for (int32_t m = 0; m < GITTER_MERIDIANE; ++m)
+            weiter(ziel, r, vorher, gitterpunkt(himmel, art, r, m, d));
         weiter(ziel, r, vorher, anfang);
     }
 }
@@ -87,7 +88,8 @@ void meridiane(const Himmel& himmel, const GitterArt& art, const Strich& ziel, i
     for (int32_t m = 0; m < GITTER_MERIDIANE; m += MERIDIANE_JE_STUNDE) {
         const int32_t ende = meridian_ende(art, m);
         Gitterpunkt vorher = gitterpunkt(himmel, art, r, m, -ende);
-        for (int32_t d = -ende; d <= ende; d += art.schritt) weiter(ziel, r, vorher, gitterpunkt(himmel, art, r, m, d));
+        for (int32_t d = -ende; d <= ende; d += art.schritt)
+            weiter(ziel, r, vorher, gitterpunkt(himmel, art, r, m, d));
     }
 }
 
@@ -133,7 +135,8 @@ void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const 
 
 void uebersicht_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font&,
                        int32_t r, uint32_t farbe) {
-    if (bild) gitter_zeichnen(himmel, UEBERSICHT, dc, Strich{bild, dc, GITTER_INDEX}, schrift, r, farbe);
+    if (bild)
+        gitter_zeichnen(himmel, UEBERSICHT, dc, Strich{bild, dc, GITTER_INDEX}, schrift, r, farbe);
 }
 
 void druck_gitter(Himmel& himmel, HDC dc, const Font& schrift, const Font&, int32_t r,

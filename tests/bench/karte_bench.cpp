@@ -90,8 +90,10 @@ void karte_zeichnen(Szene& s, DIB& bild, int32_t r) {
     bild.fuellen(0);
     const Einstellungen& w = s.werte;
     karte_gitter(s.himmel, bild.dc, &bild, s.text, s.symbol, r, skalierte_farbe(w, HILFSLINIEN));
-    karte_figuren(s.himmel, bild.dc, &bild, s.sternbild, s.symbol, r, skalierte_farbe(w, STERNBILDER));
-    sternbild_namen(s.himmel, bild.dc, &bild, s.sternbild, s.symbol, r, skalierte_farbe(w, STERNBILDNAMEN));
+    karte_figuren(s.himmel, bild.dc, &bild, s.sternbild, s.symbol, r,
+                  skalierte_farbe(w, STERNBILDER));
+    sternbild_namen(s.himmel, bild.dc, &bild, s.sternbild, s.symbol, r,
+                    skalierte_farbe(w, STERNBILDNAMEN));
     stern_namen(s.himmel, bild.dc, &bild, s.text, s.symbol, r, skalierte_farbe(w, STERNNAMEN));
     stern_kennungen(s.himmel, bild.dc, &bild, s.text, s.symbol, r, skalierte_farbe(w, STERNBILDER));
     karte_gestirne(s.himmel, bild.dc, &bild, s.text, s.symbol, r, 0, 99);
@@ -115,7 +117,8 @@ void messen(const char* was, int n, const std::function<void()>& schritt) {
         dauer.push_back(jetzt_ms() - anfang);
     }
     std::sort(dauer.begin(), dauer.end());
-    printf("%-44s %8.3f ms median %8.3f ms best  (%d runs)\n", was, dauer[dauer.size() / 2], dauer[0], n);
+    printf("%-44s %8.3f ms median %8.3f ms best  (%d runs)\n", was, dauer[dauer.size() / 2],
+           dauer[0], n);
 }
 
 }  // namespace
@@ -147,20 +150,24 @@ int main(int argc, char** argv) {
     // Each layer once more on the 1024 x 768 chart, positions already computed.
     const Einstellungen& w = s.werte;
     messen("  grid", 200, [&] {
-        karte_gitter(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein, skalierte_farbe(w, HILFSLINIEN));
+        karte_gitter(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein,
+                     skalierte_farbe(w, HILFSLINIEN));
     });
     messen("  figure lines", 200, [&] {
-        karte_figuren(s.himmel, klein.dc, &klein, s.sternbild, s.symbol, r_klein, skalierte_farbe(w, STERNBILDER));
+        karte_figuren(s.himmel, klein.dc, &klein, s.sternbild, s.symbol, r_klein,
+                      skalierte_farbe(w, STERNBILDER));
     });
     messen("  constellation names", 200, [&] {
         sternbild_namen(s.himmel, klein.dc, &klein, s.sternbild, s.symbol, r_klein,
                         skalierte_farbe(w, STERNBILDNAMEN));
     });
     messen("  star names", 200, [&] {
-        stern_namen(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein, skalierte_farbe(w, STERNNAMEN));
+        stern_namen(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein,
+                    skalierte_farbe(w, STERNNAMEN));
     });
     messen("  designations of Orion and Taurus", 200, [&] {
-        stern_kennungen(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein, skalierte_farbe(w, STERNBILDER));
+        stern_kennungen(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein,
+                        skalierte_farbe(w, STERNBILDER));
     });
     messen("fuellen 1024 x 768", 500, [&] { klein.fuellen(0); });
     messen("fuellen 3000 x 3000", 100, [&] { gross.fuellen(0); });

@@ -20,7 +20,8 @@ Punkte bild_aus(const std::vector<std::string>& zeilen, int links, int oben) {
     Punkte p;
     for (size_t z = 0; z < zeilen.size(); ++z)
         for (size_t x = 0; x < zeilen[z].size(); ++x)
-            if (zeilen[z][x] == 'X') p.insert({links + static_cast<int>(x), oben - static_cast<int>(z)});
+            if (zeilen[z][x] == 'X')
+                p.insert({links + static_cast<int>(x), oben - static_cast<int>(z)});
     return p;
 }
 
@@ -37,5 +38,6 @@ void leinwand(DIB& bild, int groesse) {
 std::string temp_pfad(const std::string& name) {
     char verzeichnis[MAX_PATH];
     GetTempPathA(sizeof verzeichnis, verzeichnis);
-    return std::string(verzeichnis) + "varnis_" + std::to_string(GetCurrentProcessId()) + "_" + name;
+    return std::string(verzeichnis) + "varnis_" + std::to_string(GetCurrentProcessId()) + "_" +
+           name;
 }

@@ -81,7 +81,8 @@ TEST_F(Druck, EinfarbigUndInvertiert) {
         int einfarbig, invertiert;
         COLORREF rand, fuellung;
     };
-    for (const auto& f : {Fall{1, 0, RAND, RGB(255, 255, 255)}, Fall{1, 1, RGB(255, 255, 255), RGB(0, 0, 0)}}) {
+    for (const auto& f :
+         {Fall{1, 0, RAND, RGB(255, 255, 255)}, Fall{1, 1, RGB(255, 255, 255), RGB(0, 0, 0)}}) {
         const Aufnahme a = gestirne(f.einfarbig, f.invertiert);
         ASSERT_EQ(1u, a.stifte.size());
         EXPECT_EQ(f.rand, a.stifte[0].farbe);
@@ -101,14 +102,16 @@ TEST(DruckGestirne, KreisgroesseNachHelligkeit) {
         Himmel himmel;
         ASSERT_TRUE(himmel_laden(himmel, {{1, 0, 0, helligkeit, 'G'}}));
         Schriften s;
-        const Aufnahme a = aufnehmen([&](HDC dc) { druck_gestirne(himmel, dc, s.text, s.symbol, R, 0, 0, RAND); });
+        const Aufnahme a =
+            aufnehmen([&](HDC dc) { druck_gestirne(himmel, dc, s.text, s.symbol, R, 0, 0, RAND); });
         ASSERT_EQ(1u, a.ellipsen.size());
         EXPECT_EQ(Ecken({R - e, R - e, R + e + 1, R + e + 1}), ecken(a.ellipsen[0])) << helligkeit;
     }
 }
 
 TEST_F(Druck, FigurenMitBreitemStift) {
-    const Aufnahme a = aufnehmen([&](HDC dc) { druck_figuren(himmel, dc, s.text, s.symbol, R, 0x00ABCDEF); });
+    const Aufnahme a =
+        aufnehmen([&](HDC dc) { druck_figuren(himmel, dc, s.text, s.symbol, R, 0x00ABCDEF); });
     ASSERT_EQ(1u, a.stifte.size());
     EXPECT_EQ(2, a.stifte[0].breite);
     EXPECT_EQ(0x00ABCDEFu, a.stifte[0].farbe);
@@ -125,7 +128,8 @@ TEST_F(Druck, FigurenMitBreitemStift) {
 TEST(DruckGitter, StiftLinienUndBeschriftung) {
     Himmel himmel;
     Schriften s;
-    const Aufnahme a = aufnehmen([&](HDC dc) { druck_gitter(himmel, dc, s.text, s.symbol, R, 0x00405060); });
+    const Aufnahme a =
+        aufnehmen([&](HDC dc) { druck_gitter(himmel, dc, s.text, s.symbol, R, 0x00405060); });
     ASSERT_EQ(1u, a.stifte.size());
     EXPECT_EQ(0, a.stifte[0].breite);
     EXPECT_EQ(0x00405060u, a.stifte[0].farbe);
@@ -152,9 +156,9 @@ TEST(DruckGitter, StiftLinienUndBeschriftung) {
     EXPECT_EQ(static_cast<UINT>(TA_TOP | TA_CENTER), (*mitte)->ausrichtung);
     const auto null_grad = a.texte_mit("0\xB0");
     ASSERT_EQ(5u, null_grad.size());
-    const auto rechts = std::find_if(null_grad.begin(), null_grad.end(), [](const Aufnahme::Text* t) {
-        return t->bezug.x == R + 5 && t->bezug.y == R + 2;
-    });
+    const auto rechts = std::find_if(
+        null_grad.begin(), null_grad.end(),
+        [](const Aufnahme::Text* t) { return t->bezug.x == R + 5 && t->bezug.y == R + 2; });
     ASSERT_NE(null_grad.end(), rechts);
     EXPECT_EQ(static_cast<UINT>(TA_BASELINE | TA_LEFT), (*rechts)->ausrichtung);
     EXPECT_EQ(5u, a.texte_mit("-60\xB0").size());

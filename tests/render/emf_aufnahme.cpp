@@ -88,8 +88,10 @@ std::vector<DWORD> Aufnahme::nicht_geloescht() const {
     std::vector<DWORD> offen;
     auto pruefen = [&](DWORD ih) {
         // Handle-table slots are reused: a slot is free again once deleted.
-        const auto n_erzeugt = std::count_if(stifte.begin(), stifte.end(), [&](const Stift& s) { return s.ih == ih; }) +
-                               std::count_if(pinsel.begin(), pinsel.end(), [&](const Pinsel& p) { return p.ih == ih; });
+        const auto n_erzeugt = std::count_if(stifte.begin(), stifte.end(),
+                                             [&](const Stift& s) { return s.ih == ih; }) +
+                               std::count_if(pinsel.begin(), pinsel.end(),
+                                             [&](const Pinsel& p) { return p.ih == ih; });
         if (n_erzeugt > std::count(geloescht.begin(), geloescht.end(), ih)) offen.push_back(ih);
     };
     for (const auto& s : stifte) pruefen(s.ih);

@@ -87,8 +87,9 @@ TEST(Figuren, NichtGezeichneteLinien) {
     };
     for (const auto& f : faelle) {
         Himmel himmel;
-        ASSERT_TRUE(himmel_laden(himmel, {{1, f.rekt_a, f.dekl_a, 700, 'G'}, {2, f.rekt_b, f.dekl_b, 700, 'G'}},
-                                 {{"Tst", "Testum", 0, 0, {{1, f.stern_b}}}}));
+        ASSERT_TRUE(himmel_laden(
+            himmel, {{1, f.rekt_a, f.dekl_a, 700, 'G'}, {2, f.rekt_b, f.dekl_b, 700, 'G'}},
+            {{"Tst", "Testum", 0, 0, {{1, f.stern_b}}}}));
         himmel.setze_mitte(0, f.mitte_dekl);
         himmel.setze_gesichtsfeld(f.gesichtsfeld);
         Schriften s;
@@ -103,7 +104,8 @@ TEST(Figuren, NichtGezeichneteLinien) {
 // computed.
 TEST(Figuren, FehlendeSterneBleibenUnberuehrt) {
     Himmel himmel;
-    ASSERT_TRUE(himmel_laden(himmel, {{1, 0, 10, 700, 'G'}}, {{"Tst", "Testum", 0, 0, {{9, 1}, {8, 9}}}}));
+    ASSERT_TRUE(
+        himmel_laden(himmel, {{1, 0, 10, 700, 'G'}}, {{"Tst", "Testum", 0, 0, {{9, 1}, {8, 9}}}}));
     EXPECT_EQ(-1, himmel.sternbilder[0].linien[0].klasse_a);
     Schriften s;
     DIB bild;

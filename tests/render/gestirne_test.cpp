@@ -142,7 +142,8 @@ TEST(KarteGestirne, SichtbarBisZumGesichtsfeld) {
 TEST(KarteGestirne, KlassenbereichWirdBegrenzt) {
     Himmel himmel;
     // Classes 0 (a disc of 71 pixels at the centre), 99 and 80.
-    ASSERT_TRUE(himmel_laden(himmel, {{1, 0, 0, -300, 'G'}, {2, 0, 30, 900, 'G'}, {3, 0, -30, 600, 'G'}}));
+    ASSERT_TRUE(
+        himmel_laden(himmel, {{1, 0, 0, -300, 'G'}, {2, 0, 30, 900, 'G'}, {3, 0, -30, 600, 'G'}}));
     DIB bild;
     leinwand(bild, 42);
     Schriften s;
@@ -253,11 +254,16 @@ TEST(UebersichtGestirne, ScheibenUndFarbstufen) {
         int links, oben, index;
     };
     const Fall faelle[] = {
-        {-146, 'A', {".XX.", "XXXX", ".XX."}, -2, 1, 30}, {100, 'A', {".XX.", "XXXX", ".XX."}, -2, 1, 30},
-        {101, 'A', {".X.", "XXX", ".X."}, -1, 1, 30},     {350, 'A', {".X.", "XXX", ".X."}, -1, 1, 30},
-        {351, 'A', {"XX"}, -1, 0, 30},                    {500, 'A', {"XX"}, -1, 0, 30},
-        {501, 'M', {"X"}, 0, 0, 70},                      {650, 'K', {"X"}, 0, 0, 61},
-        {1499, 'K', {"X"}, 0, 0, 69},                     {1500, 'K', {"X"}, 0, 0, 69},
+        {-146, 'A', {".XX.", "XXXX", ".XX."}, -2, 1, 30},
+        {100, 'A', {".XX.", "XXXX", ".XX."}, -2, 1, 30},
+        {101, 'A', {".X.", "XXX", ".X."}, -1, 1, 30},
+        {350, 'A', {".X.", "XXX", ".X."}, -1, 1, 30},
+        {351, 'A', {"XX"}, -1, 0, 30},
+        {500, 'A', {"XX"}, -1, 0, 30},
+        {501, 'M', {"X"}, 0, 0, 70},
+        {650, 'K', {"X"}, 0, 0, 61},
+        {1499, 'K', {"X"}, 0, 0, 69},
+        {1500, 'K', {"X"}, 0, 0, 69},
         {32767, 'O', {"X"}, 0, 0, 19},
     };
     for (const auto& f : faelle) {
@@ -276,10 +282,12 @@ TEST(UebersichtGestirne, ScheibenUndFarbstufen) {
 
 // On the overview a quarter turn falls on the circle of radius r.
 TEST(UebersichtGestirne, Massstab) {
-    const LageFall faelle[] = {{0, 45, 200, 300}, {3, 0, 101, 200}, {0, -89, 200, 3}, {19, 0, 367, 200}};
+    const LageFall faelle[] = {
+        {0, 45, 200, 300}, {3, 0, 101, 200}, {0, -89, 200, 3}, {19, 0, 367, 200}};
     for (const auto& f : faelle) {
         Himmel himmel;
-        ASSERT_TRUE(himmel_laden(himmel, {{1, f.rekt, f.dekl, 600, 'G'}}, {{"Tst", "T", 0, 0, {{1, 1}}}}));
+        ASSERT_TRUE(
+            himmel_laden(himmel, {{1, f.rekt, f.dekl, 600, 'G'}}, {{"Tst", "T", 0, 0, {{1, 1}}}}));
         DIB bild;
         leinwand(bild, 402);
         Schriften s;

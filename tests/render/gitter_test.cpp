@@ -46,8 +46,10 @@ TEST(KarteGitter, BeschriftungAnDerMitte) {
     EXPECT_EQ(pixel_mit(erwartet, BESCHRIFTUNG), nahe);
     // The lines through the centre: the equator and the meridian of 0 h.
     for (int d = -50; d <= 50; ++d) {
-        EXPECT_TRUE(bild.pixel(R + d, R) == GITTER_INDEX || bild.pixel(R + d, R) == BESCHRIFTUNG) << d;
-        EXPECT_TRUE(bild.pixel(R, R + d) == GITTER_INDEX || bild.pixel(R, R + d) == BESCHRIFTUNG) << d;
+        EXPECT_TRUE(bild.pixel(R + d, R) == GITTER_INDEX || bild.pixel(R + d, R) == BESCHRIFTUNG)
+            << d;
+        EXPECT_TRUE(bild.pixel(R, R + d) == GITTER_INDEX || bild.pixel(R, R + d) == BESCHRIFTUNG)
+            << d;
     }
 }
 

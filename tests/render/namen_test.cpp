@@ -140,7 +140,8 @@ TEST(SternKennungen, HervorgehobenOderGewaehltMitFarbeNull) {
         leinwand(bild, 2 * R + 2);
         bild.fuellen(5);
         stern_kennungen(himmel, bild.dc, &bild, s.text, s.symbol, R, f.farbe);
-        EXPECT_EQ(f.beschriftet, pixel_mit(bild, 5).size() < static_cast<size_t>(bild.breite() * bild.hoehe()))
+        EXPECT_EQ(f.beschriftet,
+                  pixel_mit(bild, 5).size() < static_cast<size_t>(bild.breite() * bild.hoehe()))
             << f.hervorgehoben << " " << f.wahl << " " << f.farbe;
     }
 }

@@ -51,9 +51,10 @@ TEST_F(Orion, HelleSterneAnIhremOrt) {
     EXPECT_LT(rigel.second, R);
     EXPECT_NEAR(R, alnilam.first, 15);
     EXPECT_NEAR(R, alnilam.second, 30);
-    // Their discs in their families' first entries: M, B, B; 9 pixels wide.
+    // Their discs in their families' first entries, M and B; 9 pixels wide.
     for (auto [stern, index] : {std::pair{betelgeuse, 70}, {rigel, 20}}) {
-        for (int dx = -4; dx <= 4; ++dx) EXPECT_EQ(index, bild.pixel(stern.first + dx, stern.second));
+        for (int dx = -4; dx <= 4; ++dx)
+            EXPECT_EQ(index, bild.pixel(stern.first + dx, stern.second));
         EXPECT_EQ(index, bild.pixel(stern.first, stern.second + 4));
         EXPECT_EQ(index, bild.pixel(stern.first, stern.second - 4));
     }
