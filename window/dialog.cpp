@@ -66,14 +66,7 @@ HWND Dialog_F::oeffnen(int zeigen) {
 }
 
 void Dialog_F::klassen_init(HINSTANCE hinstance, HICON icon) {
-    WNDCLASSA klasse{};
-    klasse.lpfnWndProc = wFenster::proz;
-    klasse.hInstance = hinstance;
-    klasse.hIcon = icon;
-    klasse.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    klasse.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
-    klasse.lpszClassName = "wDialog_F";
-    RegisterClassA(&klasse);
+    klasse_registrieren(hinstance, "wDialog_F", COLOR_BTNFACE, icon);
 }
 
 void Dialog_F::tasten_anbieten(Instanz* instanz, MSG* msg) {

@@ -63,12 +63,17 @@ wFenster* wFenster::welches_fenster(HWND h) {
 }
 
 void wFenster::klassen_init(HINSTANCE hinstance) {
+    klasse_registrieren(hinstance, "wFenster", COLOR_WINDOW, nullptr);
+}
+
+void wFenster::klasse_registrieren(HINSTANCE hinstance, const char* name, int farbe, HICON icon) {
     WNDCLASSA klasse{};
     klasse.lpfnWndProc = proz;
     klasse.hInstance = hinstance;
+    klasse.hIcon = icon;
     klasse.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
-    klasse.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_WINDOW + 1));
-    klasse.lpszClassName = "wFenster";
+    klasse.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(farbe + 1));
+    klasse.lpszClassName = name;
     RegisterClassA(&klasse);
 }
 

@@ -146,6 +146,9 @@ public:
     const Mldg_Eintrag* mldg_tabelle = nullptr;
 
 protected:
+    // Registers a native class of the library: procedure proz, arrow cursor,
+    // the system colour farbe (COLOR_...) as background, no menu, no style.
+    static void klasse_registrieren(HINSTANCE hinstance, const char* name, int farbe, HICON icon);
     // The default processing of a message: def_proz(), or the system's.
     LRESULT standard(UINT msg, WPARAM wparam, LPARAM lparam);
     // Sends a message to the own window, or posts it when post is non-zero.

@@ -117,6 +117,18 @@ TEST_F(Dialog, OeffnenFokussiertDasErsteKindMitTabstopp) {
     EXPECT_EQ(e, 5u);
 }
 
+TEST_F(Dialog, AktivierungFokussiertDasErsteKindMitTabstopp) {
+    Dialog_F d(nullptr, "D", 0, 0, 300, 100, NUR_FLAECHE);
+    Edit_KF erstes(&d, "eins", 10, 10, 80, 20, KIND | WS_TABSTOP);
+    Edit_KF zweites(&d, "zwei", 100, 10, 80, 20, KIND | WS_TABSTOP);
+    ASSERT_TRUE(d.oeffnen(1));
+    SetFocus(zweites.hwnd);
+    SendMessageA(d.hwnd, WM_ACTIVATE, WA_INACTIVE, 0);
+    EXPECT_EQ(GetFocus(), zweites.hwnd);
+    SendMessageA(d.hwnd, WM_ACTIVATE, WA_ACTIVE, 0);
+    EXPECT_EQ(GetFocus(), erstes.hwnd);
+}
+
 TEST_F(Dialog, OhneTabstoppDerDialogSelbstOhneKinderKeinWechsel) {
     Dialog_F anderer(nullptr, "A", 0, 0, 100, 100, NUR_FLAECHE);
     Edit_KF feld(&anderer, nullptr, 0, 0, 80, 20, KIND | WS_TABSTOP);

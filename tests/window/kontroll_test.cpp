@@ -99,6 +99,23 @@ TEST_F(Kontrolle, GleicherTextZeichnetNichtNeu) {
     EXPECT_STREQ(t.spalte(0), "Deklination");
 }
 
+TEST_F(Kontrolle, BeschriftungLiegtUntenUndWirdMitAbgeschaltet) {
+    Dialog_F d(nullptr, "D", 0, 0, 300, 100, NUR_FLAECHE);
+    Edit_KF feld(&d, "Feld des Blickfelds#", 10, 10, 80, 20, KIND | WS_BORDER);
+    ASSERT_TRUE(d.oeffnen(1));
+    Text_KF* b = feld.beschriftung_von();
+    ASSERT_TRUE(b && b->hwnd);
+    EXPECT_EQ(GetWindow(d.hwnd, GW_CHILD), feld.hwnd);  // the control above its label
+    EXPECT_EQ(GetWindow(feld.hwnd, GW_HWNDNEXT), b->hwnd);
+    feld.an(0);
+    EXPECT_FALSE(IsWindowEnabled(feld.hwnd));
+    EXPECT_EQ(b->ist_an(), 0);
+    EXPECT_TRUE(IsWindowEnabled(b->hwnd));  // painted grey, but still enabled
+    feld.an(1);
+    EXPECT_TRUE(IsWindowEnabled(feld.hwnd));
+    EXPECT_EQ(b->ist_an(), 1);
+}
+
 // The frame drawn into a bitmap, read back pixel by pixel.
 class Rahmenbild {
 public:

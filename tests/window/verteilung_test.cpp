@@ -265,6 +265,19 @@ TEST_F(Verteilung, SchliessenDesHauptfenstersBeendetDieSchleife) {
     delete haupt;
 }
 
+TEST_F(Verteilung, MeldungenLaesstDieQuitMeldungLiegen) {
+    Probe p(instanz);
+    ASSERT_TRUE(p.oeffnen(0));
+    protokoll.clear();
+    PostMessageA(p.hwnd, WM_USER, 1, 0);
+    PostQuitMessage(3);
+    instanz->meldungen();
+    EXPECT_EQ(protokoll, std::vector<std::string>{"user 1 0"});
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // for the program's loop
+    EXPECT_EQ(msg.wParam, 3u);
+}
+
 TEST_F(Verteilung, KlassennamenAlsTypTest) {
     Dialog_F d(nullptr, "D", 0, 0, 100, 100, NUR_FLAECHE);
     Text_KF t(&d, "x", 0, 0, 10, 10, KIND);
