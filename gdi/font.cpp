@@ -48,6 +48,7 @@ void Font::setze_name(const char* name) {
 }
 
 int32_t Font::textbreite(const char* text) const {
+    if (!text) return 0;
     HDC dc = GetDC(nullptr);
     HGDIOBJ alt = SelectObject(dc, hfont);
     SIZE groesse{};

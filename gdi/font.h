@@ -21,7 +21,7 @@ public:
 
     void setze_hoehe(int32_t hoehe, int32_t breite);
     void setze_name(const char* name);
-    // Width in pixels of text in this font, measured on the screen.
+    // Width in pixels of text in this font, measured on the screen (0 for null).
     int32_t textbreite(const char* text) const;
 
     HFONT handle() const { return hfont; }
