@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ini_datei.h"
 #include "schoner_ini.h"
 
 namespace {
@@ -18,24 +19,6 @@ std::string windows_pfad(std::string pfad) {
 }
 
 const std::string KOVRA = windows_pfad(KOVRA_PFAD);
-
-std::string datei_lesen(const std::string& pfad) {
-    std::string text;
-    FILE* f = fopen(pfad.c_str(), "rb");
-    if (!f) return text;
-    char puffer[512];
-    size_t n;
-    while ((n = fread(puffer, 1, sizeof puffer, f)) > 0) text.append(puffer, n);
-    fclose(f);
-    return text;
-}
-
-void datei_schreiben(const std::string& pfad, const std::string& text) {
-    FILE* f = fopen(pfad.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << pfad;
-    fwrite(text.data(), 1, text.size(), f);
-    fclose(f);
-}
 
 // Dispatches this thread's messages while waiting, for up to ms milliseconds;
 // true when bereit() came true.
@@ -67,7 +50,7 @@ public:
         if (gesichert_) MoveFileA(sicherung_.c_str(), pfad_.c_str());
     }
     void daten_verzeichnis(const std::string& verzeichnis) const {
-        datei_schreiben(pfad_, "[Varnis]\r\nPfad=" + verzeichnis + "\r\n");
+        ASSERT_TRUE(datei_schreiben(pfad_, "[Varnis]\r\nPfad=" + verzeichnis + "\r\n"));
     }
 
 private:

@@ -1,11 +1,29 @@
-// A profile file of the tests' own in the temporary directory, removed again
-// when the test ends.
+// Files for the tests: whole-file reads and writes, and a profile file of the
+// tests' own in the temporary directory, removed again when the test ends.
 #pragma once
 
 #include <windows.h>
 
 #include <cstdio>
 #include <string>
+
+inline std::string datei_lesen(const std::string& pfad) {
+    std::string text;
+    FILE* f = fopen(pfad.c_str(), "rb");
+    if (!f) return text;
+    char puffer[4096];
+    size_t n;
+    while ((n = fread(puffer, 1, sizeof puffer, f)) > 0) text.append(puffer, n);
+    fclose(f);
+    return text;
+}
+
+inline bool datei_schreiben(const std::string& pfad, const std::string& inhalt) {
+    FILE* f = fopen(pfad.c_str(), "wb");
+    if (!f) return false;
+    const bool ganz = fwrite(inhalt.data(), 1, inhalt.size(), f) == inhalt.size();
+    return fclose(f) == 0 && ganz;
+}
 
 class IniDatei {
 public:
@@ -27,23 +45,8 @@ public:
 
     const char* pfad() const { return pfad_.c_str(); }
 
-    void schreiben(const std::string& inhalt) const {
-        FILE* f = fopen(pfad_.c_str(), "wb");
-        if (!f) return;
-        fwrite(inhalt.data(), 1, inhalt.size(), f);
-        fclose(f);
-    }
-
-    std::string lesen() const {
-        std::string text;
-        FILE* f = fopen(pfad_.c_str(), "rb");
-        if (!f) return text;
-        char puffer[4096];
-        size_t n;
-        while ((n = fread(puffer, 1, sizeof puffer, f)) > 0) text.append(puffer, n);
-        fclose(f);
-        return text;
-    }
+    void schreiben(const std::string& inhalt) const { datei_schreiben(pfad_, inhalt); }
+    std::string lesen() const { return datei_lesen(pfad_); }
 
 private:
     std::string pfad_;
