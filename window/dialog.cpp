@@ -17,7 +17,10 @@ Dialog_F::Dialog_F(Fenster* vater, const char* titel, int32_t x, int32_t y, int3
 Dialog_F::~Dialog_F() {
     if (instanz) instanz->dialoge.entfernen(this);
     // Children may outlive their dialog; they must not reach back to it.
-    for (uint32_t i = 0; Fenster* kind = kinder_liste[i]; ++i) kind->vater = nullptr;
+    for (uint32_t i = 0; Fenster* kind = kinder_liste[i]; ++i) {
+        kind->vater = nullptr;
+        kind->geschwister = nullptr;
+    }
     kinder_liste.leeren();
 }
 

@@ -35,13 +35,16 @@ Fenster::Fenster(Fenster* vater, const char* titel, int32_t x, int32_t y, int32_
     : instanz(vater ? vater->instanz : neue_instanz), vater(vater), x_(x), y_(y),
       breite(breite), hoehe(hoehe), stil(stil), titel(text_kopie(titel)) {
     // Only dialogs keep children; the shared list of other windows stays empty.
-    if (vater && ist_dialog(vater)) vater->kinder().hinten_einfuegen(this);
+    if (vater && ist_dialog(vater)) {
+        geschwister = &vater->kinder();
+        geschwister->hinten_einfuegen(this);
+    }
 }
 
 Fenster::~Fenster() {
     if (ToolTip_CKF* tip = tooltip_von(instanz)) tip->vergessen(this);
     if (instanz && instanz->hf() == this) instanz->hf(nullptr);
-    if (vater) vater->kinder().entfernen(this);
+    if (geschwister) geschwister->entfernen(this);
     text_freigeben(titel);
     text_freigeben(tip_text);
 }

@@ -100,10 +100,15 @@ protected:
     HBRUSH hintergrund = nullptr;
     int an_ = 1;
     int32_t kennung = 0;  // control identifier
+    // The child list of the parent dialog that holds this window, or null;
+    // a window never calls into a parent that may be gone.
+    DVListe<Fenster>* geschwister = nullptr;
 
     static DVListe<Fenster> dummy_kinder;
 
 private:
+    friend class Dialog_F;  // lets go of its children when it is deleted
+
     void titel_setzen(char* neu);
     // The child whose screen rectangle holds the pointer and that is shown
     // but disabled (such a window receives no mouse messages itself).
