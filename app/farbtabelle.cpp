@@ -1,6 +1,5 @@
 #include "farbtabelle.h"
 
-#include "schirm_farben.h"
 
 void farbtabelle_schirm(DIB& bild, const Einstellungen& werte) {
     schirm_farben_setzen(bild, werte);

@@ -6,6 +6,7 @@
 
 #include "dib.h"
 #include "einstellungen.h"
+#include "schirm_farben.h"  // the indices of the layers
 
 constexpr int32_t INDEX_KARTENTEXT = 254;         // the chart caption
 constexpr uint32_t FARBE_KARTENTEXT = 0x004080FF;  // (255, 128, 64) as 0x00BBGGRR

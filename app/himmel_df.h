@@ -1,0 +1,143 @@
+// The main window of the star chart: the control panel on the left, the
+// overview of the visible hemisphere above it, and the chart of the field of
+// view as the largest square to the right. It owns the sky, both panes with
+// their canvases, every control and the hover popup. The pictures are built
+// in stages on timer 1 (zeichenplan.h); a change of a layer's intensity only
+// rewrites the colour tables.
+//
+// Units: the scroll bars hold hundredths of an hour (right ascension,
+// negated), hundredths of a degree (declination, negated), whole degrees
+// (field of view, negated) and percent (the four layers).
+#pragma once
+
+#include <memory>
+
+#include "dialog.h"
+#include "dib.h"
+#include "einstellungen.h"
+#include "font.h"
+#include "himmel.h"
+#include "pfad.h"
+#include "zeichenplan.h"
+
+class Canvas_KF;
+class Combobox_KF;
+class DIB_KF;
+class Edit_KF;
+class Scrollbar_KF;
+class Tasten_Scrollbar_KF;
+class Text_KF;
+
+constexpr UINT_PTR ZEICHEN_TIMER = 1;         // the drawing cycle
+constexpr UINT_PTR INFO_ZEIGEN_TIMER = 2;     // shows the hover popup
+constexpr UINT_PTR INFO_VERBERGEN_TIMER = 3;  // hides it
+
+// Activation, command and destroy of the main window, attached at start-up.
+extern const Mldg_Eintrag HAUPTFENSTER_MELDUNGEN[];
+
+class Himmel_DF : public Dialog_F {
+public:
+    // A top-level window with caption, sizing frame and both boxes; its
+    // native window is made by oeffnen. Reads the settings from ini_pfad.
+    Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe);
+    // Saves the settings to ini_pfad, then deletes everything it owns.
+    ~Himmel_DF() override;
+
+    LRESULT wm_keydown(WPARAM code, LPARAM daten) override;
+    LRESULT wm_size(WPARAM art, uint16_t breite, uint16_t hoehe) override;
+    LRESULT wm_timer(WPARAM nummer, LPARAM proz) override;
+    LRESULT wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) override;
+    LRESULT wm_hscroll(uint16_t art, int16_t pos, LPARAM leiste) override;
+    LRESULT wm_vscroll(uint16_t art, int16_t pos, LPARAM leiste) override;
+    // Dialog_F::oeffnen, then the layout, the canvases and the panel.
+    HWND oeffnen(int zeigen) override;
+
+    // The chart pane's mouse (client pixels of the pane) and the popup's paint.
+    virtual void karte_maus(int32_t x, int32_t y);
+    virtual void karte_klick(int32_t x, int32_t y);
+    virtual void info_zeichnen();
+
+    // Settings (the 26 keys of the settings files); null or "" means ini_pfad.
+    // Loading sets the view, the layers and the colours and draws afresh.
+    void einstellungen_laden(const char* datei = nullptr);
+    void einstellungen_speichern(const char* datei = nullptr);
+    // The current state as the settings files hold it.
+    Einstellungen einstellungen() const;
+
+    // The drawing cycle.
+    // Both canvases anew at their panes' client sizes; 0 done, else the
+    // out-of-memory box was shown.
+    int32_t leinwaende_erzeugen();
+    // The screen colour table on the chart canvas, then on the overview canvas.
+    void farbtabellen_setzen();
+    // Clears both canvases and draws from the first stage.
+    void neu_zeichnen();
+    // Draws from stage (STUFE_ABSCHLUSS, STUFE_NAMEN) over what stands.
+    void weiter_ab(int32_t stufe);
+    // One stage; what timer 1 runs.
+    void zeitschritt();
+    // Copies both canvases to their panes now.
+    void bereiche_ausgeben();
+    // Radius in pixels handed to the engine for a pane: half its client
+    // width less 2.
+    static int32_t radius(DIB_KF* bereich);
+
+    // The panel's value fields and list selections after a change of view.
+    void bedienfeld_auffrischen();
+
+    // Intensity of a layer, 0.00..1.00, and its colour scaled by it (0x00BBGGRR).
+    double staerke(Ebene ebene) const;
+    uint32_t ebenen_farbe(Ebene ebene) const;
+
+    char ini_pfad[PFAD_LAENGE];
+    std::unique_ptr<Himmel> himmel;
+    // Canvases before the panes that show them, so they outlive the panes.
+    DIB uebersicht_bild;
+    DIB karte_bild;
+    std::unique_ptr<DIB_KF> uebersicht;
+    std::unique_ptr<DIB_KF> karte;
+    std::unique_ptr<Tasten_Scrollbar_KF> rekt_leiste;
+    std::unique_ptr<Scrollbar_KF> dekl_leiste;
+    int32_t fest = 1;   // 1 the date was set last, 2 the hour; the other follows the RA
+    int32_t monat = 2;  // half-month 0..23
+    int32_t zeit = 7;   // hour 0..23
+    std::unique_ptr<Combobox_KF> monat_wahl;
+    std::unique_ptr<Combobox_KF> zeit_wahl;
+    int32_t ort_fest = 1;  // 1 the place stands as chosen; 0 it follows the declination
+    int32_t ort = -1;      // index in ort_wahl, -1 none
+    std::unique_ptr<Combobox_KF> ort_wahl;
+    std::unique_ptr<Text_KF> titel_rekt, titel_dekl, titel_feld;
+    std::unique_ptr<Text_KF> ebenen_titel[EBENEN];
+    std::unique_ptr<Edit_KF> rekt_anzeige, dekl_anzeige, feld_anzeige;
+    std::unique_ptr<Scrollbar_KF> ebenen_leisten[EBENEN];
+    std::unique_ptr<Scrollbar_KF> feld_leiste;
+    // Colours and layer intensities (sections "Farben" and "Anzeige"); the
+    // view keys of this struct are not used here: the bars hold the view.
+    Einstellungen darstellung;
+    HCURSOR cursor_stern;
+    HCURSOR cursor_sternbild;
+    std::unique_ptr<Canvas_KF> info_fenster;
+    int32_t info_art = 0;  // 1 star, 2 constellation
+    int32_t info_x = 0, info_y = 0, info_breite = 0, info_hoehe = 0;  // next popup
+    Font schrift_text;
+    Font schrift_sternbild;
+    Font schrift_symbol;
+    int32_t zeichen_schritt;  // stage of the drawing cycle (zeichenplan.h)
+
+private:
+    void kinder_erzeugen();
+    // Places the children for a client area raised in place to the
+    // smallest layout, then makes the canvases and draws afresh.
+    void anordnen(int32_t& breite, int32_t& hoehe);
+    void zeichnen(const Zeichenauftrag& auftrag);
+    void marken_zeichnen();
+    void listen_fuellen();
+    void ort_nachfuehren();
+    void anzeige_setzen(Edit_KF* feld, const char* text);
+    // Hands the bars' positions to the sky.
+    void ansicht_uebernehmen();
+    void liste_gewaehlt(LPARAM liste);
+    void ebene_geaendert(Ebene ebene, int32_t prozent);
+
+    bool listen_gefuellt = false;
+};

@@ -1,0 +1,21 @@
+// The fixed rules between the half-month date, the hour and the right
+// ascension of the zenith (the local sidereal time): one half-month moves
+// the sky by one hour, and the 24 half-months and 24 hours both wrap.
+// Right ascension in hours, half-month index 0..23 (0 = 1 January), hour 0..23.
+#pragma once
+
+#include <cstdint>
+
+constexpr int32_t HALBMONATE = 24;
+constexpr int32_t STUNDEN = 24;
+
+// 0.00..23.00 h: m + h - 17, wrapped into 0..24.
+double rekt_aus_datum(int32_t halbmonat, int32_t stunde);
+
+// 0..23: the half-month whose sky stands at rektaszension at stunde
+// (RA - h + 17 + 0.5, truncated toward zero, wrapped).
+int32_t halbmonat_aus_rekt(double rektaszension, int32_t stunde);
+
+// 0..23: the hour at which rektaszension stands in the zenith on halbmonat
+// (RA - (m - 17), truncated toward zero, wrapped).
+int32_t stunde_aus_rekt(double rektaszension, int32_t halbmonat);
