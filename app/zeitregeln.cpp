@@ -10,11 +10,13 @@ int32_t umlaufen(int64_t n) {
     return static_cast<int32_t>(r < 0 ? r + 24 : r);
 }
 
-// Truncated toward zero; values beyond the int64 range cannot arise from a
-// right ascension within the scroll bar's range and are cut to 0.
-int64_t abgeschnitten(double x) {
+// Rounded down, also below zero: the hour or half-month that has begun. (Cut
+// toward zero, -5.3 would become -5 and name the half-month after the one
+// that has begun.) Values beyond the int64 range cannot come from a right
+// ascension within the bar's range and count as 0.
+int64_t abgerundet(double x) {
     if (!(std::fabs(x) < 9.0e18)) return 0;
-    return static_cast<int64_t>(x);
+    return static_cast<int64_t>(std::floor(x));
 }
 
 }  // namespace
@@ -24,9 +26,9 @@ double rekt_aus_datum(int32_t halbmonat, int32_t stunde) {
 }
 
 int32_t halbmonat_aus_rekt(double rektaszension, int32_t stunde) {
-    return umlaufen(abgeschnitten(rektaszension - stunde + 17 + 0.5));
+    return umlaufen(abgerundet(rektaszension - stunde + 17 + 0.5));
 }
 
 int32_t stunde_aus_rekt(double rektaszension, int32_t halbmonat) {
-    return umlaufen(abgeschnitten(rektaszension - (halbmonat - 17.0)));
+    return umlaufen(abgerundet(rektaszension - (halbmonat - 17.0)));
 }

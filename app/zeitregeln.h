@@ -13,9 +13,9 @@ constexpr int32_t STUNDEN = 24;
 double rekt_aus_datum(int32_t halbmonat, int32_t stunde);
 
 // 0..23: the half-month whose sky stands at rektaszension at stunde
-// (RA - h + 17 + 0.5, truncated toward zero, wrapped).
+// (RA - h + 17 + 0.5, rounded down, wrapped): the inverse of rekt_aus_datum.
 int32_t halbmonat_aus_rekt(double rektaszension, int32_t stunde);
 
 // 0..23: the hour at which rektaszension stands in the zenith on halbmonat
-// (RA - (m - 17), truncated toward zero, wrapped).
+// (RA - (m - 17), rounded down, wrapped): the hour that has begun.
 int32_t stunde_aus_rekt(double rektaszension, int32_t halbmonat);
