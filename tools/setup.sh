@@ -8,7 +8,7 @@ PAKETE=(
   cmake ninja-build g++ clang git
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   googletest
-  wine wine64 xvfb fonts-wine fonts-liberation
+  wine wine64 xvfb fonts-wine fonts-liberation python3-fonttools
   imagemagick x11-utils xdotool
 )
 

@@ -12,18 +12,31 @@ export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,m
 zustand="$build/wine-env"
 
 prefix_anlegen() {
-  [ -f "$WINEPREFIX/.varnis-fertig" ] && return 0
-  mkdir -p "$WINEPREFIX"
-  # No display is needed to build a prefix; keep wineboot from looking for one.
-  DISPLAY= wineboot -i >/dev/null 2>&1 || true
-  # Xvfb has no window manager: Wine would wait 2 s for each managed window
-  # to be withdrawn when it is hidden or destroyed. Unmanaged windows go at once.
-  DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-  wineserver -w
   local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+  # Wine's own Symbol font draws the 8-bit codes of TextOutA as boxes; this
+  # derived copy draws them and wins over it by its higher version (see
+  # symbolschrift.py).
+  local symbol="$fonts/varnis-symbol.ttf"
+  # A finished prefix from before that copy gets the fonts only, not a new boot.
+  [ -f "$WINEPREFIX/.varnis-fertig" ] && [ -f "$symbol" ] && return 0
+  if [ ! -f "$WINEPREFIX/.varnis-fertig" ]; then
+    mkdir -p "$WINEPREFIX"
+    # No display is needed to build a prefix; keep wineboot from looking for one.
+    DISPLAY= wineboot -i >/dev/null 2>&1 || true
+    # Xvfb has no window manager: Wine would wait 2 s for each managed window
+    # to be withdrawn when it is hidden or destroyed. Unmanaged windows go at once.
+    DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+    wineserver -w
+  fi
   mkdir -p "$fonts"
   cp /usr/share/wine/fonts/symbol.ttf /usr/share/wine/fonts/tahoma.ttf \
      /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
+  # Debian's python3 has fontTools (python3-fonttools); another python3 may
+  # come first on PATH. Written outside Fonts and moved in, so Wine never
+  # sees a half-written font.
+  /usr/bin/python3 "$(dirname "${BASH_SOURCE[0]}")/symbolschrift.py" \
+    /usr/share/wine/fonts/symbol.ttf "$WINEPREFIX/varnis-symbol.neu"
+  mv "$WINEPREFIX/varnis-symbol.neu" "$symbol"
   touch "$WINEPREFIX/.varnis-fertig"
 }
 
