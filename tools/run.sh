@@ -9,7 +9,7 @@ bash tools/setup.sh
 build=${BUILD_DIR:-$PWD/build}/win64
 cmake -G Ninja -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-mingw-x86_64.cmake" >/dev/null
-cmake --build "$build" -j "$(nproc)" --target Varnis32 Kovra32
+cmake --build "$build" -j "$(nproc)" --target Varnis32 kovra32
 
 programm="$build/programm"   # Varnis32.exe with its data files beside it
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
