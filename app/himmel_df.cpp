@@ -130,27 +130,8 @@ Himmel_DF::~Himmel_DF() {
         for (UINT_PTR t : {ZEICHEN_TIMER, INFO_ZEIGEN_TIMER, INFO_VERBERGEN_TIMER}) KillTimer(hwnd, t);
     }
     einstellungen_speichern();
-    // The children go first, while the canvases they show still exist.
-    info_fenster.reset();
-    uebersicht.reset();
-    karte.reset();
-    rekt_leiste.reset();
-    dekl_leiste.reset();
-    monat_wahl.reset();
-    zeit_wahl.reset();
-    ort_wahl.reset();
-    titel_rekt.reset();
-    titel_dekl.reset();
-    titel_feld.reset();
-    rekt_anzeige.reset();
-    dekl_anzeige.reset();
-    feld_anzeige.reset();
-    for (int32_t i = 0; i < EBENEN; ++i) {
-        ebenen_titel[i].reset();
-        ebenen_leisten[i].reset();
-    }
-    feld_leiste.reset();
-    himmel.reset();
+    // The members go next, each child while its canvas and this window
+    // still exist (the canvases are declared before the panes).
 }
 
 HWND Himmel_DF::oeffnen(int zeigen) {
@@ -221,14 +202,8 @@ LRESULT Himmel_DF::wm_timer(WPARAM nummer, LPARAM proz) {
             zeitschritt();
             return 0;
         case INFO_ZEIGEN_TIMER:
-            KillTimer(hwnd, INFO_ZEIGEN_TIMER);
-            info_fenster->masse_abs(info_x, info_y, info_breite, info_hoehe);
-            ShowWindow(info_fenster->hwnd, SW_SHOWNA);
-            InvalidateRect(info_fenster->hwnd, nullptr, FALSE);
-            return 0;
         case INFO_VERBERGEN_TIMER:
-            KillTimer(hwnd, INFO_VERBERGEN_TIMER);
-            ShowWindow(info_fenster->hwnd, SW_HIDE);
+            info_zeitgeber(nummer);
             return 0;
         default:
             return Dialog_F::wm_timer(nummer, proz);

@@ -56,6 +56,8 @@ public:
     virtual void karte_maus(int32_t x, int32_t y);
     virtual void karte_klick(int32_t x, int32_t y);
     virtual void info_zeichnen();
+    // Timers 2 and 3: show and hide the popup.
+    void info_zeitgeber(UINT_PTR nummer);
 
     // Settings (the 26 keys of the settings files); null or "" means ini_pfad.
     // Loading sets the view, the layers and the colours and draws afresh.
