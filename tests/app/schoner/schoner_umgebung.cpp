@@ -1,0 +1,114 @@
+#include "schoner_umgebung.h"
+
+#include <cstdio>
+
+#include "gestirne.h"
+#include "meldung.h"
+#include "schoner_modus.h"
+#include "schoner_start.h"
+#include "ui_texte.h"
+
+std::deque<int> SchonerTest::antworten;
+std::vector<Meldung> SchonerTest::meldungen;
+std::vector<Start> SchonerTest::starts;
+
+namespace {
+
+int antworten_aus_liste(HWND besitzer, const char* text, const char* titel, UINT art) {
+    SchonerTest::meldungen.push_back({besitzer, text, titel, art});
+    if (SchonerTest::antworten.empty()) return IDOK;
+    const int antwort = SchonerTest::antworten.front();
+    SchonerTest::antworten.pop_front();
+    return antwort;
+}
+
+void starten_merken(const char* programm, const char* befehlszeile, const char* verzeichnis) {
+    SchonerTest::starts.push_back({programm, befehlszeile, verzeichnis});
+}
+
+void ordner_entfernen(const std::string& ordner) {
+    WIN32_FIND_DATAA d;
+    const HANDLE suche = FindFirstFileA((ordner + "\\*").c_str(), &d);
+    if (suche != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = d.cFileName;
+            if (name == "." || name == "..") continue;
+            if (d.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                ordner_entfernen(ordner + "\\" + name);
+            } else {
+                DeleteFileA((ordner + "\\" + name).c_str());
+            }
+        } while (FindNextFileA(suche, &d));
+        FindClose(suche);
+    }
+    RemoveDirectoryA(ordner.c_str());
+}
+
+}  // namespace
+
+void Fenster_Attrappe::einstellungen_speichern(const char* datei) {
+    gespeichert.push_back(datei);
+    einstellungen_schreiben(datei, ansicht);
+}
+
+void Fenster_Attrappe::einstellungen_laden(const char* datei) {
+    geladen.push_back(datei);
+    ansicht = einstellungen_lesen(datei, Programm::STERNKARTE);
+}
+
+bool vorhanden(const std::string& pfad) {
+    return GetFileAttributesA(pfad.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void SchonerTest::SetUp() {
+    ASSERT_EQ(0, ui_texte_entschluesseln());
+    antworten.clear();
+    meldungen.clear();
+    starts.clear();
+    meldung_ersatz = antworten_aus_liste;
+    prozess_ersatz = starten_merken;
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    wurzel = std::string(temp) + "varnis_schoner_" + std::to_string(GetCurrentProcessId()) + "_" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    ordner_entfernen(wurzel);
+    programm = wurzel + "\\programm";
+    windows = wurzel + "\\windows";
+    ASSERT_TRUE(CreateDirectoryA(wurzel.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(programm.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(windows.c_str(), nullptr));
+    ini_pfad = programm + "\\Varnis.ini";
+    kovra_ini = windows + "\\Kovra.ini";
+    geparkt = windows + "\\Kovra.si$";
+    marke = programm + "\\Kovra.acc";
+    schoner = windows + "\\Kovra32.scr";
+    orte = {programm.c_str(), windows.c_str(), ini_pfad.c_str()};
+    fenster.ansicht.rek = 1111;
+}
+
+void SchonerTest::TearDown() {
+    bss_modus = 0;
+    karten_text[0] = '\0';
+    meldung_ersatz = nullptr;
+    prozess_ersatz = nullptr;
+    ordner_entfernen(wurzel);
+}
+
+void SchonerTest::ini_anlegen(const std::string& pfad, int32_t rek) const {
+    Einstellungen e = vorgaben(Programm::STERNKARTE);
+    e.rek = rek;
+    ASSERT_EQ(0, einstellungen_schreiben(pfad.c_str(), e));
+}
+
+int32_t SchonerTest::rek_von(const std::string& pfad) {
+    return einstellungen_lesen(pfad.c_str(), Programm::STERNKARTE).rek;
+}
+
+void SchonerTest::fehler_pruefen(int32_t text, const std::string& argument) {
+    ASSERT_EQ(1u, meldungen.size());
+    char erwartet[512];
+    snprintf(erwartet, sizeof erwartet, ui_text(text), argument.c_str());
+    EXPECT_EQ(erwartet, meldungen[0].text);
+    EXPECT_EQ(ui_text(UI_TITEL_FEHLER), meldungen[0].titel);
+    EXPECT_EQ(Fenster_Attrappe::kennung(), meldungen[0].besitzer);
+}

@@ -1,0 +1,75 @@
+// Set-up of the screen-saver set-up tests: a program directory and a Windows
+// directory of the test's own, a main window stand-in that keeps its view in
+// an Einstellungen and counts what it is asked to do, message boxes answered
+// from a list, and process starts recorded instead of made.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "einstellungen.h"
+#include "schoner_partner.h"
+
+// The main window as the set-up sees it: its view is an Einstellungen that
+// saving writes and loading replaces.
+class Fenster_Attrappe : public Schoner_Partner {
+public:
+    static HWND kennung() { return reinterpret_cast<HWND>(static_cast<INT_PTR>(0x4711)); }
+    HWND besitzer() const override { return kennung(); }
+    void einstellungen_speichern(const char* datei) override;
+    void einstellungen_laden(const char* datei) override;
+    void neu_zeichnen() override { ++zeichnungen; }
+    void bearbeiten_markieren(bool an) override {
+        haken = an;
+        ++markiert;
+    }
+    void schoner_punkte_setzen() override { ++punkte_gesetzt; }
+    void nach_vorn() override { ++vorn; }
+
+    Einstellungen ansicht = vorgaben(Programm::STERNKARTE);
+    std::vector<std::string> gespeichert, geladen;  // files, in order
+    int zeichnungen = 0, markiert = 0, punkte_gesetzt = 0, vorn = 0;
+    bool haken = false;
+};
+
+struct Meldung {
+    HWND besitzer;
+    std::string text, titel;
+    UINT art;
+};
+
+struct Start {
+    std::string programm, befehlszeile, verzeichnis;
+};
+
+class SchonerTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A settings file whose view differs from every other by its Rek.
+    void ini_anlegen(const std::string& pfad, int32_t rek) const;
+    static int32_t rek_von(const std::string& pfad);
+    // The one box shown is the error text, formatted with argument.
+    static void fehler_pruefen(int32_t text, const std::string& argument);
+
+    std::string programm, windows;  // the two directories
+    std::string ini_pfad;           // programm\Varnis.ini
+    std::string kovra_ini, geparkt, marke, schoner;
+    Schoner_Orte orte{};
+    Fenster_Attrappe fenster;
+
+public:
+    static std::deque<int> antworten;  // the next boxes' answers; IDOK when empty
+    static std::vector<Meldung> meldungen;
+    static std::vector<Start> starts;
+
+private:
+    std::string wurzel;
+};
+
+bool vorhanden(const std::string& pfad);
