@@ -1,0 +1,207 @@
+#include "info_anzeige.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "farben.h"
+#include "gdi_objekt.h"
+#include "namen.h"
+#include "zeichenplan.h"
+
+namespace {
+
+constexpr int32_t ABSTAND = 15;  // popup to mouse, pixels
+
+struct Groesse {
+    int32_t breite, hoehe;
+};
+constexpr Groesse STERN_GROESSE{170, 122};
+constexpr Groesse STERNBILD_GROESSE{160, 62};
+
+// Lines of the popup.
+constexpr int RAND = 2;          // left edge, tab origin and first line's top
+constexpr int ZEILENABSTAND = 20;
+constexpr int INFO_SCHRIFT = 16;  // pixels
+constexpr int TABS[] = {55, 95, 123};
+constexpr int TAB_ANZAHL = sizeof TABS / sizeof TABS[0];
+constexpr size_t ERSTER_TAB_BLANK = 10;  // from the 11th character on, blanks are tabs
+
+// Places in the designation (stern_text 2).
+constexpr size_t BAYER = 3, BAYER_INDEX = 6, STERNBILD = 7;
+
+constexpr size_t ZEILE = TEXT_PUFFER + 16;
+
+void tab_text(HDC dc, int x, int y, const char* text, int ursprung) {
+    TabbedTextOutA(dc, x, y, text, static_cast<int>(strlen(text)), TAB_ANZAHL, TABS, ursprung);
+}
+
+// The character at place i of text, a blank beyond its end: a designation cut
+// short by its file counts as blank there.
+char zeichen(const char* text, size_t i) { return i < strlen(text) ? text[i] : ' '; }
+
+// "Bez." and the Flamsteed number with the constellation, or the Greek letter
+// in the Symbol font at the first tab stop followed in the text font by its
+// index and the constellation. Nothing without a constellation.
+void bezeichnung_zeile(HDC dc, int y, const Himmel& himmel, const Schriften& s) {
+    char d[TEXT_PUFFER];
+    snprintf(d, sizeof d, "%s", himmel.stern_text(2));
+    if (zeichen(d, STERNBILD) == ' ') return;
+    const char* sternbild = d + STERNBILD;
+    char zeile[ZEILE];
+    text_aus(dc, RAND, y, "Bez.");
+    if (zeichen(d, BAYER) == ' ') {
+        snprintf(zeile, sizeof zeile, "\t%d %s", atoi(d), sternbild);
+        tab_text(dc, RAND, y, zeile, RAND);
+        return;
+    }
+    char abk[4] = {d[BAYER], d[BAYER + 1], d[BAYER + 2], 0};
+    const char buchstabe[] = {'\t', griechisch(abk), 0};
+    SelectObject(dc, s.symbol.handle());
+    tab_text(dc, RAND, y, buchstabe, RAND);
+    SIZE g{};
+    GetTextExtentPoint32A(dc, buchstabe + 1, 1, &g);
+    SelectObject(dc, s.text.handle());
+    const int t = g.cx + RAND;
+    if (zeichen(d, BAYER_INDEX) == ' ')
+        snprintf(zeile, sizeof zeile, "\t %s", sternbild);
+    else
+        snprintf(zeile, sizeof zeile, "\t%c %s", d[BAYER_INDEX], sternbild);
+    tab_text(dc, t, y, zeile, t);
+}
+
+// "Rekt." or "Dekl." with its value, each part of the value at a tab stop.
+void winkel_zeile(HDC dc, int y, const char* titel, const char* wert) {
+    char zeile[ZEILE];
+    snprintf(zeile, sizeof zeile, "%s\t%s", titel, wert);
+    const size_t laenge = strlen(zeile);
+    for (size_t i = ERSTER_TAB_BLANK; i < laenge; ++i)
+        if (zeile[i] == ' ') zeile[i] = '\t';
+    tab_text(dc, RAND, y, zeile, RAND);
+}
+
+void stern_zeilen(HDC dc, const Himmel& himmel, const Schriften& s) {
+    int y = RAND;
+    bezeichnung_zeile(dc, y, himmel, s);
+    char zeile[ZEILE];
+    const char* name = himmel.stern_text(3);
+    if (name[0] && name[0] != ' ') {
+        snprintf(zeile, sizeof zeile, "Name\t%s", name);
+        tab_text(dc, RAND, y + ZEILENABSTAND, zeile, RAND);
+    }
+    winkel_zeile(dc, y += 2 * ZEILENABSTAND, "Rekt.", himmel.stern_text(4));
+    winkel_zeile(dc, y += ZEILENABSTAND, "Dekl.", himmel.stern_text(5));
+    snprintf(zeile, sizeof zeile, "mag\t%s", himmel.stern_text(6));
+    tab_text(dc, RAND, y += ZEILENABSTAND, zeile, RAND);
+    snprintf(zeile, sizeof zeile, "Spektr.\t%s", himmel.stern_text(7));
+    tab_text(dc, RAND, y += ZEILENABSTAND, zeile, RAND);
+}
+
+void sternbild_zeilen(HDC dc, const Himmel& himmel) {
+    for (int32_t feld = 1; feld <= 3; ++feld)
+        text_aus(dc, RAND, RAND + (feld - 1) * ZEILENABSTAND, himmel.sternbild_text(feld));
+}
+
+}  // namespace
+
+Kartenflaeche kartenflaeche(HWND karte, HWND hauptfenster) {
+    RECT innen{}, aussen{};
+    GetClientRect(karte, &innen);
+    GetWindowRect(karte, &aussen);
+    POINT ursprung{0, 0};
+    ClientToScreen(hauptfenster, &ursprung);
+    return {innen.right - 2, innen.bottom - 2, aussen.left - ursprung.x, aussen.top - ursprung.y};
+}
+
+Info_Lage info_lage(int32_t art, int32_t x, int32_t y, const Kartenflaeche& f) {
+    const Groesse g = art == INFO_STERN ? STERN_GROESSE : STERNBILD_GROESSE;
+    const int32_t dx = x < f.breite / 2 ? ABSTAND : -(g.breite + ABSTAND);
+    const int32_t dy = y < f.hoehe / 2 ? ABSTAND : -(g.hoehe + ABSTAND);
+    return {x + f.links + dx, y + f.oben + dy, g.breite, g.hoehe};
+}
+
+Zeitgeber Info_Anzeige::neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenflaeche& f) {
+    art_ = art;
+    lage_ = info_lage(art, x, y, f);
+    return Zeitgeber::ZEIGEN;
+}
+
+Maus_Folge Info_Anzeige::karte_maus(int32_t x, int32_t y, const Kartenflaeche& f, Treffer& treffer) {
+    const int32_t r = f.breite / 2;
+    const int32_t s = treffer.stern(x, y - 2, r);
+    if (s > 0) {
+        if (s == stern) return {Zeiger::STERN, Zeitgeber::BLEIBT};
+        stern = s;
+        sternbild = -1;
+        return {Zeiger::STERN, neues_objekt(INFO_STERN, x, y, f)};
+    }
+    // Leaving a star hides its popup, unless a constellation's popup below
+    // takes the timers over again.
+    Zeitgeber z = Zeitgeber::BLEIBT;
+    if (s != stern) {
+        stern = s;
+        z = Zeitgeber::VERBERGEN;
+    }
+    const int32_t b = treffer.sternbild(x - 2, y, r);
+    if (b >= 0) {
+        if (b == sternbild) return {Zeiger::STERNBILD, z};
+        sternbild = b;
+        stern = -1;
+        return {Zeiger::STERNBILD, neues_objekt(INFO_STERNBILD, x, y, f)};
+    }
+    if (sternbild == -1) return {Zeiger::BLEIBT, z};
+    sternbild = -1;
+    return {Zeiger::BLEIBT, Zeitgeber::VERBERGEN};
+}
+
+void folge_ausfuehren(HWND hauptfenster, const Maus_Folge& folge, HCURSOR cursor_stern,
+                      HCURSOR cursor_sternbild) {
+    if (folge.zeiger == Zeiger::STERN) SetCursor(cursor_stern);
+    if (folge.zeiger == Zeiger::STERNBILD) SetCursor(cursor_sternbild);
+    if (folge.zeitgeber == Zeitgeber::ZEIGEN) {
+        KillTimer(hauptfenster, ZEITGEBER_INFO_VERBERGEN);
+        SetTimer(hauptfenster, ZEITGEBER_INFO_ZEIGEN, INFO_VERZOEGERUNG_MS, nullptr);
+    } else if (folge.zeitgeber == Zeitgeber::VERBERGEN) {
+        KillTimer(hauptfenster, ZEITGEBER_INFO_ZEIGEN);
+        SetTimer(hauptfenster, ZEITGEBER_INFO_VERBERGEN, INFO_SCHLUSS_MS, nullptr);
+    }
+}
+
+void info_zeigen(HWND hauptfenster, HWND info, const Info_Lage& l) {
+    KillTimer(hauptfenster, ZEITGEBER_INFO_ZEIGEN);
+    SetWindowPos(info, HWND_TOP, l.x, l.y, l.breite, l.hoehe, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    InvalidateRect(info, nullptr, FALSE);
+}
+
+void info_verbergen(HWND hauptfenster, HWND info) {
+    KillTimer(hauptfenster, ZEITGEBER_INFO_VERBERGEN);
+    ShowWindow(info, SW_HIDE);
+}
+
+void info_zeichnen(HDC dc, const RECT& flaeche, int32_t art, const Himmel& himmel,
+                   const Schriften& schriften) {
+    // Declared before the context's state, which lets go of the fonts first.
+    Schrifthoehe text(schriften.text, INFO_SCHRIFT);
+    Schrifthoehe symbol(schriften.symbol, INFO_SCHRIFT);
+    Dc_Zustand zustand(dc);
+    FillRect(dc, &flaeche, GetSysColorBrush(COLOR_WINDOW));
+    SetBkMode(dc, TRANSPARENT);
+    SelectObject(dc, schriften.text.handle());
+    if (art == INFO_STERN) stern_zeilen(dc, himmel, schriften);
+    if (art == INFO_STERNBILD) sternbild_zeilen(dc, himmel);
+}
+
+int32_t karte_klick(int32_t x, int32_t y, const Kartenflaeche& f, DIB* karte_bild,
+                    const Karteninhalt& inhalt) {
+    Himmel& himmel = inhalt.himmel;
+    const int32_t r = f.breite / 2;
+    const int32_t b = himmel.sternbild_suchen(x - 2, y, r);
+    if (b < 0) return -1;
+    if (himmel.sternbild_umschalten(b)) return STUFE_NAMEN;
+    // Colour 0 has the engine draw the just-switched-off constellation's
+    // designations too, over the ones on the canvas.
+    if (karte_bild && sichtbar(inhalt.werte, STERNBILDER))
+        stern_kennungen(himmel, karte_bild->dc, karte_bild, inhalt.schriften.text,
+                        inhalt.schriften.symbol, r, 0);
+    return STUFE_ABSCHLUSS;
+}
