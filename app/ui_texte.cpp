@@ -60,7 +60,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
          "Die Sternbilddatei 'STBILDER.DAT' konnte nicht geöffnet werden. "
          "Die Karte wird ohne Sternbilder gezeigt."},
         {UI_SCHONER_FEHLT, "Der Bildschirmschoner '%s' konnte nicht geöffnet werden."},
-        {UI_SCHONER_ZIEL, "Die Datei '%s' konnte nicht angelegt werden."},
+        {UI_SCHONER_ZIEL, "Die Datei '%s' konnte nicht angelegt oder geschrieben werden."},
         {UI_SCHONER_SPEICHER, "Nicht genügend Arbeitsspeicher, um den Bildschirmschoner zu kopieren."},
         {UI_SCHONER_INSTALLIERT,
          "Der Bildschirmschoner Kovra%s ist installiert. "
