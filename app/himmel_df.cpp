@@ -127,7 +127,7 @@ void Himmel_DF::kinder_erzeugen() {
 
 Himmel_DF::~Himmel_DF() {
     if (hwnd) {
-        for (UINT_PTR t : {ZEICHEN_TIMER, INFO_ZEIGEN_TIMER, INFO_VERBERGEN_TIMER}) KillTimer(hwnd, t);
+        for (UINT_PTR t : {ZEICHEN_TIMER, ZEITGEBER_INFO_ZEIGEN, ZEITGEBER_INFO_VERBERGEN}) KillTimer(hwnd, t);
     }
     einstellungen_speichern();
     // The members go next, each child while its canvas and this window
@@ -201,8 +201,8 @@ LRESULT Himmel_DF::wm_timer(WPARAM nummer, LPARAM proz) {
         case ZEICHEN_TIMER:
             zeitschritt();
             return 0;
-        case INFO_ZEIGEN_TIMER:
-        case INFO_VERBERGEN_TIMER:
+        case ZEITGEBER_INFO_ZEIGEN:
+        case ZEITGEBER_INFO_VERBERGEN:
             info_zeitgeber(nummer);
             return 0;
         default:

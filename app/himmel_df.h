@@ -17,7 +17,10 @@
 #include "einstellungen.h"
 #include "font.h"
 #include "himmel.h"
+#include "info_anzeige.h"
+#include "karteninhalt.h"
 #include "pfad.h"
+#include "schoner_partner.h"
 #include "zeichenplan.h"
 
 class Canvas_KF;
@@ -28,14 +31,15 @@ class Scrollbar_KF;
 class Tasten_Scrollbar_KF;
 class Text_KF;
 
-constexpr UINT_PTR ZEICHEN_TIMER = 1;         // the drawing cycle
-constexpr UINT_PTR INFO_ZEIGEN_TIMER = 2;     // shows the hover popup
-constexpr UINT_PTR INFO_VERBERGEN_TIMER = 3;  // hides it
+// Timer 1 runs the drawing cycle; 2 and 3 show and hide the hover popup
+// (ZEITGEBER_INFO_ZEIGEN, ZEITGEBER_INFO_VERBERGEN in info_anzeige.h).
+constexpr UINT_PTR ZEICHEN_TIMER = 1;
 
 // Activation, command and destroy of the main window, attached at start-up.
 extern const Mldg_Eintrag HAUPTFENSTER_MELDUNGEN[];
 
-class Himmel_DF : public Dialog_F {
+// The screen-saver set-up works on this window as its Schoner_Partner.
+class Himmel_DF : public Dialog_F, public Schoner_Partner {
 public:
     // A top-level window with caption, sizing frame and both boxes; its
     // native window is made by oeffnen. Reads the settings from ini_pfad.
@@ -59,10 +63,24 @@ public:
     // Timers 2 and 3: show and hide the popup.
     void info_zeitgeber(UINT_PTR nummer);
 
+    // A menu command (101..117, see menue.h); other identifiers do nothing.
+    void menue_befehl(int32_t id);
+    // What the chart's output pieces draw from: the sky, the three fonts and
+    // the layer settings, lent for one call.
+    Karteninhalt inhalt();
+    // The directories and settings file of the screen-saver set-up.
+    Schoner_Orte schoner_orte() const;
+
+    // Schoner_Partner.
+    HWND besitzer() const override { return hwnd; }
+    void bearbeiten_markieren(bool an) override;
+    void schoner_punkte_setzen() override;
+    void nach_vorn() override;
+
     // Settings (the 26 keys of the settings files); null or "" means ini_pfad.
     // Loading sets the view, the layers and the colours and draws afresh.
-    void einstellungen_laden(const char* datei = nullptr);
-    void einstellungen_speichern(const char* datei = nullptr);
+    void einstellungen_laden(const char* datei = nullptr) override;
+    void einstellungen_speichern(const char* datei = nullptr) override;
     // The current state as the settings files hold it.
     Einstellungen einstellungen() const;
 
@@ -73,7 +91,7 @@ public:
     // The screen colour table on the chart canvas, then on the overview canvas.
     void farbtabellen_setzen();
     // Clears both canvases and draws from the first stage.
-    void neu_zeichnen();
+    void neu_zeichnen() override;
     // Draws from stage (STUFE_ABSCHLUSS, STUFE_NAMEN) over what stands.
     void weiter_ab(int32_t stufe);
     // One stage; what timer 1 runs.
@@ -119,8 +137,7 @@ public:
     HCURSOR cursor_stern;
     HCURSOR cursor_sternbild;
     std::unique_ptr<Canvas_KF> info_fenster;
-    int32_t info_art = 0;  // 1 star, 2 constellation
-    int32_t info_x = 0, info_y = 0, info_breite = 0, info_hoehe = 0;  // next popup
+    Info_Anzeige info_anzeige;  // what is under the mouse; art and place of the next popup
     Font schrift_text;
     Font schrift_sternbild;
     Font schrift_symbol;

@@ -1,28 +1,34 @@
 // The chart pane's mouse, the hover popup's paint and its two timers reach
-// the main window here. The hover information itself (hit tests, popup
-// texts, highlighting by click) is not built yet: nothing arms the timers,
-// the popup stays hidden and clicks do nothing.
+// the main window here and go on to the pointing rules of info_anzeige.h.
 #include "canvas_kf.h"
+#include "dib_kf.h"
 #include "himmel_df.h"
 
-void Himmel_DF::karte_maus(int32_t, int32_t) {}
+void Himmel_DF::karte_maus(int32_t x, int32_t y) {
+    Himmel_Treffer treffer(*himmel);
+    const Maus_Folge folge =
+        info_anzeige.karte_maus(x, y, kartenflaeche(karte->hwnd, hwnd), treffer);
+    folge_ausfuehren(hwnd, folge, cursor_stern, cursor_sternbild);
+}
 
-void Himmel_DF::karte_klick(int32_t, int32_t) {}
+void Himmel_DF::karte_klick(int32_t x, int32_t y) {
+    const int32_t stufe =
+        ::karte_klick(x, y, kartenflaeche(karte->hwnd, hwnd), &karte_bild, inhalt());
+    if (stufe >= 0) weiter_ab(stufe);
+}
 
 void Himmel_DF::info_zeichnen() {
     PAINTSTRUCT ps;
     const HDC dc = BeginPaint(info_fenster->hwnd, &ps);
-    FillRect(dc, &ps.rcPaint, GetSysColorBrush(COLOR_WINDOW));
+    RECT flaeche;
+    GetClientRect(info_fenster->hwnd, &flaeche);
+    ::info_zeichnen(dc, flaeche, info_anzeige.art(), *himmel, inhalt().schriften);
     EndPaint(info_fenster->hwnd, &ps);
 }
 
 void Himmel_DF::info_zeitgeber(UINT_PTR nummer) {
-    KillTimer(hwnd, nummer);
-    if (nummer == INFO_ZEIGEN_TIMER) {
-        info_fenster->masse_abs(info_x, info_y, info_breite, info_hoehe);
-        ShowWindow(info_fenster->hwnd, SW_SHOWNA);
-        InvalidateRect(info_fenster->hwnd, nullptr, FALSE);
-    } else {
-        ShowWindow(info_fenster->hwnd, SW_HIDE);
-    }
+    if (nummer == ZEITGEBER_INFO_ZEIGEN)
+        info_zeigen(hwnd, info_fenster->hwnd, info_anzeige.lage());
+    else
+        info_verbergen(hwnd, info_fenster->hwnd);
 }
