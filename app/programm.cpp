@@ -1,8 +1,12 @@
 #include "programm.h"
 
+#include <memory>
+
 #include "himmel_df.h"
 #include "instanz.h"
+#include "menue.h"
 #include "meldung.h"
+#include "schoner_modus.h"
 #include "ueber.h"
 #include "ui_texte.h"
 
@@ -13,6 +17,8 @@ Himmel_DF* hauptfenster = nullptr;
 const char FEHLERHAFT_TEXT[] = "Das Programm ist fehlerhaft und kann nicht ausgeführt werden.";
 
 namespace {
+
+std::unique_ptr<DIB> hintergrund_bild;  // command 101's canvas, from its first use
 
 // A directory that does not fit is left empty: the files are then looked
 // for in the current directory, never under a cut path.
@@ -41,6 +47,13 @@ int32_t himmel_laden(Himmel& himmel) {
     return 0;
 }
 
+// The menu bar, with the screen-saver items as the installed file allows.
+void menue_anbringen(Himmel_DF& fenster) {
+    const HMENU menue = menue_erzeugen();
+    SetMenu(fenster.hwnd, menue);
+    schoner_punkte_setzen(menue, windows_verzeichnis);
+}
+
 }  // namespace
 
 void startgroesse(int32_t bildschirm_breite, int32_t& breite, int32_t& hoehe) {
@@ -67,6 +80,8 @@ int32_t varnis_starten(Instanz& instanz) {
     ueber_erzeugen(hauptfenster, instanz.hinstance);
     hauptfenster->ueberschrift("%s", ui_text(UI_HAUPTFENSTER));
     hauptfenster->oeffnen(1);
+    menue_anbringen(*hauptfenster);
+    uebergabe_pruefen(*hauptfenster, hauptfenster->schoner_orte());
     return 0;
 }
 
@@ -74,4 +89,10 @@ void varnis_beenden() {
     ueber_loeschen();
     delete hauptfenster;
     hauptfenster = nullptr;
+    hintergrund_bild.reset();
+}
+
+DIB& hintergrund_leinwand() {
+    if (!hintergrund_bild) hintergrund_bild = std::make_unique<DIB>();
+    return *hintergrund_bild;
 }

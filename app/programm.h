@@ -9,6 +9,7 @@
 
 #include "pfad.h"
 
+class DIB;
 class Himmel_DF;
 class Instanz;
 
@@ -25,11 +26,17 @@ void startgroesse(int32_t bildschirm_breite, int32_t& breite, int32_t& hoehe);
 
 // Registers the window classes, notes the directories, makes the main window
 // with its sky, loads the catalogue and the constellations, makes the about
-// window and opens the main window. 0 the program runs; -1 the star
+// window, opens the main window, attaches the menu bar with the
+// screen-saver items' states and takes over the saver's settings when the
+// saver left its hand-off marker. 0 the program runs; -1 the star
 // catalogue is missing: its box was shown, the quit message is posted and
 // no window is open.
 int32_t varnis_starten(Instanz& instanz);
 
 // After the message loop: deletes the about window and the main window
-// (which saves the settings).
+// (which saves the settings) and frees the desktop picture's canvas.
 void varnis_beenden();
+
+// The canvas of the desktop picture (command 101), made on first use and
+// kept until varnis_beenden.
+DIB& hintergrund_leinwand();
