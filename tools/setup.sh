@@ -5,7 +5,7 @@
 set -euo pipefail
 
 PAKETE=(
-  cmake ninja-build g++ clang git
+  cmake ninja-build g++ clang libclang-rt-14-dev git python3
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   googletest
   wine wine64 xvfb fonts-wine fonts-liberation python3-fonttools
