@@ -1,8 +1,6 @@
 #include "schoner_start.h"
 
-#include <windows.h>
-
-#include <cstdio>
+#include "partner_start.h"
 
 Prozessersatz prozess_ersatz = nullptr;
 
@@ -11,16 +9,5 @@ void prozess_starten(const char* programm, const char* befehlszeile, const char*
         prozess_ersatz(programm, befehlszeile, verzeichnis);
         return;
     }
-    char zeile[400];  // CreateProcessA may write into its command line
-    if (snprintf(zeile, sizeof zeile, "%s", befehlszeile) >= static_cast<int>(sizeof zeile)) return;
-    STARTUPINFOA start{};
-    start.cb = sizeof start;
-    start.dwFlags = STARTF_USESHOWWINDOW;
-    start.wShowWindow = SW_SHOW;
-    PROCESS_INFORMATION prozess{};
-    if (CreateProcessA(programm, zeile, nullptr, nullptr, FALSE, 0, nullptr, verzeichnis, &start,
-                       &prozess)) {
-        CloseHandle(prozess.hThread);
-        CloseHandle(prozess.hProcess);
-    }
+    partner_starten(programm, befehlszeile, verzeichnis);
 }

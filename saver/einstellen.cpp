@@ -3,6 +3,7 @@
 // with the saver's settings.
 #include <cstdio>
 
+#include "partner_start.h"
 #include "schale.h"
 
 namespace {
@@ -24,16 +25,7 @@ void programm_starten(const char* verzeichnis, const char* programm) {
     if (snprintf(befehl, sizeof befehl, "\"%s\"", programm) >= static_cast<int>(sizeof befehl)) {
         return;
     }
-    STARTUPINFOA start{};
-    start.cb = sizeof start;
-    start.dwFlags = STARTF_USESHOWWINDOW;
-    start.wShowWindow = SW_SHOW;
-    PROCESS_INFORMATION prozess{};
-    if (CreateProcessA(programm, befehl, nullptr, nullptr, FALSE, 0, nullptr, verzeichnis, &start,
-                       &prozess)) {
-        CloseHandle(prozess.hThread);
-        CloseHandle(prozess.hProcess);
-    }
+    partner_starten(programm, befehl, verzeichnis);
 }
 
 }  // namespace
