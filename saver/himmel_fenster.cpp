@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "farben.h"
+#include "einstellungen.h"
 #include "figuren.h"
 #include "gestirne.h"
 #include "gitter.h"
@@ -64,10 +65,11 @@ void himmel_laden() {
 void ScrEinrichten(HWND fenster) {
     ScrHimmelZustand& s = scr_himmel;
     s.fenster = fenster;
-    s.werte = einstellungen_lesen(scr_dateien.ini_pfad, Programm::SCHONER);
-    s.rektaszension = s.werte.rek / 100.0;
-    s.deklination = s.werte.dek / 100.0;
-    s.gesichtsfeld = ansicht_gesichtsfeld(s.werte.gesichtsfeld, s.vorschau);
+    const Einstellungen e = einstellungen_lesen(scr_dateien.ini_pfad, Programm::SCHONER);
+    s.werte = e.darstellung;
+    s.rektaszension = e.ansicht.rek / 100.0;
+    s.deklination = e.ansicht.dek / 100.0;
+    s.gesichtsfeld = ansicht_gesichtsfeld(e.ansicht.gesichtsfeld, s.vorschau);
     schriften_erzeugen(s.vorschau);
     leinwand_erzeugen(fenster);
     himmel_laden();

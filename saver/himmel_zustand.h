@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "dib.h"
-#include "einstellungen.h"
+#include "darstellung.h"
 #include "font.h"
 #include "himmel.h"
 
@@ -17,7 +17,7 @@ struct ScrHimmelZustand {
     DIB bild;                        // the off-screen picture, window-sized
     // Made on WM_CREATE, kept to the end of the program.
     std::unique_ptr<Font> schrift_text, schrift_sternbild, schrift_symbol;
-    Einstellungen werte;  // intensities and colours as read from "Kovra.ini"
+    Darstellung werte;  // intensities and colours as read from "Kovra.ini"
     double rektaszension;  // hours; the sidereal time from the first frame on
     double deklination;    // the declination setting: the view centre lies at its negative
     int32_t gesichtsfeld;  // degrees

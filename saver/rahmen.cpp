@@ -30,7 +30,7 @@ Schrifthoehen schrift_hoehen(int vorschau) {
     return vorschau ? Schrifthoehen{4, 6, 4} : Schrifthoehen{14, 16, 14};
 }
 
-int32_t rahmen_schritte(const Einstellungen& werte, Schritt (&schritte)[MAX_SCHRITTE]) {
+int32_t rahmen_schritte(const Darstellung& werte, Schritt (&schritte)[MAX_SCHRITTE]) {
     int32_t n = 0;
     schritte[n++] = STERNE;
     if (sichtbar(werte, HILFSLINIEN)) schritte[n++] = GITTER;

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "einstellungen.h"
+#include "darstellung.h"
 
 // The saver's fixed approximation of the local sidereal time in hours,
 // [0, 24): 2 h per month and 4 min per day from 17 h before midnight of
@@ -36,4 +36,4 @@ Schrifthoehen schrift_hoehen(int vorschau);
 // their positions are known, and again last, so that they lie on top.
 enum Schritt : int32_t { STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN };
 constexpr int MAX_SCHRITTE = 6;
-int32_t rahmen_schritte(const Einstellungen& werte, Schritt (&schritte)[MAX_SCHRITTE]);
+int32_t rahmen_schritte(const Darstellung& werte, Schritt (&schritte)[MAX_SCHRITTE]);

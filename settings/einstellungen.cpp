@@ -18,7 +18,7 @@ Einstellungen vorgaben(Programm programm) {
     Einstellungen e{};
     for (const Schluessel& s : SCHLUESSEL) feld_von(e, s) = s.vorgabe;
     if (programm == Programm::SCHONER) {
-        for (int i = 0; i < EBENEN; ++i) e.staerke[i] = SCHONER_STAERKE[i];
+        for (int i = 0; i < EBENEN; ++i) e.darstellung.staerke_prozent[i] = SCHONER_STAERKE[i];
     }
     return e;
 }

@@ -6,16 +6,10 @@
 
 #include <cstdint>
 
-// The four chart layers with an intensity and a colour of their own, in the
-// order of the "Anzeige" keys.
-enum Ebene : int32_t { STERNBILDER, STERNBILDNAMEN, STERNNAMEN, HILFSLINIEN, EBENEN };
+#include "darstellung.h"
 
-struct Rgb {
-    int32_t rot, gruen, blau;  // 0..255 after reading (low 8 bits of the stored value)
-};
-
-struct Einstellungen {
-    // "Allgemein"
+// The view: "Allgemein".
+struct Ansicht {
     int32_t rek;           // right ascension of the view centre, hundredths of an hour
     int32_t dek;           // declination of the view centre, hundredths of a degree, negated
     int32_t gesichtsfeld;  // field of view, whole degrees
@@ -23,11 +17,12 @@ struct Einstellungen {
     int32_t monat;         // index into the 24 half-month dates
     int32_t zeit;          // hour 0..23
     int32_t ort;           // index into the places list, -1 none
-    // "Anzeige": intensity of each layer in percent, nominally 0..100
-    int32_t staerke[EBENEN];
-    // "Farben"
-    Rgb hintergrund;
-    Rgb farbe[EBENEN];
+};
+
+// All 26 keys: the view, then the layers and colours ("Anzeige", "Farben").
+struct Einstellungen {
+    Ansicht ansicht;
+    Darstellung darstellung;
 };
 
 // Whose defaults a missing key takes.

@@ -10,12 +10,12 @@ uint32_t skaliert(int32_t kanal, double s) {
 
 }  // namespace
 
-uint32_t skalierte_farbe(const Einstellungen& e, Ebene ebene) {
-    const Rgb& f = e.farbe[ebene];
-    const double s = staerke(e, ebene);
+uint32_t skalierte_farbe(const Darstellung& d, Ebene ebene) {
+    const Rgb& f = d.farbe[ebene];
+    const double s = staerke_anteil(d, ebene);
     return skaliert(f.rot, s) | skaliert(f.gruen, s) << 8 | skaliert(f.blau, s) << 16;
 }
 
-uint32_t ebenen_eintrag(const Einstellungen& e, Ebene ebene) {
-    return sichtbar(e, ebene) ? skalierte_farbe(e, ebene) : farbwert(e.hintergrund);
+uint32_t ebenen_eintrag(const Darstellung& d, Ebene ebene) {
+    return sichtbar(d, ebene) ? skalierte_farbe(d, ebene) : farbwert(d.hintergrund);
 }

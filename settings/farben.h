@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "einstellungen.h"
+#include "darstellung.h"
 
 // 0x00BBGGRR
 inline uint32_t farbwert(const Rgb& f) {
@@ -14,16 +14,18 @@ inline uint32_t farbwert(const Rgb& f) {
            static_cast<uint32_t>(f.blau & 0xFF) << 16;
 }
 
-// Intensity of a layer, percent / 100 (nominally 0.00..1.00, not clamped).
-inline double staerke(const Einstellungen& e, Ebene ebene) { return e.staerke[ebene] / 100.0; }
+// Intensity of a layer as a share, percent / 100 (nominally 0.00..1.00, not clamped).
+inline double staerke_anteil(const Darstellung& d, Ebene ebene) {
+    return d.staerke_prozent[ebene] / 100.0;
+}
 
 // A layer is drawn only when its intensity is above 0.
-inline bool sichtbar(const Einstellungen& e, Ebene ebene) { return e.staerke[ebene] > 0; }
+inline bool sichtbar(const Darstellung& d, Ebene ebene) { return d.staerke_prozent[ebene] > 0; }
 
 // Each channel times the intensity, truncated toward zero, low 8 bits: an
 // intensity above 1.00 wraps the channel instead of saturating it.
-uint32_t skalierte_farbe(const Einstellungen& e, Ebene ebene);
+uint32_t skalierte_farbe(const Darstellung& d, Ebene ebene);
 
 // The colour-table entry of a layer: its scaled colour while it is drawn,
 // the background colour while it is off.
-uint32_t ebenen_eintrag(const Einstellungen& e, Ebene ebene);
+uint32_t ebenen_eintrag(const Darstellung& d, Ebene ebene);

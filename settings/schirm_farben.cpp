@@ -20,7 +20,7 @@ Rgb stufe(const Rgb& basis, int32_t j) {
 
 }  // namespace
 
-void schirm_farben_setzen(DIB& bild, const Einstellungen& werte) {
+void schirm_farben_setzen(DIB& bild, const Darstellung& werte) {
     bild.farbe_setzen(INDEX_HINTERGRUND, farbwert(werte.hintergrund));
     for (int32_t f = 1; f <= 7; ++f) {
         for (int32_t j = 0; j < 10; ++j) bild.farbe_setzen(10 * f + j, farbwert(stufe(FAMILIEN[f - 1], j)));

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "dib.h"
-#include "einstellungen.h"
+#include "darstellung.h"
 
 // Colour-table indices that carry the identity of what is drawn, beside the
 // engine's GITTER_INDEX (96) and FIGUREN_INDEX (128).
@@ -15,4 +15,4 @@ constexpr int32_t INDEX_BILDNAMEN = 129;
 constexpr int32_t INDEX_STERNNAMEN = 130;
 constexpr int32_t INDEX_FREI = 255;  // drawn by no layer
 
-void schirm_farben_setzen(DIB& bild, const Einstellungen& werte);
+void schirm_farben_setzen(DIB& bild, const Darstellung& werte);

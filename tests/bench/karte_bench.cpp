@@ -13,6 +13,7 @@
 
 #include "farben.h"
 #include "figuren.h"
+#include "einstellungen.h"
 #include "gestirne.h"
 #include "gitter.h"
 #include "namen.h"
@@ -52,7 +53,7 @@ LOGFONTA symbolschrift(int32_t hoehe) {
 
 struct Szene {
     Himmel himmel;
-    Einstellungen werte = vorgaben(Programm::STERNKARTE);
+    Darstellung werte = vorgaben(Programm::STERNKARTE).darstellung;
     Font text{"Arial", 14};
     Font sternbild{unterstrichen(text, 16)};
     Font symbol{symbolschrift(14)};
@@ -88,7 +89,7 @@ int32_t leinwand(DIB& bild, const Szene& s, int32_t w, int32_t h) {
 void karte_zeichnen(Szene& s, DIB& bild, int32_t r) {
     memset(s.himmel.berechnet, 0, sizeof s.himmel.berechnet);
     bild.fuellen(0);
-    const Einstellungen& w = s.werte;
+    const Darstellung& w = s.werte;
     karte_gitter(s.himmel, bild.dc, &bild, s.text, s.symbol, r, skalierte_farbe(w, HILFSLINIEN));
     karte_figuren(s.himmel, bild.dc, &bild, s.sternbild, s.symbol, r,
                   skalierte_farbe(w, STERNBILDER));
@@ -148,7 +149,7 @@ int main(int argc, char** argv) {
         karte_gestirne(s.himmel, gross.dc, &gross, s.text, s.symbol, r_gross, 0, 99);
     });
     // Each layer once more on the 1024 x 768 chart, positions already computed.
-    const Einstellungen& w = s.werte;
+    const Darstellung& w = s.werte;
     messen("  grid", 200, [&] {
         karte_gitter(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein,
                      skalierte_farbe(w, HILFSLINIEN));

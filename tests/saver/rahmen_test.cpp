@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "einstellungen.h"
 #include "rahmen.h"
 
 TEST(Sternzeit, FollowsTheClockAndStaysWithinADay) {
@@ -79,11 +80,11 @@ TEST(RahmenSchritte, LayersAtZeroAreLeftOutAndStarsComeFirstAndLast) {
         {1, 200, 1, 1, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE}},
     };
     for (const auto& f : faelle) {
-        Einstellungen e = vorgaben(Programm::SCHONER);
-        e.staerke[STERNBILDER] = f.sternbilder;
-        e.staerke[STERNBILDNAMEN] = f.bildnamen;
-        e.staerke[STERNNAMEN] = f.namen;
-        e.staerke[HILFSLINIEN] = f.hilfslinien;
+        Darstellung e = vorgaben(Programm::SCHONER).darstellung;
+        e.staerke_prozent[STERNBILDER] = f.sternbilder;
+        e.staerke_prozent[STERNBILDNAMEN] = f.bildnamen;
+        e.staerke_prozent[STERNNAMEN] = f.namen;
+        e.staerke_prozent[HILFSLINIEN] = f.hilfslinien;
         Schritt schritte[MAX_SCHRITTE];
         const int32_t n = rahmen_schritte(e, schritte);
         EXPECT_EQ(V(schritte, schritte + n), f.schritte)

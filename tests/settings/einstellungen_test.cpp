@@ -9,17 +9,18 @@
 namespace {
 
 void erwarte_vorgaben(const Einstellungen& e, const int32_t (&staerke)[EBENEN]) {
-    EXPECT_EQ(e.rek, 1990);
-    EXPECT_EQ(e.dek, -3933);
-    EXPECT_EQ(e.gesichtsfeld, 37);
-    EXPECT_EQ(e.fest, 1);
-    EXPECT_EQ(e.monat, 2);
-    EXPECT_EQ(e.zeit, 7);
-    EXPECT_EQ(e.ort, 15);
-    for (int i = 0; i < EBENEN; ++i) EXPECT_EQ(e.staerke[i], staerke[i]) << i;
+    EXPECT_EQ(e.ansicht.rek, 1990);
+    EXPECT_EQ(e.ansicht.dek, -3933);
+    EXPECT_EQ(e.ansicht.gesichtsfeld, 37);
+    EXPECT_EQ(e.ansicht.fest, 1);
+    EXPECT_EQ(e.ansicht.monat, 2);
+    EXPECT_EQ(e.ansicht.zeit, 7);
+    EXPECT_EQ(e.ansicht.ort, 15);
+    for (int i = 0; i < EBENEN; ++i) EXPECT_EQ(e.darstellung.staerke_prozent[i], staerke[i]) << i;
     const Rgb farben[] = {{0, 0, 48}, {56, 255, 255}, {48, 255, 255}, {160, 204, 240}, {255, 243, 255}};
-    const Rgb* ist[] = {&e.hintergrund, &e.farbe[STERNBILDER], &e.farbe[STERNBILDNAMEN],
-                        &e.farbe[STERNNAMEN], &e.farbe[HILFSLINIEN]};
+    const Darstellung& d = e.darstellung;
+    const Rgb* ist[] = {&d.hintergrund, &d.farbe[STERNBILDER], &d.farbe[STERNBILDNAMEN],
+                        &d.farbe[STERNNAMEN], &d.farbe[HILFSLINIEN]};
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(ist[i]->rot, farben[i].rot) << i;
         EXPECT_EQ(ist[i]->gruen, farben[i].gruen) << i;
@@ -46,17 +47,17 @@ TEST(Einstellungen, StoredValuesOverrideDefaults) {
         "[Anzeige]\r\nSternnamen=57\r\nHilfslinien=0\r\n"
         "[Farben]\r\nRot_Sternnamen=300\r\nBlau_Hintergrund=-1\r\nGruen_Hilfslinien=256\r\n");
     const Einstellungen e = einstellungen_lesen(ini.pfad(), Programm::SCHONER);
-    EXPECT_EQ(e.rek, 29);
-    EXPECT_EQ(e.dek, 1000);  // the view centre at -10.00 degrees
-    EXPECT_EQ(e.gesichtsfeld, 0) << "a value that is no number reads as 0";
-    EXPECT_EQ(e.ort, -1);
-    EXPECT_EQ(e.zeit, 7) << "a missing key keeps its default";
-    EXPECT_EQ(e.staerke[STERNBILDER], 71);
-    EXPECT_EQ(e.staerke[STERNNAMEN], 57);
-    EXPECT_EQ(e.staerke[HILFSLINIEN], 0);
-    EXPECT_EQ(e.farbe[STERNNAMEN].rot, 44) << "colours keep their low 8 bits";
-    EXPECT_EQ(e.hintergrund.blau, 255);
-    EXPECT_EQ(e.farbe[HILFSLINIEN].gruen, 0);
+    EXPECT_EQ(e.ansicht.rek, 29);
+    EXPECT_EQ(e.ansicht.dek, 1000);  // the view centre at -10.00 degrees
+    EXPECT_EQ(e.ansicht.gesichtsfeld, 0) << "a value that is no number reads as 0";
+    EXPECT_EQ(e.ansicht.ort, -1);
+    EXPECT_EQ(e.ansicht.zeit, 7) << "a missing key keeps its default";
+    EXPECT_EQ(e.darstellung.staerke_prozent[STERNBILDER], 71);
+    EXPECT_EQ(e.darstellung.staerke_prozent[STERNNAMEN], 57);
+    EXPECT_EQ(e.darstellung.staerke_prozent[HILFSLINIEN], 0);
+    EXPECT_EQ(e.darstellung.farbe[STERNNAMEN].rot, 44) << "colours keep their low 8 bits";
+    EXPECT_EQ(e.darstellung.hintergrund.blau, 255);
+    EXPECT_EQ(e.darstellung.farbe[HILFSLINIEN].gruen, 0);
 }
 
 TEST(Einstellungen, WritesAll26KeysInOrderAndReadsThemBackUnchanged) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "einstellungen.h"
 #include "farben.h"
 
 TEST(Farben, LayerColourIsScaledTruncatedAndCutToAByte) {
@@ -17,21 +18,21 @@ TEST(Farben, LayerColourIsScaledTruncatedAndCutToAByte) {
         {{255, 0, 0}, 1000000000, 0x000080},  // 2550000000 does not fit 32 bits
     };
     for (const auto& f : faelle) {
-        Einstellungen e = vorgaben(Programm::STERNKARTE);
+        Darstellung e = vorgaben(Programm::STERNKARTE).darstellung;
         e.farbe[STERNNAMEN] = f.farbe;
-        e.staerke[STERNNAMEN] = f.prozent;
+        e.staerke_prozent[STERNNAMEN] = f.prozent;
         EXPECT_EQ(skalierte_farbe(e, STERNNAMEN), f.erwartet) << f.prozent;
     }
 }
 
 TEST(Farben, LayerOffShowsTheBackgroundInItsEntry) {
-    Einstellungen e = vorgaben(Programm::SCHONER);
+    Darstellung e = vorgaben(Programm::SCHONER).darstellung;
     e.hintergrund = {1, 2, 3};
-    e.staerke[HILFSLINIEN] = 0;
+    e.staerke_prozent[HILFSLINIEN] = 0;
     EXPECT_FALSE(sichtbar(e, HILFSLINIEN));
     EXPECT_EQ(ebenen_eintrag(e, HILFSLINIEN), 0x030201u);
     EXPECT_TRUE(sichtbar(e, STERNBILDER));
     EXPECT_EQ(ebenen_eintrag(e, STERNBILDER), skalierte_farbe(e, STERNBILDER));
-    e.staerke[STERNBILDER] = -5;
+    e.staerke_prozent[STERNBILDER] = -5;
     EXPECT_FALSE(sichtbar(e, STERNBILDER));
 }

@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <string>
 
-#include "bitmap_datei.h"
-#include "farbtabelle.h"
-#include "hintergrund.h"
-#include "meldung.h"
-#include "ui_texte.h"
-#include "umgebung.h"
+#include "ausgabe/bitmap_datei.h"
+#include "ausgabe/hintergrund.h"
+#include "gemeinsam/meldung.h"
+#include "gemeinsam/ui_texte.h"
+#include "karten_umgebung.h"
+#include "zeichnen/farbtabelle.h"
 
 namespace {
 
@@ -64,7 +64,7 @@ protected:
         for (int32_t i = 0; i < 256; ++i) ASSERT_EQ(schirm.farbe(i), karte.farbe(i)) << "entry " << i;
     }
 
-    Einstellungen werte = testwerte();
+    Darstellung werte = testwerte();
     DIB karte;
     DIB schirm;  // the screen table for comparison
     Temp_Ordner ordner;

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "aufzeichnung.h"
-#include "druck.h"
-#include "umgebung.h"
+#include "ausgabe/druck.h"
+#include "karten_umgebung.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ protected:
     static Himmel* himmel;
     static int32_t orion;
     Testschriften schriften;
-    Einstellungen werte = testwerte();
+    Darstellung werte = testwerte();
     int32_t s = 0;
 };
 Himmel* Druck::himmel = nullptr;
@@ -246,8 +246,8 @@ TEST_F(Druck, SchemesColourEveryLayer) {
 }
 
 TEST_F(Druck, LayersAtZeroAreNotPrinted) {
-    werte.staerke[STERNNAMEN] = 0;
-    werte.staerke[HILFSLINIEN] = 0;
+    werte.staerke_prozent[STERNNAMEN] = 0;
+    werte.staerke_prozent[HILFSLINIEN] = 0;
     std::vector<int> anzahl(L_UNBEKANNT + 1);
     const Aufzeichnung a = seite(Druckfarben::SCHIRM);
     for (size_t i = 6; i < a.ereignisse.size(); ++i) ++anzahl[schicht(a.ereignisse[i])];

@@ -7,13 +7,13 @@
 #include <algorithm>
 #include <string>
 
+#include "ausgabe/hintergrund.h"
 #include "figuren.h"
+#include "gemeinsam/meldung.h"
+#include "gemeinsam/ui_texte.h"
 #include "gitter.h"
-#include "hintergrund.h"
-#include "meldung.h"
+#include "karten_umgebung.h"
 #include "schirm_farben.h"
-#include "ui_texte.h"
-#include "umgebung.h"
 
 namespace {
 
@@ -87,7 +87,7 @@ protected:
 
     static Himmel* himmel;
     Testschriften s;
-    Einstellungen werte = testwerte();
+    Darstellung werte = testwerte();
     Temp_Ordner windows;
     DIB bild;
 };
@@ -142,8 +142,8 @@ TEST_F(Hintergrund, ChartCentredInLandscapeAndPortrait) {
 }
 
 TEST_F(Hintergrund, LayersAtZeroAreLeftOut) {
-    werte.staerke[STERNNAMEN] = 0;
-    werte.staerke[HILFSLINIEN] = 0;
+    werte.staerke_prozent[STERNNAMEN] = 0;
+    werte.staerke_prozent[HILFSLINIEN] = 0;
     ASSERT_EQ(0, hintergrund_setzen(bild, inhalt(), 640, 480, windows.pfad().c_str(), nullptr, tapete));
     const Bmp b = bmp_lesen(windows.datei("Varnis.bmp"));
     ASSERT_TRUE(b.gelesen);

@@ -3,11 +3,11 @@
 #include <cstdio>
 #include <cstring>
 
+#include "gemeinsam/ui_texte.h"
 #include "ini_datei.h"
-#include "schoner_einrichtung.h"
+#include "schoner/einrichtung.h"
 #include "schoner_ini.h"
 #include "schoner_umgebung.h"
-#include "ui_texte.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ TEST_F(Einrichtung, CopiesTheSaverAndWritesTheSettingsAsTheCommandAsks) {
         if (f.einstellungen) {
             EXPECT_EQ("Allgemein,Anzeige,Farben,Varnis,", abschnitte(kovra_ini));
             const Einstellungen e = einstellungen_lesen(kovra_ini.c_str(), Programm::STERNKARTE);
-            EXPECT_EQ(0, std::memcmp(&e, &fenster.ansicht, sizeof e));
+            EXPECT_EQ(0, std::memcmp(&e, &fenster.werte, sizeof e));
         } else {
             EXPECT_EQ("Varnis,", abschnitte(kovra_ini));
             char schluessel[256];

@@ -1,9 +1,9 @@
 // The settings mode: the banner and the check mark, and command 110 in both
 // modes with each answer.
+#include "gemeinsam/ui_texte.h"
 #include "gestirne.h"
-#include "schoner_modus.h"
+#include "schoner/modus.h"
 #include "schoner_umgebung.h"
-#include "ui_texte.h"
 
 using Modus = SchonerTest;
 
@@ -45,7 +45,7 @@ TEST_F(Modus, Command110InBothModesWithEachAnswer) {
         ini_anlegen(ini_pfad, 333);
         ini_anlegen(kovra_ini, 2222);
         modus_setzen(fenster, f.modus);
-        fenster.ansicht.rek = 1111;
+        fenster.werte.ansicht.rek = 1111;
         fenster.zeichnungen = 0;
         meldungen.clear();
         antworten = {f.antwort};
@@ -62,7 +62,7 @@ TEST_F(Modus, Command110InBothModesWithEachAnswer) {
         EXPECT_EQ(f.modus_danach, bss_modus);
         EXPECT_EQ(f.ini_danach, rek_von(ini_pfad));
         EXPECT_EQ(f.kovra_danach, rek_von(kovra_ini));
-        EXPECT_EQ(f.ansicht_danach, fenster.ansicht.rek);
+        EXPECT_EQ(f.ansicht_danach, fenster.werte.ansicht.rek);
         const bool gewechselt = f.modus_danach != f.modus;
         EXPECT_EQ(gewechselt ? 1 : 0, fenster.zeichnungen);
         EXPECT_STREQ(f.modus_danach == 1 ? ui_text(UI_BANNER_SCHONER) : "", karten_text);

@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "gemeinsam/meldung.h"
+#include "gemeinsam/ui_texte.h"
 #include "gestirne.h"
-#include "meldung.h"
-#include "schoner_modus.h"
-#include "schoner_start.h"
-#include "ui_texte.h"
+#include "schoner/modus.h"
+#include "schoner/prozess.h"
 
 std::deque<int> SchonerTest::antworten;
 std::vector<Meldung> SchonerTest::meldungen;
@@ -48,12 +48,12 @@ void ordner_entfernen(const std::string& ordner) {
 
 void Fenster_Attrappe::einstellungen_speichern(const char* datei) {
     gespeichert.push_back(datei);
-    einstellungen_schreiben(datei, ansicht);
+    einstellungen_schreiben(datei, werte);
 }
 
 void Fenster_Attrappe::einstellungen_laden(const char* datei) {
     geladen.push_back(datei);
-    ansicht = einstellungen_lesen(datei, Programm::STERNKARTE);
+    werte = einstellungen_lesen(datei, Programm::STERNKARTE);
 }
 
 bool vorhanden(const std::string& pfad) {
@@ -83,7 +83,7 @@ void SchonerTest::SetUp() {
     marke = programm + "\\Kovra.acc";
     schoner = windows + "\\Kovra32.scr";
     orte = {programm.c_str(), windows.c_str(), ini_pfad.c_str()};
-    fenster.ansicht.rek = 1111;
+    fenster.werte.ansicht.rek = 1111;
 }
 
 void SchonerTest::TearDown() {
@@ -96,12 +96,12 @@ void SchonerTest::TearDown() {
 
 void SchonerTest::ini_anlegen(const std::string& pfad, int32_t rek) const {
     Einstellungen e = vorgaben(Programm::STERNKARTE);
-    e.rek = rek;
+    e.ansicht.rek = rek;
     ASSERT_EQ(0, einstellungen_schreiben(pfad.c_str(), e));
 }
 
 int32_t SchonerTest::rek_von(const std::string& pfad) {
-    return einstellungen_lesen(pfad.c_str(), Programm::STERNKARTE).rek;
+    return einstellungen_lesen(pfad.c_str(), Programm::STERNKARTE).ansicht.rek;
 }
 
 void SchonerTest::fehler_pruefen(int32_t text, const std::string& argument) {

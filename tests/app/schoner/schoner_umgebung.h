@@ -12,9 +12,9 @@
 #include <vector>
 
 #include "einstellungen.h"
-#include "schoner_partner.h"
+#include "schoner/partner.h"
 
-// The main window as the set-up sees it: its view is an Einstellungen that
+// The main window as the set-up sees it: its settings are an Einstellungen that
 // saving writes and loading replaces.
 class Fenster_Attrappe : public Schoner_Partner {
 public:
@@ -27,10 +27,10 @@ public:
         haken = an;
         ++markiert;
     }
-    void schoner_punkte_setzen() override { ++punkte_gesetzt; }
+    void schoner_menue_auffrischen() override { ++punkte_gesetzt; }
     void nach_vorn() override { ++vorn; }
 
-    Einstellungen ansicht = vorgaben(Programm::STERNKARTE);
+    Einstellungen werte = vorgaben(Programm::STERNKARTE);
     std::vector<std::string> gespeichert, geladen;  // files, in order
     int zeichnungen = 0, markiert = 0, punkte_gesetzt = 0, vorn = 0;
     bool haken = false;

@@ -1,11 +1,11 @@
 // Command 112, the test run 113 with its parked settings, the activation that
 // takes them back and the end of the main window in the settings mode.
+#include "gemeinsam/ui_texte.h"
 #include "ini_datei.h"
-#include "schoner_befehle.h"
-#include "schoner_modus.h"
-#include "schoner_start.h"
+#include "schoner/befehle.h"
+#include "schoner/modus.h"
+#include "schoner/prozess.h"
 #include "schoner_umgebung.h"
-#include "ui_texte.h"
 
 using Testlauf = SchonerTest;
 
@@ -72,10 +72,10 @@ TEST_F(Testlauf, SavedSettingsSurviveWhateverFollowsATestRun) {
         DeleteFileA(geparkt.c_str());
         ini_anlegen(kovra_ini, 2222);
         bss_modus = 1;
-        fenster.ansicht.rek = 5555;
+        fenster.werte.ansicht.rek = 5555;
         schoner_testen(fenster, orte);
         schoner_aktiviert(WA_CLICKACTIVE, orte);
-        fenster.ansicht.rek = 1111;
+        fenster.werte.ansicht.rek = 1111;
         antworten = {f.antwort};
 
         f.danach(fenster, orte);
@@ -91,7 +91,7 @@ TEST_F(Testlauf, EndingTheSettingsModeWithTheWindow) {
         ini_anlegen(ini_pfad, 333);
         ini_anlegen(kovra_ini, 2222);
         bss_modus = 1;
-        fenster.ansicht.rek = 1111;
+        fenster.werte.ansicht.rek = 1111;
         fenster.geladen.clear();
         meldungen.clear();
         antworten = {antwort};
@@ -104,7 +104,7 @@ TEST_F(Testlauf, EndingTheSettingsModeWithTheWindow) {
         EXPECT_EQ(antwort == IDYES ? 1111 : 2222, rek_von(kovra_ini));
         ASSERT_EQ(1u, fenster.geladen.size());
         EXPECT_EQ(ini_pfad, fenster.geladen[0]);
-        EXPECT_EQ(333, fenster.ansicht.rek);
+        EXPECT_EQ(333, fenster.werte.ansicht.rek);
         EXPECT_EQ(0, bss_modus);
     }
     meldungen.clear();

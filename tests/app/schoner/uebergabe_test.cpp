@@ -1,10 +1,10 @@
 // The saver's hand-off at the end of the start-up: its marker Kovra.acc in
 // the program's directory opens the program on the saver's settings.
+#include "gemeinsam/ui_texte.h"
 #include "gestirne.h"
 #include "ini_datei.h"
-#include "schoner_modus.h"
+#include "schoner/modus.h"
 #include "schoner_umgebung.h"
-#include "ui_texte.h"
 
 using Uebergabe = SchonerTest;
 
@@ -28,7 +28,7 @@ TEST_F(Uebergabe, TheMarkerOpensTheSaversSettingsWithANotice) {
 
     EXPECT_FALSE(vorhanden(marke));
     EXPECT_EQ(1111, rek_von(ini_pfad));  // the program's view waits in Varnis.ini
-    EXPECT_EQ(2222, fenster.ansicht.rek);
+    EXPECT_EQ(2222, fenster.werte.ansicht.rek);
     EXPECT_EQ(1, fenster.vorn);
     EXPECT_EQ(1, bss_modus);
     EXPECT_TRUE(fenster.haken);
@@ -54,6 +54,6 @@ TEST_F(Uebergabe, InTheSettingsModeTheProgramsSettingsStayAsTheyAre) {
     bss_modus = 1;
     uebergabe_pruefen(fenster, orte);
     EXPECT_EQ(333, rek_von(ini_pfad));
-    EXPECT_EQ(2222, fenster.ansicht.rek);
+    EXPECT_EQ(2222, fenster.werte.ansicht.rek);
     EXPECT_EQ(1, bss_modus);
 }

@@ -1,9 +1,9 @@
 // Installation onto a full disk. This program runs with its files limited to
 // 16 KB (see CMakeLists.txt), so the copy of the built saver stops partway
 // with a short write, as on a disk that fills up during the copy.
-#include "schoner_einrichtung.h"
+#include "gemeinsam/ui_texte.h"
+#include "schoner/einrichtung.h"
 #include "schoner_umgebung.h"
-#include "ui_texte.h"
 
 using VollePlatte = SchonerTest;
 

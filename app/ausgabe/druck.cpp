@@ -1,0 +1,158 @@
+#include "ausgabe/druck.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <new>
+
+#include "ausgabe/kennungen.h"
+#include "dc_zustand.h"
+#include "farben.h"
+#include "figuren.h"
+#include "gestirne.h"
+#include "gitter.h"
+#include "namen.h"
+#include "schrifthoehe.h"
+
+namespace {
+
+constexpr uint32_t WEISS = 0x00FFFFFF;
+constexpr uint32_t SCHWARZ = 0x00000000;
+
+// Heights of the fonts on the page, in printer pixels.
+constexpr int32_t DRUCK_TEXT = 40;
+constexpr int32_t DRUCK_STERNBILD = 50;
+constexpr int32_t DRUCK_SYMBOL = 40;
+
+// What the print dialog hands over: the printer's context and the memory of
+// its device mode and device names.
+void dialog_freigeben(const PRINTDLGA& pd) {
+    if (pd.hDC) DeleteDC(pd.hDC);
+    if (pd.hDevMode) GlobalFree(pd.hDevMode);
+    if (pd.hDevNames) GlobalFree(pd.hDevNames);
+}
+
+class Drucker final : public Druckauftrag {
+public:
+    explicit Drucker(const PRINTDLGA& daten) : pd(daten) {}
+    ~Drucker() override { dialog_freigeben(pd); }
+    Drucker(const Drucker&) = delete;
+    Drucker& operator=(const Drucker&) = delete;
+
+    HDC dc() const override { return pd.hDC; }
+    int32_t kopien() const override { return pd.nCopies; }
+    int32_t dokument_beginnen(const char* name) override {
+        DOCINFOA info{};
+        info.cbSize = sizeof info;
+        info.lpszDocName = name;
+        return StartDocA(pd.hDC, &info);
+    }
+    int32_t seite_beginnen() override { return StartPage(pd.hDC); }
+    int32_t seite_beenden() override { return EndPage(pd.hDC); }
+    int32_t dokument_beenden() override { return EndDoc(pd.hDC); }
+    void dokument_abbrechen() override { AbortDoc(pd.hDC); }
+
+private:
+    PRINTDLGA pd;
+};
+
+uint32_t ebenen_farbe(Druckfarben farben, const Darstellung& werte, Ebene ebene) {
+    switch (farben) {
+    case Druckfarben::SCHIRM: return skalierte_farbe(werte, ebene);
+    case Druckfarben::WEISS_AUF_SCHWARZ: return WEISS;
+    case Druckfarben::SCHWARZ_AUF_WEISS: break;
+    }
+    return SCHWARZ;
+}
+
+// The background of the square (the white page needs none) and the text
+// background to match it.
+void grund_fuellen(HDC dc, int32_t s, Druckfarben farben, uint32_t hintergrund) {
+    const RECT quadrat{0, 0, s, s};
+    if (farben == Druckfarben::SCHIRM) {
+        HBRUSH pinsel = CreateSolidBrush(hintergrund);
+        FillRect(dc, &quadrat, pinsel);
+        DeleteObject(pinsel);
+        SetBkColor(dc, hintergrund);
+    } else if (farben == Druckfarben::WEISS_AUF_SCHWARZ) {
+        FillRect(dc, &quadrat, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        SetBkColor(dc, SCHWARZ);
+    }
+}
+
+// The frame in the current pen; everything after it stays inside.
+void rahmen_und_ausschnitt(HDC dc, int32_t s) {
+    MoveToEx(dc, 0, 0, nullptr);
+    LineTo(dc, s, 0);
+    LineTo(dc, s, s);
+    LineTo(dc, 0, s);
+    LineTo(dc, 0, 0);
+    IntersectClipRect(dc, 0, 0, s, s);
+}
+
+void ebenen_drucken(HDC dc, int32_t r, Druckfarben farben, const Karteninhalt& k) {
+    Himmel& h = k.himmel;
+    const Schriften& s = k.schriften;
+    const Darstellung& w = k.werte;
+    auto farbe = [&](Ebene e) { return ebenen_farbe(farben, w, e); };
+    if (sichtbar(w, HILFSLINIEN)) druck_gitter(h, dc, s.text, s.symbol, r, farbe(HILFSLINIEN));
+    if (sichtbar(w, STERNBILDNAMEN))
+        sternbild_namen(h, dc, nullptr, s.sternbild, s.symbol, r, farbe(STERNBILDNAMEN));
+    if (sichtbar(w, STERNNAMEN)) stern_namen(h, dc, nullptr, s.text, s.symbol, r, farbe(STERNNAMEN));
+    if (sichtbar(w, STERNBILDER)) {
+        druck_figuren(h, dc, s.sternbild, s.symbol, r, farbe(STERNBILDER));
+        kennungen_zeichnen(k, dc, nullptr, r, farbe(STERNBILDER));
+    }
+    const int32_t einfarbig = farben == Druckfarben::SCHIRM ? 0 : 1;
+    const int32_t invertiert = farben == Druckfarben::SCHWARZ_AUF_WEISS ? 1 : 0;
+    druck_gestirne(h, dc, s.text, s.symbol, r, einfarbig, invertiert, farbwert(w.hintergrund));
+}
+
+}  // namespace
+
+void druckseite_zeichnen(HDC dc, Druckfarben farben, const Karteninhalt& inhalt) {
+    const int32_t s = std::min(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)) - 1;
+    const Schriften& schriften = inhalt.schriften;
+    // Declared before the context's state: the context lets go of the fonts
+    // before they are made again at screen size.
+    Schrifthoehe text(schriften.text, DRUCK_TEXT);
+    Schrifthoehe sternbild(schriften.sternbild, DRUCK_STERNBILD);
+    Schrifthoehe symbol(schriften.symbol, DRUCK_SYMBOL);
+    Dc_Zustand zustand(dc);
+    grund_fuellen(dc, s, farben, farbwert(inhalt.werte.hintergrund));
+    rahmen_und_ausschnitt(dc, s);
+    ebenen_drucken(dc, s / 2, farben, inhalt);
+}
+
+int32_t drucken(Druckauftrag& auftrag, Druckfarben farben, const Karteninhalt& inhalt) {
+    if (auftrag.dokument_beginnen("Varnis") <= 0) return -1;
+    const int32_t seiten = std::max(auftrag.kopien(), 1);
+    for (int32_t i = 0; i < seiten; ++i) {
+        if (auftrag.seite_beginnen() <= 0) {
+            auftrag.dokument_abbrechen();
+            return -1;
+        }
+        druckseite_zeichnen(auftrag.dc(), farben, inhalt);
+        if (auftrag.seite_beenden() <= 0) {
+            auftrag.dokument_abbrechen();
+            return -1;
+        }
+    }
+    return auftrag.dokument_beenden() > 0 ? 0 : -1;
+}
+
+std::unique_ptr<Druckauftrag> druckdialog(HWND besitzer) {
+    PRINTDLGA pd{};
+    pd.lStructSize = sizeof pd;
+    pd.hwndOwner = besitzer;
+    pd.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE;
+    pd.nCopies = 1;
+    const bool gewaehlt = PrintDlgA(&pd) != 0 && pd.hDC;
+    Drucker* drucker = gewaehlt ? new (std::nothrow) Drucker(pd) : nullptr;
+    if (!drucker) dialog_freigeben(pd);
+    return std::unique_ptr<Druckauftrag>(drucker);
+}
+
+void drucken(HWND besitzer, Druckfarben farben, const Karteninhalt& inhalt) {
+    if (std::unique_ptr<Druckauftrag> auftrag = druckdialog(besitzer)) drucken(*auftrag, farben, inhalt);
+}

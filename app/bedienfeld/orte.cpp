@@ -1,0 +1,93 @@
+#include "bedienfeld/orte.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "gemeinsam/pfad.h"
+
+namespace {
+
+const char TRENNER[] = ";\r\n";
+constexpr size_t ZEILE = 256;        // longer lines keep their first 255 characters
+constexpr int32_t MAX_BREITE = 8999; // hundredths; the declination bar ends there
+
+// Latitude in degrees, strictly inside -90..90, to hundredths truncated toward
+// zero. The decimal text rarely has an exact binary value (37.98 is stored as
+// 37.97999...), so a millionth of a hundredth is added in the direction of the
+// sign before truncating, which gives back the written hundredths.
+int32_t hundertstel(double breite) {
+    const int32_t h = static_cast<int32_t>(breite * 100.0 + (breite < 0 ? -1e-6 : 1e-6));
+    return h > MAX_BREITE ? MAX_BREITE : h < -MAX_BREITE ? -MAX_BREITE : h;
+}
+
+void rest_ueberspringen(FILE* datei) {
+    int c;
+    while ((c = fgetc(datei)) != EOF && c != '\n') {
+    }
+}
+
+}  // namespace
+
+Orte::~Orte() {
+    free(liste);
+}
+
+const Ort* Orte::ort(int32_t index) const {
+    return index >= 0 && index < zahl ? &liste[index] : nullptr;
+}
+
+int32_t Orte::anhaengen(const Ort& ort) {
+    if (zahl == platz) {
+        const int32_t neu = platz ? 2 * platz : 64;
+        Ort* l = static_cast<Ort*>(realloc(liste, static_cast<size_t>(neu) * sizeof(Ort)));
+        if (!l) return -1;
+        liste = l;
+        platz = neu;
+    }
+    liste[zahl++] = ort;
+    return 0;
+}
+
+void Orte::leeren() {
+    free(liste);
+    liste = nullptr;
+    zahl = platz = 0;
+}
+
+int32_t ort_lesen(const char* zeile, Ort& ort) {
+    const char* name = zeile + strspn(zeile, TRENNER);
+    const size_t name_laenge = strcspn(name, TRENNER);
+    const char* feld = name + name_laenge;
+    feld += strspn(feld, TRENNER);
+    const size_t feld_laenge = strcspn(feld, TRENNER);
+    if (name_laenge == 0 || feld_laenge == 0) return -1;
+
+    char zahl_text[32];  // digits beyond 31 characters cannot change hundredths
+    snprintf(zahl_text, sizeof zahl_text, "%.*s", static_cast<int>(feld_laenge), feld);
+    double breite = strtod(zahl_text, nullptr);
+    if (breite == 90.0) breite = 89.99;
+    if (breite == -90.0) breite = -89.99;
+    if (!(breite > -90.0 && breite < 90.0)) return -1;  // also NaN
+
+    snprintf(ort.name, sizeof ort.name, "%.*s", static_cast<int>(name_laenge), name);
+    ort.breite = hundertstel(breite);
+    return 0;
+}
+
+int32_t orte_laden(const char* verzeichnis, Orte& orte) {
+    orte.leeren();
+    char pfad[PFAD_LAENGE];
+    if (pfad_bilden(pfad, sizeof pfad, verzeichnis, "Orte.dat") != 0) return -1;
+    FILE* datei = fopen(pfad, "r");
+    if (!datei) return -1;
+    char zeile[ZEILE];
+    while (fgets(zeile, sizeof zeile, datei)) {
+        // The rest of an over-long line belongs to it, not to a line of its own.
+        if (!strchr(zeile, '\n')) rest_ueberspringen(datei);
+        Ort ort;
+        if (ort_lesen(zeile, ort) == 0 && orte.anhaengen(ort) != 0) break;  // out of memory: keep what fits
+    }
+    fclose(datei);
+    return 0;
+}

@@ -1,0 +1,34 @@
+#include "bedienfeld/zeitregeln.h"
+
+#include <cmath>
+
+namespace {
+
+// Into 0..23 for any integer, as repeated adding or subtracting of 24 would.
+int32_t umlaufen(int64_t n) {
+    const int64_t r = n % 24;
+    return static_cast<int32_t>(r < 0 ? r + 24 : r);
+}
+
+// Rounded down, also below zero: the hour or half-month that has begun. (Cut
+// toward zero, -5.3 would become -5 and name the half-month after the one
+// that has begun.) Values beyond the int64 range cannot come from a right
+// ascension within the bar's range and count as 0.
+int64_t abgerundet(double x) {
+    if (!(std::fabs(x) < 9.0e18)) return 0;
+    return static_cast<int64_t>(std::floor(x));
+}
+
+}  // namespace
+
+double rekt_aus_datum(int32_t halbmonat, int32_t stunde) {
+    return umlaufen(static_cast<int64_t>(halbmonat) + stunde - 17);
+}
+
+int32_t halbmonat_aus_rekt(double rektaszension, int32_t stunde) {
+    return umlaufen(abgerundet(rektaszension - stunde + 17 + 0.5));
+}
+
+int32_t stunde_aus_rekt(double rektaszension, int32_t halbmonat) {
+    return umlaufen(abgerundet(rektaszension - (halbmonat - 17.0)));
+}

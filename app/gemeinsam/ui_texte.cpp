@@ -1,0 +1,112 @@
+#include "gemeinsam/ui_texte.h"
+
+#include "gemeinsam/verschluesselung.h"
+
+const char PROGRAMM_VERSION[] = "2.2.3";
+
+namespace {
+
+using verschluesselung::Klartext;
+
+// The plain texts live only inside this function, which is evaluated by the
+// compiler alone: the program file holds nothing but the scrambled block.
+constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
+    const Klartext texte[] = {
+        {UI_PROGRAMM, "Varnis"},
+        {UI_HAUPTFENSTER, "Varnis - Sternkarte"},
+
+        {UI_INFO_TITEL, "Über Varnis"},
+        {UI_INFO_VERSION, "Varnis %s für Windows (%s Bit)"},
+        {UI_INFO_ZEILE_2, "Die Sternkarte für den Schreibtisch"},
+        {UI_INFO_ZEILE_3, "Sterne des Yale Bright Star Catalogue"},
+        {UI_INFO_ZEILE_4, "Sternbilder, Sternnamen und Koordinatennetz"},
+        {UI_INFO_ZEILE_5, "Mit dem Bildschirmschoner Kovra"},
+        {UI_INFO_ZEILE_6, "Farbe eines Sterns: Spektralklasse; Größe: Helligkeit"},
+        {UI_INFO_ZEILE_7, "Zeigen Sie auf einen Stern, um seine Daten zu sehen."},
+
+        {UI_MENUE_KARTE, "&Karte"},
+        {UI_HINTERGRUND, "Als &Hintergrundbild"},
+        {UI_BITMAP_SPEICHERN, "Als Bitmap &speichern..."},
+        {UI_BITMAP_SCHWARZ_WEISS, "Als Bitmap schwarz auf weiß spei&chern..."},
+        {UI_DRUCKEN, "&Drucken..."},
+        {UI_DRUCKEN_WEISS_SCHWARZ, "Drucken weiß auf schw&arz..."},
+        {UI_DRUCKEN_SCHWARZ_WEISS, "Drucken schwarz auf &weiß..."},
+        {UI_BEENDEN, "&Beenden"},
+        {UI_MENUE_SCHONER, "&Bildschirmschoner"},
+        {UI_SCHONER_INSTALLIEREN, "&Installieren"},
+        {UI_SCHONER_NEU, "&Neu installieren"},
+        {UI_SCHONER_BEARBEITEN, "Einstellungen &bearbeiten"},
+        {UI_SCHONER_UEBERGEBEN, "Aktuelle Einstellungen &übergeben..."},
+        {UI_SCHONER_TESTEN, "&Testen"},
+        {UI_MENUE_HILFE, "&Hilfe"},
+        {UI_HILFE, "&Inhalt"},
+        {UI_INFO, "Ü&ber Varnis..."},
+        {UI_INFO_SCHLIESSEN, "OK"},
+
+        {UI_REKTASZENSION, "Rektaszension"},
+        {UI_DEKLINATION, "Deklination"},
+        {UI_STERNBILDER, "Sternbilder"},
+        {UI_STERNBILDNAMEN, "Sternbildnamen"},
+        {UI_STERNNAMEN, "Sternnamen"},
+        {UI_HILFSLINIEN, "Hilfslinien"},
+        {UI_GESICHTSFELD, "Gesichtsfeld"},
+
+        {UI_TITEL_HINWEIS, "Varnis"},
+        {UI_TITEL_FEHLER, "Varnis - Fehler"},
+        {UI_KATALOG_FEHLT,
+         "Der Sternkatalog 'VARNIS.DAT' konnte nicht geöffnet werden. "
+         "Ohne ihn kann Varnis keine Karte zeigen und wird beendet."},
+        {UI_STERNBILDER_FEHLEN,
+         "Die Sternbilddatei 'STBILDER.DAT' konnte nicht geöffnet werden. "
+         "Die Karte wird ohne Sternbilder gezeigt."},
+        {UI_SCHONER_FEHLT, "Der Bildschirmschoner '%s' konnte nicht geöffnet werden."},
+        {UI_SCHONER_ZIEL, "Die Datei '%s' konnte nicht angelegt oder geschrieben werden."},
+        {UI_SCHONER_SPEICHER, "Nicht genügend Arbeitsspeicher, um den Bildschirmschoner zu kopieren."},
+        {UI_SCHONER_INSTALLIERT,
+         "Der Bildschirmschoner Kovra%s ist installiert. "
+         "Er kann jetzt in den Anzeigeeinstellungen der Systemsteuerung gewählt werden."},
+        {UI_FRAGE_UEBERNEHMEN,
+         "Soll der Bildschirmschoner die aktuellen Einstellungen übernehmen?"},
+        {UI_HINWEIS_BEARBEITEN,
+         "Das Hauptfenster zeigt jetzt die Einstellungen des Bildschirmschoners. "
+         "Alle Änderungen gelten für den Bildschirmschoner, bis die Bearbeitung "
+         "im Menü 'Bildschirmschoner' wieder beendet wird."},
+        {UI_FRAGE_BEARBEITUNG_ENDE,
+         "Die Bearbeitung der Bildschirmschoner-Einstellungen wird beendet. "
+         "Sollen die Änderungen für den Bildschirmschoner gespeichert werden?"},
+
+        {UI_UEBERGABE_1, "Der Bildschirmschoner Kovra hat"},
+        {UI_UEBERGABE_1 + 1, "die Bearbeitung seiner Einstellungen"},
+        {UI_UEBERGABE_1 + 2, "an Varnis übergeben. Alle Änderungen"},
+        {UI_UEBERGABE_1 + 3, "gelten jetzt für den Bildschirmschoner."},
+        {UI_UEBERGABE_5, "Zum Abschluss im Menü 'Bildschirmschoner'"},
+        {UI_UEBERGABE_5 + 1, "'Einstellungen bearbeiten' wählen"},
+        {UI_UEBERGABE_5 + 2, "oder Varnis beenden; dann können die"},
+        {UI_UEBERGABE_5 + 3, "Änderungen gespeichert werden."},
+        {UI_BANNER_SCHONER, "Einstellungen des Bildschirmschoners"},
+
+        {UI_BITMAP_NICHT_GESCHRIEBEN, "Die Bitmap-Datei '%s' konnte nicht geschrieben werden."},
+        {UI_BITMAP_DIALOG, "Karte als Bitmap speichern"},
+    };
+    return verschluesselung::ordnen<UI_TEXTE>(texte);
+}
+
+constexpr size_t GROESSE = verschluesselung::block_groesse(klartexte());
+
+// Not const: the texts are unscrambled where they lie.
+verschluesselung::Block<GROESSE> block = verschluesselung::block_bauen<GROESSE>(klartexte());
+
+const char* texte[UI_TEXTE];
+int32_t zustand = 1;  // 1 still scrambled, else the result of unscrambling
+
+}  // namespace
+
+int32_t ui_texte_entschluesseln() {
+    if (zustand == 1) zustand = verschluesselung::entschluesseln(block.daten, GROESSE, texte, UI_TEXTE);
+    return zustand;
+}
+
+const char* ui_text(int32_t nummer) {
+    if (zustand != 0 || nummer < 0 || nummer >= UI_TEXTE) return "";
+    return texte[nummer];
+}

@@ -1,0 +1,4 @@
+#include "gemeinsam/verzeichnisse.h"
+
+char programm_verzeichnis[PFAD_LAENGE] = "";
+char windows_verzeichnis[PFAD_LAENGE] = "";

@@ -1,0 +1,149 @@
+// Making, opening, layout and end of the main window.
+#include "hauptfenster/himmel_df.h"
+
+#include <initializer_list>
+
+#include "bedienfeld/leistenregel.h"
+#include "bedienfeld/tasten_leiste.h"
+#include "canvas_kf.h"
+#include "combobox_kf.h"
+#include "dib_kf.h"
+#include "edit_kf.h"
+#include "gemeinsam/ui_texte.h"
+#include "hauptfenster/anordnung.h"
+#include "instanz.h"
+#include "text_kf.h"
+
+namespace {
+
+constexpr DWORD KIND = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+constexpr DWORD LISTE = KIND | WS_BORDER | CBS_DROPDOWNLIST | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP;
+constexpr DWORD ANZEIGE = KIND | WS_BORDER | ES_READONLY;
+constexpr DWORD HAUPTFENSTER = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+
+LOGFONTA unterstrichen(const Font& schrift, int32_t hoehe) {
+    LOGFONTA f = schrift.beschreibung();
+    f.lfUnderline = 1;
+    f.lfHeight = hoehe;
+    f.lfWidth = 0;
+    return f;
+}
+
+template <class T>
+std::unique_ptr<T> kind(Fenster* vater, const char* text, DWORD stil) {
+    return std::make_unique<T>(vater, text, 0, 0, 0, 0, stil);
+}
+
+std::unique_ptr<Scrollbar_KF> leiste(Fenster* vater, DWORD richtung, int32_t min, int32_t max) {
+    auto l = kind<Scrollbar_KF>(vater, "", KIND | richtung);
+    l->setze_bereich(min, max);
+    return l;
+}
+
+void platzieren(Fenster* f, const Platz& p) { f->masse_abs(p.x, p.y, p.breite, p.hoehe); }
+
+}  // namespace
+
+Himmel_DF::Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe)
+    : Dialog_F(nullptr, "", x, y, breite, hoehe, HAUPTFENSTER),
+      schrift_text("Arial", 14),
+      schrift_sternbild(unterstrichen(schrift_text, 16)),
+      schrift_symbol("Symbol", 14),
+      zeichen_schritt(STUFE_RUHE) {
+    char verzeichnis[PFAD_LAENGE];
+    const DWORD n = GetCurrentDirectoryA(sizeof verzeichnis, verzeichnis);
+    // Without a usable directory there is no settings file: defaults, no saving.
+    if (n == 0 || n >= sizeof verzeichnis ||
+        pfad_bilden(ini_pfad, sizeof ini_pfad, verzeichnis, "Varnis.ini") != 0) {
+        ini_pfad[0] = '\0';
+    }
+    const HINSTANCE modul = instanz ? instanz->hinstance : GetModuleHandleA(nullptr);
+    cursor_stern = LoadCursorA(modul, "Stern");
+    cursor_sternbild = LoadCursorA(modul, "Sternbild");
+    darstellung = vorgaben(Programm::STERNKARTE).darstellung;
+    kinder_erzeugen();
+    himmel = std::make_unique<Himmel>();
+    einstellungen_laden();
+}
+
+void Himmel_DF::kinder_erzeugen() {
+    uebersicht = kind<DIB_KF>(this, "", KIND | WS_BORDER);
+    karte = kind<DIB_KF>(this, "", KIND | WS_BORDER);
+    karte->mldg_tabelle = KARTEN_MELDUNGEN;
+    rekt_leiste = kind<Tasten_Scrollbar_KF>(this, "", KIND | SBS_HORZ);
+    rekt_leiste->setze_bereich(-REKT_REGEL.maximum, -REKT_REGEL.minimum);
+    dekl_leiste = leiste(this, SBS_VERT, -DEKL_REGEL.maximum, -DEKL_REGEL.minimum);
+    monat_wahl = kind<Combobox_KF>(this, "", LISTE);
+    zeit_wahl = kind<Combobox_KF>(this, "", LISTE);
+    ort_fest = 1;
+    ort_wahl = kind<Combobox_KF>(this, "", LISTE);
+    titel_rekt = kind<Text_KF>(this, ui_text(UI_REKTASZENSION), KIND);
+    rekt_anzeige = kind<Edit_KF>(this, "", ANZEIGE);
+    titel_dekl = kind<Text_KF>(this, ui_text(UI_DEKLINATION), KIND);
+    dekl_anzeige = kind<Edit_KF>(this, "", ANZEIGE);
+    for (int32_t i = 0; i < EBENEN; ++i) {
+        ebenen_titel[i] = kind<Text_KF>(this, ui_text(UI_STERNBILDER + i), KIND);
+        ebenen_leisten[i] = leiste(this, SBS_HORZ, EBENEN_REGEL.minimum, EBENEN_REGEL.maximum);
+    }
+    feld_leiste = leiste(this, SBS_HORZ, -FELD_REGEL.maximum, -FELD_REGEL.minimum);
+    titel_feld = kind<Text_KF>(this, ui_text(UI_GESICHTSFELD), KIND);
+    feld_anzeige = kind<Edit_KF>(this, "", ANZEIGE);
+    info_fenster = kind<Canvas_KF>(this, "", WS_CHILD | WS_VISIBLE);
+    info_fenster->mldg_tabelle = INFO_MELDUNGEN;
+}
+
+Himmel_DF::~Himmel_DF() {
+    if (hwnd) {
+        for (UINT_PTR t : {ZEICHEN_TIMER, ZEITGEBER_INFO_ZEIGEN, ZEITGEBER_INFO_VERBERGEN}) KillTimer(hwnd, t);
+    }
+    einstellungen_speichern();
+    // The members go next, each child while its canvas and this window
+    // still exist (the canvases are declared before the panes).
+}
+
+HWND Himmel_DF::oeffnen(int zeigen) {
+    Dialog_F::oeffnen(zeigen);
+    // The size message of the creation came before the children had windows.
+    if (hwnd) {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        int32_t breite = client.right, hoehe = client.bottom;
+        anordnen(breite, hoehe);
+    }
+    bedienfeld_auffrischen();
+    return hwnd;
+}
+
+void Himmel_DF::anordnen(int32_t& breite, int32_t& hoehe) {
+    RECT fenster, client;
+    GetWindowRect(hwnd, &fenster);
+    GetClientRect(hwnd, &client);
+    mindestens(breite, hoehe, (fenster.right - fenster.left) - client.right,
+               (fenster.bottom - fenster.top) - client.bottom);
+    const Anordnung a = anordnung_berechnen(breite, hoehe);
+    platzieren(uebersicht.get(), a.uebersicht);
+    platzieren(rekt_leiste.get(), a.rekt_leiste);
+    platzieren(dekl_leiste.get(), a.dekl_leiste);
+    platzieren(titel_rekt.get(), a.titel_rekt);
+    platzieren(titel_dekl.get(), a.titel_dekl);
+    platzieren(rekt_anzeige.get(), a.rekt_anzeige);
+    platzieren(dekl_anzeige.get(), a.dekl_anzeige);
+    platzieren(monat_wahl.get(), a.monat_wahl);
+    platzieren(zeit_wahl.get(), a.zeit_wahl);
+    platzieren(ort_wahl.get(), a.ort_wahl);
+    for (int32_t i = 0; i < EBENEN; ++i) {
+        platzieren(ebenen_titel[i].get(), a.ebenen_titel[i]);
+        platzieren(ebenen_leisten[i].get(), a.ebenen_leisten[i]);
+    }
+    platzieren(titel_feld.get(), a.titel_feld);
+    platzieren(feld_anzeige.get(), a.feld_anzeige);
+    platzieren(feld_leiste.get(), a.feld_leiste);
+    platzieren(info_fenster.get(), a.info_fenster);
+    if (info_fenster->hwnd) ShowWindow(info_fenster->hwnd, SW_HIDE);
+    platzieren(karte.get(), a.karte);
+    // Before the children have windows the panes have no size to draw at.
+    if (!uebersicht->hwnd || !karte->hwnd) return;
+    leinwaende_erzeugen();
+    farbtabellen_setzen();
+    neu_zeichnen();
+}

@@ -1,0 +1,190 @@
+// The main window of the star chart: the control panel on the left, the
+// overview of the visible hemisphere above it, and the chart of the field of
+// view as the largest square to the right. It owns the sky, both panes with
+// their canvases, every control and the hover popup. The pictures are built
+// in stages on timer 1 (zeichnen/zeichenplan.h); a change of a layer's
+// intensity only rewrites the colour tables.
+//
+// Where a member lives: every message handler (wm_...) and the message
+// tables are in himmel_df_meldungen.cpp, each handing its message to a named
+// member; every other member is in the file that its section below names.
+//
+// Units: the scroll bars hold hundredths of an hour (right ascension,
+// negated), hundredths of a degree (declination, negated), whole degrees
+// (field of view, negated) and percent (the four layers).
+#pragma once
+
+#include <memory>
+
+#include "darstellung.h"
+#include "dialog.h"
+#include "dib.h"
+#include "einstellungen.h"
+#include "font.h"
+#include "gemeinsam/pfad.h"
+#include "himmel.h"
+#include "schoner/partner.h"
+#include "zeichnen/karteninhalt.h"
+#include "zeichnen/zeichenplan.h"
+#include "zeigen/info_anzeige.h"
+
+class Canvas_KF;
+class Combobox_KF;
+class DIB_KF;
+class Edit_KF;
+class Scrollbar_KF;
+class Tasten_Scrollbar_KF;
+class Text_KF;
+
+// Timer 1 runs the drawing cycle; 2 and 3 show and hide the hover popup
+// (ZEITGEBER_INFO_ZEIGEN, ZEITGEBER_INFO_VERBERGEN in zeigen/info_anzeige.h).
+constexpr UINT_PTR ZEICHEN_TIMER = 1;
+
+// Activation, command and destroy of the main window, attached at start-up;
+// the chart pane's mouse and the popup's paint, which reach the main window.
+extern const Mldg_Eintrag HAUPTFENSTER_MELDUNGEN[];
+extern const Mldg_Eintrag KARTEN_MELDUNGEN[];
+extern const Mldg_Eintrag INFO_MELDUNGEN[];
+
+// The screen-saver set-up works on this window as its Schoner_Partner.
+class Himmel_DF : public Dialog_F, public Schoner_Partner {
+public:
+    // --- himmel_df.cpp: making, opening, layout and end
+    // A top-level window with caption, sizing frame and both boxes; its
+    // native window is made by oeffnen. Reads the settings from ini_pfad.
+    Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe);
+    // Saves the settings to ini_pfad, then deletes everything it owns.
+    ~Himmel_DF() override;
+    // Dialog_F::oeffnen, then the layout, the canvases and the panel.
+    HWND oeffnen(int zeigen) override;
+
+    // --- himmel_df_meldungen.cpp: the message handlers
+    // The Left and Right arrow keys, however they come (the right-ascension
+    // bar claims them from the dialog keyboard filter and hands them here).
+    LRESULT wm_keydown(WPARAM code, LPARAM daten) override;
+    LRESULT wm_size(WPARAM art, uint16_t breite, uint16_t hoehe) override;
+    LRESULT wm_timer(WPARAM nummer, LPARAM proz) override;
+    LRESULT wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) override;
+    LRESULT wm_hscroll(uint16_t art, int16_t pos, LPARAM leiste) override;
+    LRESULT wm_vscroll(uint16_t art, int16_t pos, LPARAM leiste) override;
+
+    // --- himmel_df_bedienfeld.cpp: the control panel
+    // The panel's value fields and list selections after a change of view.
+    void bedienfeld_auffrischen();
+
+    // --- himmel_df_zeichnen.cpp: the drawing cycle
+    // Both canvases anew at their panes' client sizes; 0 done, else the
+    // out-of-memory box was shown.
+    int32_t leinwaende_erzeugen();
+    // The screen colour table on the chart canvas, then on the overview canvas.
+    void farbtabellen_setzen();
+    // Clears both canvases and draws from the first stage.
+    void neu_zeichnen() override;
+    // Draws from stage (STUFE_ABSCHLUSS, STUFE_NAMEN) over what stands.
+    void weiter_ab(int32_t stufe);
+    // One stage; what timer 1 runs.
+    void zeitschritt();
+    // Copies both canvases to their panes now.
+    void bereiche_ausgeben();
+    // Radius in pixels handed to the engine for a pane: half its client
+    // width less 2.
+    static int32_t radius(DIB_KF* bereich);
+    // A layer's colour scaled by its intensity (0x00BBGGRR).
+    uint32_t ebenen_farbe(Ebene ebene) const;
+
+    // --- himmel_df_zeigen.cpp: pointing at the chart
+    // The chart pane's mouse move and click (client pixels of the pane).
+    virtual void karte_maus(int32_t x, int32_t y);
+    virtual void karte_klick(int32_t x, int32_t y);
+    // The popup window's paint: its picture for what the mouse rests on.
+    virtual void info_darstellen();
+    // Timers 2 and 3: show and hide the popup.
+    void info_zeitgeber(UINT_PTR nummer);
+
+    // --- himmel_df_befehle.cpp: menu commands and the screen-saver set-up
+    // A menu command (101..117, see menue/menue.h); other identifiers do nothing.
+    void menue_befehl(int32_t id);
+    // What the chart's output pieces draw from: the sky, the three fonts and
+    // the layer settings, lent for one call.
+    Karteninhalt inhalt();
+    // The directories and settings file of the screen-saver set-up.
+    Schoner_Orte schoner_orte() const;
+    // Schoner_Partner.
+    HWND besitzer() const override { return hwnd; }
+    void bearbeiten_markieren(bool an) override;
+    void schoner_menue_auffrischen() override;
+    void nach_vorn() override;
+
+    // --- himmel_df_einstellungen.cpp: the settings files
+    // The 26 keys; null or "" means ini_pfad. Loading sets the view, the
+    // layers and the colours and draws afresh.
+    void einstellungen_laden(const char* datei = nullptr) override;
+    void einstellungen_speichern(const char* datei = nullptr) override;
+    // The current state as the settings files hold it: the view from the
+    // panel, the layers and colours from darstellung.
+    Einstellungen einstellungen() const;
+
+    // --- What the window owns.
+    char ini_pfad[PFAD_LAENGE];
+    std::unique_ptr<Himmel> himmel;
+    // Canvases before the panes that show them, so they outlive the panes.
+    DIB uebersicht_bild;
+    DIB karte_bild;
+    std::unique_ptr<DIB_KF> uebersicht;
+    std::unique_ptr<DIB_KF> karte;
+    // The view is the panel's: the bars hold the right ascension, the
+    // declination and the field of view (the sky follows them), the members
+    // below the date, the hour and the place.
+    std::unique_ptr<Tasten_Scrollbar_KF> rekt_leiste;
+    std::unique_ptr<Scrollbar_KF> dekl_leiste;
+    int32_t fest = 1;   // 1 the date was set last, 2 the hour; the other follows the RA
+    int32_t monat = 2;  // half-month 0..23
+    int32_t zeit = 7;   // hour 0..23
+    std::unique_ptr<Combobox_KF> monat_wahl;
+    std::unique_ptr<Combobox_KF> zeit_wahl;
+    int32_t ort_fest = 1;  // 1 the place stands as chosen; 0 it follows the declination
+    int32_t ort = -1;      // index in ort_wahl, -1 none
+    std::unique_ptr<Combobox_KF> ort_wahl;
+    std::unique_ptr<Text_KF> titel_rekt, titel_dekl, titel_feld;
+    std::unique_ptr<Text_KF> ebenen_titel[EBENEN];
+    std::unique_ptr<Edit_KF> rekt_anzeige, dekl_anzeige, feld_anzeige;
+    std::unique_ptr<Scrollbar_KF> ebenen_leisten[EBENEN];
+    std::unique_ptr<Scrollbar_KF> feld_leiste;
+    // Layer intensities (as the bars hold them) and colours.
+    Darstellung darstellung;
+    HCURSOR cursor_stern;
+    HCURSOR cursor_sternbild;
+    std::unique_ptr<Canvas_KF> info_fenster;
+    Info_Anzeige info_anzeige;  // what is under the mouse; art and place of the next popup
+    Font schrift_text;
+    Font schrift_sternbild;
+    Font schrift_symbol;
+    int32_t zeichen_schritt;  // stage of the drawing cycle (zeichnen/zeichenplan.h)
+
+private:
+    // himmel_df.cpp
+    void kinder_erzeugen();
+    // Places the children for a client area raised in place to the
+    // smallest layout, then makes the canvases and draws afresh.
+    void anordnen(int32_t& breite, int32_t& hoehe);
+
+    // himmel_df_bedienfeld.cpp
+    void listen_fuellen();
+    void ort_nachfuehren();
+    void anzeige_setzen(Edit_KF* feld, const char* text);
+    // A date or hour chosen in its list, or a place.
+    void liste_gewaehlt(LPARAM liste);
+    // A scroll notification of a horizontal bar (right ascension, field of
+    // view, the layers) or of the vertical one (declination).
+    void waagrecht_gerollt(uint16_t art, int16_t pos, LPARAM leiste);
+    void senkrecht_gerollt(uint16_t art, int16_t pos, LPARAM leiste);
+    // The Left (VK_LEFT) or Right arrow: a line step of the right ascension.
+    void pfeiltaste(WPARAM code);
+    void ebene_geaendert(Ebene ebene, int32_t prozent);
+
+    // himmel_df_zeichnen.cpp
+    void zeichnen(const Zeichenauftrag& auftrag);
+    void marken_zeichnen();
+
+    bool listen_gefuellt = false;
+};

@@ -1,0 +1,182 @@
+// The control panel of the main window: the value fields and lists follow
+// the view, and the lists, the bars and the arrow keys move it. The view
+// centre is the observer's zenith: its right ascension is the sidereal time
+// of the date and hour (bedienfeld/zeitregeln.h), its declination the
+// latitude of the place.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "bedienfeld/leistenregel.h"
+#include "bedienfeld/ort_suche.h"
+#include "bedienfeld/orte.h"
+#include "bedienfeld/tasten_leiste.h"
+#include "bedienfeld/wertanzeige.h"
+#include "bedienfeld/zeitregeln.h"
+#include "combobox_kf.h"
+#include "dib_kf.h"
+#include "edit_kf.h"
+#include "gemeinsam/meldung.h"
+#include "hauptfenster/himmel_df.h"
+
+namespace {
+
+const char* const HALBMONAT_TEXTE[HALBMONATE] = {
+    "  1. Januar",    "15. Januar",    "  1. Februar", "15. Februar",  "  1. März",
+    "15. März",       "  1. April",    "15. April",    "  1. Mai",     "15. Mai",
+    "  1. Juni",      "15. Juni",      "  1. Juli",    "15. Juli",     "  1. August",
+    "15. August",     "  1. September", "15. September", "  1. Oktober", "15. Oktober",
+    "  1. November",  "15. November",  "  1. Dezember", "15. Dezember",
+};
+
+bool ist(Fenster* f, LPARAM kontrolle) {
+    return f->hwnd && f->hwnd == reinterpret_cast<HWND>(kontrolle);
+}
+
+// Moves the value of a bar by a notification; true when it applies, and
+// the bar then stands at the new value.
+bool bewegen(Scrollbar_KF& leiste, const Leistenregel& r, uint16_t art, int16_t daumen,
+             int32_t& wert) {
+    wert = leisten_wert(r, leiste.pos());
+    if (!leisten_schritt(r, art, daumen, wert)) return false;
+    leiste.setze_pos(leisten_position(r, wert));
+    return true;
+}
+
+}  // namespace
+
+void Himmel_DF::bedienfeld_auffrischen() {
+    if (!hwnd) return;
+    if (!listen_gefuellt) listen_fuellen();
+    char text[40];
+    rekt_text(text, sizeof text, himmel->rektaszension);
+    anzeige_setzen(rekt_anzeige.get(), text);
+    dekl_text(text, sizeof text, himmel->deklination);
+    anzeige_setzen(dekl_anzeige.get(), text);
+    if (fest != 1) {
+        monat = halbmonat_aus_rekt(himmel->rektaszension, static_cast<int32_t>(zeit_wahl->getcursel()));
+        monat_wahl->setcursel(monat);
+    }
+    if (fest != 2) {
+        zeit = stunde_aus_rekt(himmel->rektaszension, static_cast<int32_t>(monat_wahl->getcursel()));
+        zeit_wahl->setcursel(zeit);
+    }
+    if (ort_fest == 0) ort_nachfuehren();
+    feld_text(text, sizeof text, himmel->gesichtsfeld);
+    anzeige_setzen(feld_anzeige.get(), text);
+}
+
+void Himmel_DF::anzeige_setzen(Edit_KF* feld, const char* text) {
+    feld->sm_settext(text);
+    if (feld->hwnd) UpdateWindow(feld->hwnd);
+}
+
+void Himmel_DF::listen_fuellen() {
+    listen_gefuellt = true;
+    for (const char* t : HALBMONAT_TEXTE) monat_wahl->addstring(t);
+    monat_wahl->setcursel(monat);
+    char text[16];
+    for (int32_t h = 0; h < STUNDEN; ++h) {
+        snprintf(text, sizeof text, "%d Uhr", h);
+        zeit_wahl->addstring(text);
+    }
+    zeit_wahl->setcursel(zeit);
+    Orte orte;
+    if (orte_laden(nullptr, orte) != 0) {
+        meldung(hwnd, "Die Datei 'Orte.dat' konnte nicht geöffnet werden!", "Fehler", MB_OK);
+    }
+    for (int32_t i = 0; i < orte.anzahl(); ++i) {
+        const LRESULT eintrag = ort_wahl->addstring(orte.ort(i)->name);
+        if (eintrag >= 0) ort_wahl->setitemdata(static_cast<int32_t>(eintrag), orte.ort(i)->breite);
+    }
+    ort_wahl->setcursel(ort);
+}
+
+void Himmel_DF::ort_nachfuehren() {
+    std::vector<int32_t> breiten(static_cast<size_t>(std::max<LRESULT>(ort_wahl->getcount(), 0)));
+    for (size_t i = 0; i < breiten.size(); ++i) {
+        breiten[i] = static_cast<int32_t>(ort_wahl->getitemdata(static_cast<int32_t>(i)));
+    }
+    const int32_t dekl = static_cast<int32_t>(std::lround(himmel->deklination * 100));
+    ort = ort_suchen(breiten.data(), static_cast<int32_t>(breiten.size()), dekl);
+    ort_wahl->setcursel(ort);
+}
+
+void Himmel_DF::liste_gewaehlt(LPARAM liste) {
+    if (ist(monat_wahl.get(), liste) || ist(zeit_wahl.get(), liste)) {
+        fest = ist(monat_wahl.get(), liste) ? 1 : 2;
+        monat = static_cast<int32_t>(monat_wahl->getcursel());
+        zeit = static_cast<int32_t>(zeit_wahl->getcursel());
+        const double rekt = rekt_aus_datum(monat, zeit);
+        rekt_leiste->setze_pos(static_cast<int32_t>(-rekt * 100));
+        himmel->setze_rektaszension(rekt);
+    } else if (ist(ort_wahl.get(), liste)) {
+        const int32_t gewaehlt = static_cast<int32_t>(ort_wahl->getcursel());
+        if (gewaehlt < 0) return;
+        ort_fest = 1;
+        ort = gewaehlt;
+        const int32_t breite = static_cast<int32_t>(ort_wahl->getitemdata(ort));  // hundredths
+        dekl_leiste->setze_pos(leisten_position(DEKL_REGEL, breite));
+        himmel->setze_deklination(breite / 100.0);
+    } else {
+        return;
+    }
+    bedienfeld_auffrischen();
+    neu_zeichnen();
+}
+
+void Himmel_DF::waagrecht_gerollt(uint16_t art, int16_t pos, LPARAM leiste) {
+    int32_t wert = 0;
+    if (ist(rekt_leiste.get(), leiste)) {
+        if (bewegen(*rekt_leiste, REKT_REGEL, art, pos, wert)) {
+            himmel->setze_rektaszension(wert / 100.0);
+            bedienfeld_auffrischen();
+            neu_zeichnen();
+        }
+    } else if (ist(feld_leiste.get(), leiste)) {
+        if (bewegen(*feld_leiste, FELD_REGEL, art, pos, wert)) {
+            himmel->setze_gesichtsfeld(wert);
+            bedienfeld_auffrischen();
+            neu_zeichnen();
+        }
+    } else {
+        for (int32_t i = 0; i < EBENEN; ++i) {
+            if (ist(ebenen_leisten[i].get(), leiste) &&
+                bewegen(*ebenen_leisten[i], EBENEN_REGEL, art, pos, wert)) {
+                ebene_geaendert(static_cast<Ebene>(i), wert);
+            }
+        }
+    }
+}
+
+void Himmel_DF::senkrecht_gerollt(uint16_t art, int16_t pos, LPARAM leiste) {
+    int32_t wert = 0;
+    if (ist(dekl_leiste.get(), leiste) && bewegen(*dekl_leiste, DEKL_REGEL, art, pos, wert)) {
+        himmel->setze_deklination(wert / 100.0);
+        ort_fest = 0;
+        bedienfeld_auffrischen();
+        neu_zeichnen();
+    }
+}
+
+void Himmel_DF::pfeiltaste(WPARAM code) {
+    // A line step, as if the bar's own arrow had been clicked.
+    if (!rekt_leiste->hwnd) return;
+    wm_hscroll(code == VK_LEFT ? SB_LINELEFT : SB_LINERIGHT, 0,
+               reinterpret_cast<LPARAM>(rekt_leiste->hwnd));
+}
+
+void Himmel_DF::ebene_geaendert(Ebene ebene, int32_t prozent) {
+    const bool war_an = darstellung.staerke_prozent[ebene] > 0;
+    darstellung.staerke_prozent[ebene] = prozent;
+    farbtabellen_setzen();
+    if (war_an != (prozent > 0)) {
+        // Switched on: what was left out must be drawn; switched off: its
+        // colour entry is the background now, and the rest is drawn over it.
+        weiter_ab(STUFE_ABSCHLUSS);
+    } else {
+        InvalidateRect(uebersicht->hwnd, nullptr, FALSE);
+        InvalidateRect(karte->hwnd, nullptr, FALSE);
+    }
+}

@@ -1,0 +1,60 @@
+// The main window's view, layers and colours to and from a settings file.
+// The bars hold the view: a value is put on its bar first and read back from
+// it, so a stored number outside the bar's range reaches the sky held to the
+// range, and a value read and saved unchanged is written back as it was.
+#include "bedienfeld/leistenregel.h"
+#include "bedienfeld/tasten_leiste.h"
+#include "hauptfenster/himmel_df.h"
+#include "scrollbar_kf.h"
+
+namespace {
+
+const char* oder_ini(const char* datei, const char* ini_pfad) {
+    return datei && *datei ? datei : ini_pfad;
+}
+
+}  // namespace
+
+void Himmel_DF::einstellungen_laden(const char* datei) {
+    const char* pfad = oder_ini(datei, ini_pfad);
+    const Einstellungen e =
+        *pfad ? einstellungen_lesen(pfad, Programm::STERNKARTE) : vorgaben(Programm::STERNKARTE);
+    const Ansicht& a = e.ansicht;
+    fest = a.fest;
+    monat = a.monat;
+    zeit = a.zeit;
+    ort = a.ort;
+    darstellung = e.darstellung;
+    rekt_leiste->setze_pos(leisten_position(REKT_REGEL, a.rek));
+    dekl_leiste->setze_pos(a.dek);  // Dek is stored as the bar's position (negated)
+    feld_leiste->setze_pos(leisten_position(FELD_REGEL, a.gesichtsfeld));
+    himmel->setze_rektaszension(leisten_wert(REKT_REGEL, rekt_leiste->pos()) / 100.0);
+    himmel->setze_deklination(leisten_wert(DEKL_REGEL, dekl_leiste->pos()) / 100.0);
+    himmel->setze_gesichtsfeld(leisten_wert(FELD_REGEL, feld_leiste->pos()));
+    for (int32_t i = 0; i < EBENEN; ++i) {
+        ebenen_leisten[i]->setze_pos(leisten_position(EBENEN_REGEL, e.darstellung.staerke_prozent[i]));
+        darstellung.staerke_prozent[i] = ebenen_leisten[i]->pos();
+    }
+    farbtabellen_setzen();
+    neu_zeichnen();
+    bedienfeld_auffrischen();
+}
+
+Einstellungen Himmel_DF::einstellungen() const {
+    Einstellungen e{};
+    e.ansicht.rek = leisten_wert(REKT_REGEL, rekt_leiste->pos());
+    e.ansicht.dek = dekl_leiste->pos();
+    e.ansicht.gesichtsfeld = leisten_wert(FELD_REGEL, feld_leiste->pos());
+    e.ansicht.fest = fest;
+    e.ansicht.monat = monat;
+    e.ansicht.zeit = zeit;
+    e.ansicht.ort = ort;
+    e.darstellung = darstellung;
+    return e;
+}
+
+void Himmel_DF::einstellungen_speichern(const char* datei) {
+    const char* pfad = oder_ini(datei, ini_pfad);
+    // A failed write is not reported: the view is lost, nothing else.
+    if (*pfad) einstellungen_schreiben(pfad, einstellungen());
+}

@@ -1,0 +1,114 @@
+#include "menue/menue.h"
+
+#include <cstdio>
+
+#include "gemeinsam/pfad.h"
+#include "gemeinsam/ui_texte.h"
+
+namespace {
+
+constexpr int32_t TRENNER = 0;  // a separator in the tables below
+
+struct Punkt {
+    int32_t text;    // UI text
+    int32_t befehl;  // command identifier, TRENNER for a separator
+};
+
+struct Popup {
+    int32_t titel;
+    const Punkt* punkte;
+    int32_t anzahl;
+};
+
+constexpr Punkt KARTE[] = {
+    {UI_HINTERGRUND, BEFEHL_HINTERGRUND},
+    {0, TRENNER},
+    {UI_BITMAP_SPEICHERN, BEFEHL_BITMAP},
+    {UI_BITMAP_SCHWARZ_WEISS, BEFEHL_BITMAP_SCHWARZ_WEISS},
+    {0, TRENNER},
+    {UI_DRUCKEN, BEFEHL_DRUCKEN},
+    {UI_DRUCKEN_WEISS_SCHWARZ, BEFEHL_DRUCKEN_WEISS_SCHWARZ},
+    {UI_DRUCKEN_SCHWARZ_WEISS, BEFEHL_DRUCKEN_SCHWARZ_WEISS},
+    {0, TRENNER},
+    {UI_BEENDEN, BEFEHL_BEENDEN},
+};
+constexpr Punkt SCHONER[] = {
+    {UI_SCHONER_INSTALLIEREN, BEFEHL_SCHONER_INSTALLIEREN},
+    {UI_SCHONER_NEU, BEFEHL_SCHONER_NEU},
+    {0, TRENNER},
+    {UI_SCHONER_BEARBEITEN, BEFEHL_SCHONER_BEARBEITEN},
+    {UI_SCHONER_UEBERGEBEN, BEFEHL_SCHONER_UEBERGEBEN},
+    {0, TRENNER},
+    {UI_SCHONER_TESTEN, BEFEHL_SCHONER_TESTEN},
+};
+constexpr Punkt HILFE[] = {
+    {UI_HILFE, BEFEHL_HILFE},
+    {0, TRENNER},
+    {UI_INFO, BEFEHL_INFO},
+};
+
+template <size_t N>
+constexpr Popup popup(int32_t titel, const Punkt (&punkte)[N]) {
+    return {titel, punkte, static_cast<int32_t>(N)};
+}
+constexpr Popup LEISTE[] = {
+    popup(UI_MENUE_KARTE, KARTE),
+    popup(UI_MENUE_SCHONER, SCHONER),
+    popup(UI_MENUE_HILFE, HILFE),
+};
+
+// The items that need the screen saver in the Windows directory.
+constexpr int32_t MIT_SCHONER[] = {BEFEHL_SCHONER_NEU, BEFEHL_SCHONER_BEARBEITEN,
+                                   BEFEHL_SCHONER_UEBERGEBEN, BEFEHL_SCHONER_TESTEN};
+
+HMENU popup_erzeugen(const Popup& p) {
+    HMENU menue = CreatePopupMenu();
+    if (!menue) return nullptr;
+    for (int32_t i = 0; i < p.anzahl; ++i) {
+        const Punkt& punkt = p.punkte[i];
+        if (punkt.befehl == TRENNER)
+            AppendMenuA(menue, MF_SEPARATOR, 0, nullptr);
+        else
+            AppendMenuA(menue, MF_STRING, static_cast<UINT_PTR>(punkt.befehl), ui_text(punkt.text));
+    }
+    return menue;
+}
+
+bool lesbar(const char* pfad) {
+    FILE* datei = fopen(pfad, "rb");
+    if (!datei) return false;
+    fclose(datei);
+    return true;
+}
+
+void schalten(HMENU menue, int32_t befehl, bool an) {
+    EnableMenuItem(menue, static_cast<UINT>(befehl), MF_BYCOMMAND | (an ? MF_ENABLED : MF_GRAYED));
+}
+
+}  // namespace
+
+HMENU menue_erzeugen() {
+    HMENU leiste = CreateMenu();
+    if (!leiste) return nullptr;
+    for (const Popup& p : LEISTE) {
+        HMENU menue = popup_erzeugen(p);
+        if (!menue) {
+            DestroyMenu(leiste);  // with the pop-ups appended so far
+            return nullptr;
+        }
+        AppendMenuA(leiste, MF_POPUP, reinterpret_cast<UINT_PTR>(menue), ui_text(p.titel));
+    }
+    return leiste;
+}
+
+void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis) {
+    char pfad[PFAD_LAENGE];
+    const bool installiert =
+        pfad_bilden(pfad, sizeof pfad, windows_verzeichnis, "Kovra32.scr") == 0 && lesbar(pfad);
+    schalten(menue, BEFEHL_SCHONER_INSTALLIEREN, !installiert);
+    for (int32_t befehl : MIT_SCHONER) schalten(menue, befehl, installiert);
+}
+
+bool ist_menue_befehl(int32_t kennung, int32_t code) {
+    return code == 0 && kennung >= BEFEHL_HINTERGRUND && kennung <= BEFEHL_INFO;
+}

@@ -1,0 +1,40 @@
+// The menu bar of the main window: three pop-ups of UI texts, the command
+// identifiers, the screen-saver items' states and which commands the menu
+// handling takes.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+enum Befehl : int32_t {
+    BEFEHL_HINTERGRUND = 101,         // chart as desktop picture
+    BEFEHL_BITMAP = 102,              // bitmap file in screen colours
+    BEFEHL_BITMAP_SCHWARZ_WEISS = 103,
+    BEFEHL_DRUCKEN = 104,             // print in screen colours
+    BEFEHL_DRUCKEN_WEISS_SCHWARZ = 105,
+    BEFEHL_DRUCKEN_SCHWARZ_WEISS = 106,
+    BEFEHL_BEENDEN = 107,
+    BEFEHL_SCHONER_INSTALLIEREN = 108,
+    BEFEHL_SCHONER_NEU = 109,
+    BEFEHL_SCHONER_BEARBEITEN = 110,  // checked while the saver's settings are edited
+    BEFEHL_SCHONER_UEBERGEBEN = 112,
+    BEFEHL_SCHONER_TESTEN = 113,
+    BEFEHL_HILFE = 116,
+    BEFEHL_INFO = 117,
+};
+
+// The menu bar, its texts taken from the UI-text table (unscramble it first).
+// Null when the system cannot make a menu. The window it is attached to
+// destroys it with itself.
+HMENU menue_erzeugen();
+
+// Greys the install item and enables the other screen-saver items when
+// "Kovra32.scr" can be opened in windows_verzeichnis; the other way round
+// when it cannot (or the path would not fit).
+void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis);
+
+// True for a menu command: notification code 0 and an identifier 101..117.
+// Controls send their notifications with a code of their own, so a list's
+// notification is never taken for a menu command.
+bool ist_menue_befehl(int32_t kennung, int32_t code);

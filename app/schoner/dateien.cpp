@@ -1,0 +1,35 @@
+#include "schoner/dateien.h"
+
+#include <windows.h>
+
+#include "gemeinsam/pfad.h"
+
+// The program's directories fit PFAD_LAENGE, so its paths always fit here.
+static_assert(PFAD_LAENGE - 1 + sizeof "\\Kovra32.scr" <= SCHONER_PFAD_LAENGE,
+              "room for a directory and a file name");
+
+int32_t schoner_dateien(const Schoner_Orte& orte, Schoner_Dateien& d) {
+    const int32_t fehler =
+        pfad_bilden(d.quelle, sizeof d.quelle, orte.programm_verzeichnis, "Kovra32.scr") |
+        pfad_bilden(d.schoner, sizeof d.schoner, orte.windows_verzeichnis, "Kovra32.scr") |
+        pfad_bilden(d.ini, sizeof d.ini, orte.windows_verzeichnis, "Kovra.ini") |
+        pfad_bilden(d.geparkt, sizeof d.geparkt, orte.windows_verzeichnis, "Kovra.si$") |
+        pfad_bilden(d.marke, sizeof d.marke, orte.programm_verzeichnis, "Kovra.acc");
+    return fehler ? -1 : 0;
+}
+
+bool datei_vorhanden(const char* pfad) {
+    const DWORD art = GetFileAttributesA(pfad);
+    return art != INVALID_FILE_ATTRIBUTES && !(art & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+void ini_parken(const Schoner_Dateien& d) {
+    // Without replacing: a Kovra.si$ that could not be taken back still
+    // holds the saved settings. A missing Kovra.ini leaves nothing to park.
+    MoveFileA(d.ini, d.geparkt);
+}
+
+void ini_zurueckholen(const Schoner_Dateien& d) {
+    // One step, so Kovra.ini is never missing between a delete and a rename.
+    if (datei_vorhanden(d.geparkt)) MoveFileExA(d.geparkt, d.ini, MOVEFILE_REPLACE_EXISTING);
+}

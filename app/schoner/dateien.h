@@ -1,0 +1,36 @@
+// The files the star chart and the screen saver hand to each other, and the
+// parked copy of the saver's settings during a test run.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "schoner/partner.h"
+
+// Room for a directory of up to 249 characters and any of the names below.
+constexpr size_t SCHONER_PFAD_LAENGE = 330;
+
+struct Schoner_Dateien {
+    char quelle[SCHONER_PFAD_LAENGE];   // programm_verzeichnis\Kovra32.scr
+    char schoner[SCHONER_PFAD_LAENGE];  // windows_verzeichnis\Kovra32.scr
+    char ini[SCHONER_PFAD_LAENGE];      // windows_verzeichnis\Kovra.ini
+    char geparkt[SCHONER_PFAD_LAENGE];  // windows_verzeichnis\Kovra.si$
+    char marke[SCHONER_PFAD_LAENGE];    // programm_verzeichnis\Kovra.acc
+};
+
+// All five paths. 0 done; -1 a path does not fit: then nothing may be
+// touched, for an empty path would name a file in the current directory.
+int32_t schoner_dateien(const Schoner_Orte& orte, Schoner_Dateien& d);
+
+bool datei_vorhanden(const char* pfad);
+
+// Kovra.si$ exists only while a test run shows unsaved settings from
+// Kovra.ini; it holds the saved ones. Every step that reads or writes
+// Kovra.ini takes it back first, so saved settings are never lost to a
+// second test or overwritten later by an old parked copy.
+
+// Kovra.ini aside as Kovra.si$. Never over an existing Kovra.si$.
+void ini_parken(const Schoner_Dateien& d);
+
+// Kovra.si$ back over Kovra.ini, when it is there.
+void ini_zurueckholen(const Schoner_Dateien& d);

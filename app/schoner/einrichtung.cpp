@@ -1,0 +1,106 @@
+#include "schoner/einrichtung.h"
+
+#include <cstdio>
+#include <memory>
+#include <new>
+
+#include "gemeinsam/meldung.h"
+#include "gemeinsam/ui_texte.h"
+#include "schoner/dateien.h"
+#include "schoner_ini.h"
+
+namespace {
+
+constexpr size_t KOPIER_PUFFER = 10000;  // bytes per read
+
+enum class Kopie : int32_t {
+    FERTIG,
+    QUELLE_FEHLT,   // cannot be opened or read
+    ZIEL_FEHLT,     // cannot be created or written in full
+    KEIN_SPEICHER,
+};
+
+// Every read and write is checked and the target is closed with its last
+// buffer flushed, so a full disk or a read error is never taken for a copy.
+// A target that was begun and not finished is removed.
+Kopie datei_kopieren(const char* quelle, const char* ziel) {
+    FILE* ein = fopen(quelle, "rb");
+    if (!ein) return Kopie::QUELLE_FEHLT;
+    FILE* aus = fopen(ziel, "wb");
+    if (!aus) {
+        fclose(ein);
+        return Kopie::ZIEL_FEHLT;
+    }
+    std::unique_ptr<char[]> puffer(new (std::nothrow) char[KOPIER_PUFFER]);
+    Kopie ergebnis = puffer ? Kopie::FERTIG : Kopie::KEIN_SPEICHER;
+    while (ergebnis == Kopie::FERTIG) {
+        const size_t n = fread(puffer.get(), 1, KOPIER_PUFFER, ein);
+        if (n == 0) {
+            if (ferror(ein)) ergebnis = Kopie::QUELLE_FEHLT;
+            break;
+        }
+        if (fwrite(puffer.get(), 1, n, aus) != n) ergebnis = Kopie::ZIEL_FEHLT;
+    }
+    fclose(ein);
+    if (fclose(aus) != 0 && ergebnis == Kopie::FERTIG) ergebnis = Kopie::ZIEL_FEHLT;
+    if (ergebnis != Kopie::FERTIG) remove(ziel);
+    return ergebnis;
+}
+
+void zeigen(Schoner_Partner& fenster, int32_t text, const char* argument, int32_t titel,
+            UINT art) {
+    char zeile[512];
+    snprintf(zeile, sizeof zeile, ui_text(text), argument);
+    meldung(fenster.besitzer(), zeile, ui_text(titel), art);
+}
+
+void fehler(Schoner_Partner& fenster, int32_t text, const char* pfad) {
+    zeigen(fenster, text, pfad, UI_TITEL_FEHLER, MB_OK | MB_ICONSTOP);
+}
+
+// 0 copied, else the box is shown.
+int32_t kopieren(Schoner_Partner& fenster, const Schoner_Dateien& d) {
+    switch (datei_kopieren(d.quelle, d.schoner)) {
+        case Kopie::FERTIG:
+            return 0;
+        case Kopie::QUELLE_FEHLT:
+            fehler(fenster, UI_SCHONER_FEHLT, d.quelle);
+            break;
+        case Kopie::ZIEL_FEHLT:
+            fehler(fenster, UI_SCHONER_ZIEL, d.schoner);
+            break;
+        case Kopie::KEIN_SPEICHER:
+            meldung(fenster.besitzer(), ui_text(UI_SCHONER_SPEICHER), ui_text(UI_TITEL_FEHLER),
+                    MB_OK | MB_ICONSTOP);
+            break;
+    }
+    return -1;
+}
+
+// 0 done, else the box is shown: without "Pfad" the saver finds no data.
+int32_t ini_schreiben(Schoner_Partner& fenster, const Schoner_Orte& orte,
+                      const Schoner_Dateien& d, bool immer_einstellungen) {
+    ini_zurueckholen(d);
+    if (immer_einstellungen || datei_vorhanden(d.ini)) fenster.einstellungen_speichern(d.ini);
+    if (daten_verzeichnis_schreiben(d.ini, orte.programm_verzeichnis) == 0) return 0;
+    fehler(fenster, UI_SCHONER_ZIEL, d.ini);
+    return -1;
+}
+
+}  // namespace
+
+int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Orte& orte,
+                             bool immer_einstellungen) {
+    Schoner_Dateien d;
+    if (schoner_dateien(orte, d) != 0) return -1;
+    const int32_t ergebnis =
+        kopieren(fenster, d) == 0 && ini_schreiben(fenster, orte, d, immer_einstellungen) == 0
+            ? 0
+            : -1;
+    if (ergebnis == 0) {
+        zeigen(fenster, UI_SCHONER_INSTALLIERT, "32", UI_TITEL_HINWEIS, MB_OK | MB_ICONINFORMATION);
+    }
+    // Also after a failure: a removed partial copy may have been an installed saver.
+    fenster.schoner_menue_auffrischen();
+    return ergebnis;
+}

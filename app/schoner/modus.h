@@ -1,0 +1,36 @@
+// The screen-saver settings mode of the main window: while it is on, the
+// control panel edits the view that goes into Kovra.ini and the chart shows a
+// banner; the program's own settings wait in its settings file and come back
+// when the mode ends. The mode begins by the menu or by the saver's hand-off
+// and ends by the menu or with the main window.
+#pragma once
+
+#include <cstdint>
+
+#include "schoner/partner.h"
+
+extern int32_t bss_modus;  // 0 normal, 1 the saver's settings are edited
+
+// m = -1 only asks. m = 0 or 1 sets the mode; a change also sets or clears
+// the chart banner and the check mark. Other values only ask. Returns the mode.
+int32_t modus_setzen(Schoner_Partner& fenster, int32_t m);
+
+// Command 110. In mode 1: keep the changes for the saver? (Yes, No, Cancel);
+// Yes or No go back to the program's own settings. In mode 0: a notice (OK,
+// Cancel); OK saves the program's settings and loads the saver's.
+void bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Orte& orte);
+
+// Activation of the main window, zustand as WM_ACTIVATE gives it. In mode 1
+// and not by a mouse click, the settings parked by a test run come back.
+void schoner_aktiviert(uint16_t zustand, const Schoner_Orte& orte);
+
+// Destroy of the main window. In mode 1: keep the changes for the saver?
+// (Yes, No; a box without owner, the window is going); then back to the
+// program's own settings, which the window's destructor saves.
+void schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Orte& orte);
+
+// Last step of start-up: when the saver has left its marker Kovra.acc in the
+// program's directory, the marker goes, the program's settings are saved,
+// the saver's loaded, and the main window comes to the top in mode 1 with a
+// notice of what happened.
+void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Orte& orte);

@@ -1,0 +1,35 @@
+// What the screen-saver set-up needs from the main window: its settings to
+// and from a file, its drawing, its menu and its place on the screen. The
+// main window implements this (or lends an adapter); the set-up keeps the
+// mode and the files.
+#pragma once
+
+#include <windows.h>
+
+// The directories the set-up works in, each without a trailing backslash.
+struct Schoner_Orte {
+    const char* programm_verzeichnis;  // Kovra32.scr to install; the hand-off marker
+    const char* windows_verzeichnis;   // the installed saver, Kovra.ini, Kovra.si$
+    const char* ini_pfad;              // the program's own settings file
+};
+
+class Schoner_Partner {
+public:
+    // Owner of the set-up's message boxes.
+    virtual HWND besitzer() const = 0;
+    // The 26 keys of the current view, layers and colours into datei.
+    virtual void einstellungen_speichern(const char* datei) = 0;
+    // The 26 keys from datei into the view, layers and colours.
+    virtual void einstellungen_laden(const char* datei) = 0;
+    // Restarts the drawing cycle, so the chart banner is drawn as it stands.
+    virtual void neu_zeichnen() = 0;
+    // Check mark of the menu item that switches the saver's settings on and off.
+    virtual void bearbeiten_markieren(bool an) = 0;
+    // Enabling of the screen-saver menu items, after an installation.
+    virtual void schoner_menue_auffrischen() = 0;
+    // The main window to the top of the others, shown normally.
+    virtual void nach_vorn() = 0;
+
+protected:
+    ~Schoner_Partner() = default;
+};

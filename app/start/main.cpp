@@ -1,0 +1,32 @@
+// The entry of Varnis32: the user-interface texts, the application instance,
+// the start-up, the message loop and the end.
+#include <windows.h>
+
+#include "dialog.h"
+#include "gemeinsam/meldung.h"
+#include "gemeinsam/ui_texte.h"
+#include "instanz.h"
+#include "start/programm.h"
+
+int WINAPI WinMain(HINSTANCE modul, HINSTANCE vorher, LPSTR, int) {
+    if (ui_texte_entschluesseln() != 0) {
+        meldung(nullptr, FEHLERHAFT_TEXT, "Varnis", MB_OK | MB_ICONSTOP);
+        return -1;
+    }
+    int ergebnis = 0;
+    {
+        Instanz instanz(modul, vorher, ui_text(UI_PROGRAMM), nullptr, LoadIconA(modul, "Varnis_ico"),
+                        nullptr);
+        // A missing catalogue has posted the quit message: the loop ends at once.
+        if (varnis_starten(instanz) != 0) ergebnis = -1;
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            if (!Dialog_F::is_dialog_message(&instanz, &msg)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+        }
+        varnis_beenden();
+    }
+    return ergebnis;
+}

@@ -1,0 +1,88 @@
+#include "start/programm.h"
+
+#include "ausgabe/hintergrund.h"
+#include "gemeinsam/meldung.h"
+#include "gemeinsam/ui_texte.h"
+#include "hauptfenster/himmel_df.h"
+#include "instanz.h"
+#include "menue/menue.h"
+#include "menue/ueber.h"
+#include "schoner/modus.h"
+
+Himmel_DF* hauptfenster = nullptr;
+
+const char FEHLERHAFT_TEXT[] = "Das Programm ist fehlerhaft und kann nicht ausgeführt werden.";
+
+namespace {
+
+// A directory that does not fit is left empty: the files are then looked
+// for in the current directory, never under a cut path.
+void verzeichnis_merken(char* ziel, UINT (*lesen)(char*, UINT)) {
+    const UINT n = lesen(ziel, PFAD_LAENGE);
+    if (n == 0 || n >= PFAD_LAENGE) ziel[0] = '\0';
+}
+
+UINT aktuelles(char* ziel, UINT groesse) { return GetCurrentDirectoryA(groesse, ziel); }
+UINT windows(char* ziel, UINT groesse) { return GetWindowsDirectoryA(ziel, groesse); }
+
+void fehler(int32_t text) {
+    meldung(nullptr, ui_text(text), ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
+}
+
+// 0, or -1 when the star catalogue cannot be opened.
+int32_t himmel_laden(Himmel& himmel) {
+    char pfad[PFAD_LAENGE];
+    pfad_bilden(pfad, sizeof pfad, programm_verzeichnis, "VARNIS.DAT");
+    if (!*pfad || himmel.stern_datei_laden(pfad) == -1) {
+        fehler(UI_KATALOG_FEHLT);
+        return -1;
+    }
+    pfad_bilden(pfad, sizeof pfad, programm_verzeichnis, "STBILDER.DAT");
+    if (!*pfad || himmel.sternbild_datei_laden(pfad) == -1) fehler(UI_STERNBILDER_FEHLEN);
+    return 0;
+}
+
+// The menu bar, with the screen-saver items as the installed file allows.
+void menue_anbringen(Himmel_DF& fenster) {
+    const HMENU menue = menue_erzeugen();
+    SetMenu(fenster.hwnd, menue);
+    schoner_punkte_setzen(menue, windows_verzeichnis);
+}
+
+}  // namespace
+
+void startgroesse(int32_t bildschirm_breite, int32_t& breite, int32_t& hoehe) {
+    const bool gross = bildschirm_breite > 800;
+    breite = gross ? Fenster::STANDARD : 640;
+    hoehe = gross ? Fenster::STANDARD : 480;
+}
+
+int32_t varnis_starten(Instanz& instanz) {
+    instanz.fenster_registrieren();
+    verzeichnis_merken(programm_verzeichnis, aktuelles);
+    verzeichnis_merken(windows_verzeichnis, windows);
+
+    int32_t breite, hoehe;
+    startgroesse(GetSystemMetrics(SM_CXSCREEN), breite, hoehe);
+    hauptfenster = new Himmel_DF(Fenster::STANDARD, Fenster::STANDARD, breite, hoehe);
+    instanz.hf(hauptfenster);
+    hauptfenster->mldg_tabelle = HAUPTFENSTER_MELDUNGEN;
+
+    if (himmel_laden(*hauptfenster->himmel) != 0) {
+        PostQuitMessage(-1);
+        return -1;
+    }
+    ueber_erzeugen(hauptfenster, instanz.hinstance);
+    hauptfenster->ueberschrift("%s", ui_text(UI_HAUPTFENSTER));
+    hauptfenster->oeffnen(1);
+    menue_anbringen(*hauptfenster);
+    uebergabe_pruefen(*hauptfenster, hauptfenster->schoner_orte());
+    return 0;
+}
+
+void varnis_beenden() {
+    ueber_loeschen();
+    delete hauptfenster;
+    hauptfenster = nullptr;
+    hintergrund_leinwand_freigeben();
+}

@@ -1,0 +1,35 @@
+// Start and end of the star-chart program Varnis32 and its program-wide
+// state. The program's own files are looked for in the directory that is
+// current at start-up.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "gemeinsam/verzeichnisse.h"
+
+class Himmel_DF;
+class Instanz;
+
+extern Himmel_DF* hauptfenster;  // from varnis_starten to varnis_beenden
+
+// The text shown when the user-interface texts cannot be unscrambled.
+extern const char FEHLERHAFT_TEXT[];
+
+// The size of the main window on a screen breit pixels wide: on a screen
+// wider than 800 the system chooses (Fenster::STANDARD), else 640 x 480.
+void startgroesse(int32_t bildschirm_breite, int32_t& breite, int32_t& hoehe);
+
+// Registers the window classes, notes the directories, makes the main window
+// with its sky, loads the catalogue and the constellations, makes the about
+// window, opens the main window, attaches the menu bar with the
+// screen-saver items' states and takes over the saver's settings when the
+// saver left its hand-off marker. 0 the program runs; -1 the star
+// catalogue is missing: its box was shown, the quit message is posted and
+// no window is open.
+int32_t varnis_starten(Instanz& instanz);
+
+// After the message loop: deletes the about window and the main window
+// (which saves the settings) and frees the desktop picture's canvas.
+void varnis_beenden();

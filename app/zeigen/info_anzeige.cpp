@@ -1,0 +1,59 @@
+#include "zeigen/info_anzeige.h"
+
+Zeitgeber Info_Anzeige::neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenflaeche& f) {
+    art_ = art;
+    lage_ = info_lage(art, x, y, f);
+    return Zeitgeber::ZEIGEN;
+}
+
+Maus_Folge Info_Anzeige::maus_bewegt(int32_t x, int32_t y, const Kartenflaeche& f, Treffer& treffer) {
+    const int32_t r = f.breite / 2;
+    const int32_t s = treffer.stern(x, y - 2, r);
+    if (s > 0) {
+        if (s == stern) return {Zeiger::STERN, Zeitgeber::BLEIBT};
+        stern = s;
+        sternbild = -1;
+        return {Zeiger::STERN, neues_objekt(INFO_STERN, x, y, f)};
+    }
+    // Leaving a star hides its popup, unless a constellation's popup below
+    // takes the timers over again.
+    Zeitgeber z = Zeitgeber::BLEIBT;
+    if (s != stern) {
+        stern = s;
+        z = Zeitgeber::VERBERGEN;
+    }
+    const int32_t b = treffer.sternbild(x - 2, y, r);
+    if (b >= 0) {
+        if (b == sternbild) return {Zeiger::STERNBILD, z};
+        sternbild = b;
+        stern = -1;
+        return {Zeiger::STERNBILD, neues_objekt(INFO_STERNBILD, x, y, f)};
+    }
+    if (sternbild == -1) return {Zeiger::BLEIBT, z};
+    sternbild = -1;
+    return {Zeiger::BLEIBT, Zeitgeber::VERBERGEN};
+}
+
+void folge_ausfuehren(HWND hauptfenster, const Maus_Folge& folge, HCURSOR cursor_stern,
+                      HCURSOR cursor_sternbild) {
+    if (folge.zeiger == Zeiger::STERN) SetCursor(cursor_stern);
+    if (folge.zeiger == Zeiger::STERNBILD) SetCursor(cursor_sternbild);
+    if (folge.zeitgeber == Zeitgeber::ZEIGEN) {
+        KillTimer(hauptfenster, ZEITGEBER_INFO_VERBERGEN);
+        SetTimer(hauptfenster, ZEITGEBER_INFO_ZEIGEN, INFO_VERZOEGERUNG_MS, nullptr);
+    } else if (folge.zeitgeber == Zeitgeber::VERBERGEN) {
+        KillTimer(hauptfenster, ZEITGEBER_INFO_ZEIGEN);
+        SetTimer(hauptfenster, ZEITGEBER_INFO_VERBERGEN, INFO_SCHLUSS_MS, nullptr);
+    }
+}
+
+void info_zeigen(HWND hauptfenster, HWND info, const Info_Lage& l) {
+    KillTimer(hauptfenster, ZEITGEBER_INFO_ZEIGEN);
+    SetWindowPos(info, HWND_TOP, l.x, l.y, l.breite, l.hoehe, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    InvalidateRect(info, nullptr, FALSE);
+}
+
+void info_verbergen(HWND hauptfenster, HWND info) {
+    KillTimer(hauptfenster, ZEITGEBER_INFO_VERBERGEN);
+    ShowWindow(info, SW_HIDE);
+}

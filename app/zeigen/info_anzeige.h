@@ -1,0 +1,74 @@
+// The hover popup: which star or constellation is under the mouse, when the
+// popup is shown and hidden, which cursor the chart pane shows.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "himmel.h"
+#include "zeigen/info_lage.h"
+
+// Timers of the main window that show and hide the popup, and their delays.
+constexpr UINT_PTR ZEITGEBER_INFO_ZEIGEN = 2;
+constexpr UINT_PTR ZEITGEBER_INFO_VERBERGEN = 3;
+constexpr UINT INFO_VERZOEGERUNG_MS = 500;
+constexpr UINT INFO_SCHLUSS_MS = 10;
+
+// The hit tests of the chart, at pane pixels within the chart of radius r:
+// a star number (above 0) or constellation index (0 or more), else -1. Each
+// selects what it found for the texts of the popup.
+class Treffer {
+public:
+    virtual ~Treffer() = default;
+    virtual int32_t stern(int32_t x, int32_t y, int32_t r) = 0;
+    virtual int32_t sternbild(int32_t x, int32_t y, int32_t r) = 0;
+};
+class Himmel_Treffer final : public Treffer {
+public:
+    explicit Himmel_Treffer(Himmel& himmel) : himmel(himmel) {}
+    int32_t stern(int32_t x, int32_t y, int32_t r) override { return himmel.stern_suchen(x, y, r); }
+    int32_t sternbild(int32_t x, int32_t y, int32_t r) override {
+        return himmel.sternbild_suchen(x, y, r);
+    }
+
+private:
+    Himmel& himmel;
+};
+
+enum class Zeiger { BLEIBT, STERN, STERNBILD };
+// ZEIGEN: stop the hiding timer, (re)start the showing one with 500 ms;
+// VERBERGEN: stop the showing timer, start the hiding one with 10 ms.
+enum class Zeitgeber { BLEIBT, ZEIGEN, VERBERGEN };
+struct Maus_Folge {
+    Zeiger zeiger;
+    Zeitgeber zeitgeber;
+};
+
+// The hover state: the star and constellation under the mouse at the last
+// move (-1 none), so resting on one object shows its popup once, and the
+// art and place of the next popup.
+class Info_Anzeige {
+public:
+    // A mouse move to pane pixel (x, y).
+    Maus_Folge maus_bewegt(int32_t x, int32_t y, const Kartenflaeche& flaeche, Treffer& treffer);
+    int32_t art() const { return art_; }
+    const Info_Lage& lage() const { return lage_; }
+
+private:
+    Zeitgeber neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenflaeche& flaeche);
+
+    int32_t stern = -1;
+    int32_t sternbild = -1;
+    int32_t art_ = INFO_STERN;
+    Info_Lage lage_{0, 0, 100, 100};
+};
+
+// Sets the cursor and the timers of hauptfenster as folge says.
+void folge_ausfuehren(HWND hauptfenster, const Maus_Folge& folge, HCURSOR cursor_stern,
+                      HCURSOR cursor_sternbild);
+// Timer 2: stops it, moves and sizes the popup, shows it on top of the panes
+// without activating it and has it repaint without erasing.
+void info_zeigen(HWND hauptfenster, HWND info, const Info_Lage& lage);
+// Timer 3: stops it and hides the popup.
+void info_verbergen(HWND hauptfenster, HWND info);

@@ -1,0 +1,29 @@
+#include "zeigen/info_lage.h"
+
+namespace {
+
+constexpr int32_t ABSTAND = 15;  // popup to mouse, pixels
+
+struct Groesse {
+    int32_t breite, hoehe;
+};
+constexpr Groesse STERN_GROESSE{170, 122};
+constexpr Groesse STERNBILD_GROESSE{160, 62};
+
+}  // namespace
+
+Kartenflaeche kartenflaeche(HWND karte, HWND hauptfenster) {
+    RECT innen{}, aussen{};
+    GetClientRect(karte, &innen);
+    GetWindowRect(karte, &aussen);
+    POINT ursprung{0, 0};
+    ClientToScreen(hauptfenster, &ursprung);
+    return {innen.right - 2, innen.bottom - 2, aussen.left - ursprung.x, aussen.top - ursprung.y};
+}
+
+Info_Lage info_lage(int32_t art, int32_t x, int32_t y, const Kartenflaeche& f) {
+    const Groesse g = art == INFO_STERN ? STERN_GROESSE : STERNBILD_GROESSE;
+    const int32_t dx = x < f.breite / 2 ? ABSTAND : -(g.breite + ABSTAND);
+    const int32_t dy = y < f.hoehe / 2 ? ABSTAND : -(g.hoehe + ABSTAND);
+    return {x + f.links + dx, y + f.oben + dy, g.breite, g.hoehe};
+}

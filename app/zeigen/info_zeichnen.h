@@ -1,0 +1,17 @@
+// The hover popup's picture: the data of the selected star or constellation.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+
+#include "himmel.h"
+#include "zeichnen/karteninhalt.h"
+#include "zeigen/info_lage.h"
+
+// The popup's picture on dc (client area flaeche): the lines of the selected
+// star (INFO_STERN) or constellation (INFO_STERNBILD), 20 pixels apart, the
+// star's values at the tab stops 55, 95 and 123, the Greek letter in the
+// Symbol font. The text and Symbol fonts are 16 pixels high meanwhile.
+void info_zeichnen(HDC dc, const RECT& flaeche, int32_t art, const Himmel& himmel,
+                   const Schriften& schriften);

@@ -1,0 +1,22 @@
+// How a chart is coloured: the intensity and colour of each of the four
+// layers and the background colour, as the "Anzeige" and "Farben" sections
+// of the settings files keep them. Both programs draw from it.
+#pragma once
+
+#include <cstdint>
+
+// The four chart layers with an intensity and a colour of their own, in the
+// order of the "Anzeige" keys.
+enum Ebene : int32_t { STERNBILDER, STERNBILDNAMEN, STERNNAMEN, HILFSLINIEN, EBENEN };
+
+struct Rgb {
+    int32_t rot, gruen, blau;  // 0..255 after reading (low 8 bits of the stored value)
+};
+
+struct Darstellung {
+    // "Anzeige": intensity of each layer in percent, nominally 0..100
+    int32_t staerke_prozent[EBENEN];
+    // "Farben"
+    Rgb hintergrund;
+    Rgb farbe[EBENEN];
+};

@@ -1,0 +1,153 @@
+// The main window's settings: defaults without a file, the 26 keys written
+// back as read, values beyond the bars' ranges, and the low 8 bits of a
+// colour.
+#include "farben.h"
+#include "programm_umgebung.h"
+
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "combobox_kf.h"
+#include "edit_kf.h"
+#include "schluessel.h"
+
+namespace {
+
+using Einstellungen_ = ProgrammTest;
+using Werte = std::map<std::string, int32_t>;
+
+constexpr double GRAD = 3.1415927 / 180.0;
+
+void schreiben(const std::string& datei, const Werte& werte) {
+    for (const Schluessel& s : SCHLUESSEL) {
+        const auto w = werte.find(s.name);
+        if (w == werte.end()) continue;
+        WritePrivateProfileStringA(s.abschnitt, s.name, std::to_string(w->second).c_str(),
+                                   datei.c_str());
+    }
+}
+
+Werte lesen(const std::string& datei) {
+    Werte werte;
+    for (const Schluessel& s : SCHLUESSEL) {
+        werte[s.name] = static_cast<int32_t>(GetPrivateProfileIntA(s.abschnitt, s.name, -77777, datei.c_str()));
+    }
+    return werte;
+}
+
+// Every key with a value of its own that lies within its range.
+Werte alle_schluessel() {
+    Werte w;
+    int32_t n = 0;
+    for (const Schluessel& s : SCHLUESSEL) w[s.name] = 17 + 7 * n++;
+    w["Rek"] = 29;
+    w["Dek"] = 1000;
+    w["Gesichtsfeld"] = 12;
+    w["Fest"] = 2;
+    w["Monat"] = 5;
+    w["Zeit"] = 13;
+    w["Ort"] = 3;
+    w["Sternbilder"] = 57;
+    w["Sternbildnamen"] = 0;
+    w["Sternnamen"] = 100;
+    w["Hilfslinien"] = 1;
+    return w;
+}
+
+TEST_F(Einstellungen_, VorgabenOhneDatei) {
+    dateien({"Orte.dat"});
+    instanz->fenster_registrieren();
+    fenster = new Himmel_DF(0, 0, 1024, 740);
+    Himmel_DF& f = *fenster;
+    EXPECT_DOUBLE_EQ(19.90, f.himmel->rektaszension);
+    EXPECT_DOUBLE_EQ(39.33, f.himmel->deklination);
+    EXPECT_NEAR(37 * GRAD, f.himmel->gesichtsfeld, 1e-12);
+    EXPECT_EQ(1, f.fest);
+    EXPECT_EQ(2, f.monat);
+    EXPECT_EQ(7, f.zeit);
+    EXPECT_EQ(15, f.ort);
+    const double staerken[EBENEN] = {0.70, 0.70, 0.95, 0.30};
+    for (int32_t i = 0; i < EBENEN; ++i) {
+        EXPECT_DOUBLE_EQ(staerken[i], staerke_anteil(f.darstellung, static_cast<Ebene>(i)));
+        EXPECT_EQ(static_cast<int32_t>(staerken[i] * 100 + 0.5), f.ebenen_leisten[i]->pos());
+    }
+    EXPECT_EQ(48, f.darstellung.hintergrund.blau);
+
+    // Opened, the lists show the date and the 16th place; the hour follows
+    // the right ascension, since the date was set last.
+    f.oeffnen(1);
+    char text[40] = "";
+    f.monat_wahl->getlbtext(static_cast<int32_t>(f.monat_wahl->getcursel()), text, sizeof text);
+    EXPECT_STREQ("  1. Februar", text);
+    EXPECT_EQ(15, f.ort_wahl->getcursel());
+    EXPECT_EQ(10, f.zeit);  // 19.90 h on the 1st of February
+    EXPECT_EQ("+39\xB0 20'", text_von(f.dekl_anzeige->hwnd));
+}
+
+TEST_F(Einstellungen_, UnveraendertWieGelesenZurueck) {
+    Werte werte = alle_schluessel();
+    werte["Rot_Hintergrund"] = 300;  // only its low 8 bits count
+    schreiben(pfad("Varnis.ini"), werte);
+    instanz->fenster_registrieren();
+    fenster = new Himmel_DF(0, 0, 1024, 740);
+    EXPECT_DOUBLE_EQ(0.29, fenster->himmel->rektaszension);
+    EXPECT_DOUBLE_EQ(-10.0, fenster->himmel->deklination);
+    EXPECT_NEAR(12 * GRAD, fenster->himmel->gesichtsfeld, 1e-12);
+    EXPECT_DOUBLE_EQ(0.57, staerke_anteil(fenster->darstellung, STERNBILDER));
+    EXPECT_EQ(44, fenster->darstellung.hintergrund.rot);
+    delete fenster;  // saves to Varnis.ini
+    fenster = nullptr;
+
+    werte["Rot_Hintergrund"] = 44;
+    EXPECT_EQ(werte, lesen(pfad("Varnis.ini")));
+}
+
+TEST_F(Einstellungen_, NiedrigeAchtBitsEinerFarbeImBild) {
+    alle_dateien();
+    schreiben(pfad("Varnis.ini"), {{"Rot_Hintergrund", 300}, {"Blau_Sternbilder", 511}});
+    Himmel_DF& f = oeffnen();
+    EXPECT_EQ(0x30002Cu, f.karte_bild.farbe(0));       // (44, 0, 48)
+    EXPECT_EQ(0x30002Cu, f.uebersicht_bild.farbe(0));
+    EXPECT_EQ(0xB2B227u, f.karte_bild.farbe(FIGUREN_INDEX));  // (56, 255, 255) x 0.7
+}
+
+TEST_F(Einstellungen_, WerteJenseitsDerLeistenWerdenGehalten) {
+    schreiben(pfad("Varnis.ini"), {{"Rek", 3000}, {"Dek", -20000}, {"Gesichtsfeld", 0},
+                                  {"Sternbilder", 300}, {"Hilfslinien", -5}});
+    instanz->fenster_registrieren();
+    fenster = new Himmel_DF(0, 0, 1024, 740);
+    EXPECT_DOUBLE_EQ(24.0, fenster->himmel->rektaszension);
+    EXPECT_DOUBLE_EQ(89.99, fenster->himmel->deklination);
+    EXPECT_NEAR(3 * GRAD, fenster->himmel->gesichtsfeld, 1e-12);
+    EXPECT_DOUBLE_EQ(1.0, staerke_anteil(fenster->darstellung, STERNBILDER));
+    EXPECT_DOUBLE_EQ(0.0, staerke_anteil(fenster->darstellung, HILFSLINIEN));
+    fenster->einstellungen_speichern();
+    const Werte gespeichert = lesen(pfad("Varnis.ini"));
+    EXPECT_EQ(2400, gespeichert.at("Rek"));
+    EXPECT_EQ(-8999, gespeichert.at("Dek"));
+    EXPECT_EQ(3, gespeichert.at("Gesichtsfeld"));
+    EXPECT_EQ(100, gespeichert.at("Sternbilder"));
+    EXPECT_EQ(0, gespeichert.at("Hilfslinien"));
+}
+
+TEST_F(Einstellungen_, AndereDateiLadenZeichnetNeu) {
+    alle_dateien();
+    Himmel_DF& f = oeffnen();
+    rollen(*f.feld_leiste, SB_PAGELEFT);
+    const std::string andere = pfad("Andere.ini");
+    f.einstellungen_speichern(andere.c_str());
+    EXPECT_EQ(47, lesen(andere).at("Gesichtsfeld"));
+
+    schreiben(pfad("Dritte.ini"), {{"Gesichtsfeld", 90}, {"Rot_Sternnamen", 0}});
+    f.einstellungen_laden(pfad("Dritte.ini").c_str());
+    EXPECT_EQ(60, f.zeichen_schritt);  // drawn afresh
+    EXPECT_EQ(" 90\xB0", text_von(f.feld_anzeige->hwnd));
+    EXPECT_EQ(0xE4C100u, f.karte_bild.farbe(INDEX_STERNNAMEN));  // (0, 204, 240) x 0.95
+
+    f.einstellungen_laden(andere.c_str());
+    EXPECT_EQ(-47, f.feld_leiste->pos());
+    EXPECT_EQ(" 47\xB0", text_von(f.feld_anzeige->hwnd));
+}
+
+}  // namespace

@@ -1,0 +1,254 @@
+// The finished pieces at work in the real main window: the menu bar at
+// start-up, the command dispatch, the hover popup and the label click on the
+// drawn chart, and the screen-saver hooks of activation and start-up.
+#include "programm_umgebung.h"
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "canvas_kf.h"
+#include "combobox_kf.h"
+#include "dib_kf.h"
+#include "gemeinsam/ui_texte.h"
+#include "menue/menue.h"
+#include "projektion.h"
+#include "schoner/modus.h"
+#include "start/programm.h"
+
+namespace {
+
+using Verdrahtung = ProgrammTest;
+
+bool grau(HMENU m, UINT befehl) {
+    return (GetMenuState(m, befehl, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) != 0;
+}
+
+bool vorhanden(const std::string& pfad) {
+    return GetFileAttributesA(pfad.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void schreiben(const std::string& pfad, const char* inhalt) {
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+}
+
+std::string lesen(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// Waits up to ms for timer nummer of fenster; every other message is
+// dispatched. True when it came (it is left in the queue for the caller).
+bool zeitgeber_kommt(HWND fenster, UINT_PTR nummer, DWORD ms) {
+    const DWORD ende = GetTickCount() + ms;
+    for (;;) {
+        MSG m;
+        if (PeekMessageA(&m, fenster, WM_TIMER, WM_TIMER, PM_NOREMOVE) && m.wParam == nummer)
+            return true;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) {
+            if (m.message == WM_TIMER && m.hwnd == fenster && m.wParam == nummer) {
+                DispatchMessageA(&m);
+                return true;
+            }
+            DispatchMessageA(&m);
+        }
+        if (static_cast<LONG>(GetTickCount() - ende) >= 0) return false;
+        Sleep(5);
+    }
+}
+
+int32_t unterschiede(const DIB& bild, const std::vector<int32_t>& vorher) {
+    int32_t n = 0;
+    size_t i = 0;
+    for (int32_t z = 0; z < bild.hoehe(); ++z)
+        for (int32_t x = 0; x < bild.breite(); ++x) n += bild.pixel(x, z) != vorher[i++];
+    return n;
+}
+
+std::vector<int32_t> bildpunkte(const DIB& bild) {
+    std::vector<int32_t> p;
+    for (int32_t z = 0; z < bild.hoehe(); ++z)
+        for (int32_t x = 0; x < bild.breite(); ++x) p.push_back(bild.pixel(x, z));
+    return p;
+}
+
+bool schliessen_angefordert(HWND fenster) {
+    MSG m;
+    return PeekMessageA(&m, fenster, WM_CLOSE, WM_CLOSE, PM_REMOVE) != 0;
+}
+
+// The pane pixel of the brightest star drawn well inside the chart, as the
+// mouse must point at it (the hover test looks 2 pixels above the mouse).
+bool stern_finden(Himmel& h, int32_t r, int32_t& x, int32_t& y) {
+    for (int k = 0; k < KLASSEN; ++k) {
+        for (int32_t i = 0; i < h.anzahl[k]; ++i) {
+            const int32_t nummer = h.stern_saetze[k][i].nummer;
+            if (!nummer_gueltig(nummer) || h.berechnet[nummer] != 1) continue;
+            const PolarPos& p = h.polar[k][i];
+            if (!sichtbar_quadrat(p.abstand, h.gesichtsfeld)) continue;
+            const Versatz v = versatz(p.winkel, kartenmassstab(p.abstand, h.gesichtsfeld, r));
+            x = r + v.dx;
+            y = r - v.dy + 2;
+            if (x > 10 && y > 10 && x < 2 * r - 10 && y < 2 * r - 10) return true;
+        }
+    }
+    return false;
+}
+
+// A pane pixel on a constellation label well inside the chart, and its index.
+int32_t label_finden(Himmel& h, int32_t r, int32_t& x, int32_t& y) {
+    for (int32_t i = 0; i < h.sternbild_anzahl; ++i) {
+        const PolarPos p = h.polar_berechnen(h.sternbilder[i].ort);
+        if (!sichtbar_quadrat(p.abstand, h.gesichtsfeld)) continue;
+        const Versatz v = versatz(p.winkel, kartenmassstab(p.abstand, h.gesichtsfeld, r));
+        x = r + v.dx + 2;
+        y = r - v.dy - 1;
+        if (x > 20 && y > 20 && x < 2 * r - 20 && y < 2 * r - 20) return h.sternbild_suchen(x - 2, y, r);
+    }
+    return -1;
+}
+
+TEST_F(Verdrahtung, MenueleisteMitSchonerpunkten) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    const HMENU m = GetMenu(hauptfenster->hwnd);
+    ASSERT_NE(nullptr, m);
+    ASSERT_EQ(3, GetMenuItemCount(m));
+    for (int i = 0; i < 3; ++i) EXPECT_NE(nullptr, GetSubMenu(m, i)) << i;
+    const bool installiert = vorhanden(std::string(windows_verzeichnis) + "\\Kovra32.scr");
+    EXPECT_EQ(installiert, grau(m, BEFEHL_SCHONER_INSTALLIEREN));
+    for (UINT b : {109u, 110u, 112u, 113u}) EXPECT_EQ(!installiert, grau(m, b)) << b;
+    EXPECT_FALSE(GetMenuState(m, BEFEHL_SCHONER_BEARBEITEN, MF_BYCOMMAND) & MF_CHECKED);
+
+    // The window's own update follows the file in the Windows directory.
+    const std::string windows = windows_verzeichnis;
+    snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", ordner.c_str());
+    hauptfenster->schoner_menue_auffrischen();
+    EXPECT_FALSE(grau(m, BEFEHL_SCHONER_INSTALLIEREN));
+    EXPECT_TRUE(grau(m, BEFEHL_SCHONER_TESTEN));
+    schreiben(pfad("Kovra32.scr"), "MZ");
+    hauptfenster->schoner_menue_auffrischen();
+    EXPECT_TRUE(grau(m, BEFEHL_SCHONER_INSTALLIEREN));
+    EXPECT_FALSE(grau(m, BEFEHL_SCHONER_TESTEN));
+    hauptfenster->bearbeiten_markieren(true);
+    EXPECT_TRUE(GetMenuState(m, BEFEHL_SCHONER_BEARBEITEN, MF_BYCOMMAND) & MF_CHECKED);
+    snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", windows.c_str());
+}
+
+TEST_F(Verdrahtung, NurMenuebefehleMitCodeNull) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    Himmel_DF& f = *hauptfenster;
+    const HWND hf = f.hwnd;
+    SendMessageA(hf, WM_COMMAND, MAKEWPARAM(BEFEHL_INFO, 0), 0);
+    const HWND info = FindWindowA(nullptr, ui_text(UI_INFO_TITEL));
+    ASSERT_NE(nullptr, info);
+    EXPECT_TRUE(IsWindowVisible(info));
+    // After its button destroyed it, the command makes it anew.
+    SendMessageA(info, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(info, IDOK)));
+    pumpen();
+    EXPECT_FALSE(IsWindow(info));
+    SendMessageA(hf, WM_COMMAND, MAKEWPARAM(BEFEHL_INFO, 0), 0);
+    const HWND wieder = FindWindowA(nullptr, ui_text(UI_INFO_TITEL));
+    ASSERT_NE(nullptr, wieder);
+    EXPECT_TRUE(IsWindowVisible(wieder));
+
+    // A list's notification that carries a menu identifier ends nothing and
+    // still reaches the panel.
+    f.zeit_wahl->setcursel(3);
+    SendMessageA(hf, WM_COMMAND, MAKEWPARAM(BEFEHL_BEENDEN, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(f.zeit_wahl->hwnd));
+    EXPECT_FALSE(schliessen_angefordert(hf));
+    EXPECT_EQ(3, f.zeit);
+    SendMessageA(hf, WM_COMMAND, MAKEWPARAM(BEFEHL_BEENDEN, 0), 0);
+    EXPECT_TRUE(schliessen_angefordert(hf));
+}
+
+TEST_F(Verdrahtung, SternZeigtPopupUndLabelKlickHebtHervor) {
+    alle_dateien();
+    Himmel_DF& f = oeffnen();
+    Himmel& h = *f.himmel;
+    const Kartenflaeche flaeche = kartenflaeche(f.karte->hwnd, f.hwnd);
+    const int32_t r = flaeche.breite / 2;
+    int32_t x = 0, y = 0;
+    ASSERT_TRUE(stern_finden(h, r, x, y));
+    // The real pointer goes there too: its own moves must not lead away.
+    POINT auf{x, y};
+    ClientToScreen(f.karte->hwnd, &auf);
+    SetCursorPos(auf.x, auf.y);
+    SendMessageA(f.karte->hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    EXPECT_EQ(INFO_STERN, f.info_anzeige.art());
+    EXPECT_EQ(170, f.info_anzeige.lage().breite);
+    ASSERT_TRUE(zeitgeber_kommt(f.hwnd, ZEITGEBER_INFO_ZEIGEN, 2000));
+    pumpen();
+    EXPECT_TRUE(IsWindowVisible(f.info_fenster->hwnd));
+    RECT popup;
+    GetClientRect(f.info_fenster->hwnd, &popup);
+    EXPECT_EQ(170, popup.right);
+    EXPECT_EQ(122, popup.bottom);
+
+    const int32_t b = label_finden(h, r, x, y);
+    ASSERT_GE(b, 0);
+    ASSERT_EQ(0, h.sternbilder[b].hervorgehoben);
+    // Highlighted: the cycle continues at the names, its last stage, which
+    // writes the designations at once.
+    const std::vector<int32_t> vorher = bildpunkte(f.karte_bild);
+    SendMessageA(f.karte->hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    EXPECT_EQ(1, h.sternbilder[b].hervorgehoben);
+    EXPECT_EQ(STUFE_RUHE, f.zeichen_schritt);
+    EXPECT_GT(unterschiede(f.karte_bild, vorher), 0);
+    // Plain again: the cycle goes on from the grid, the figures next.
+    SendMessageA(f.karte->hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    EXPECT_EQ(0, h.sternbilder[b].hervorgehoben);
+    EXPECT_EQ(STUFE_FIGUREN, f.zeichen_schritt);
+    bis_ruhe(f);
+}
+
+// Activation after a test run of the saver, in mode 1: the parked settings
+// come back, but not on an activation by a mouse click.
+TEST_F(Verdrahtung, AktivierungHoltGeparkteEinstellungen) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    const std::string windows = windows_verzeichnis;
+    const std::string win = pfad("win");
+    CreateDirectoryA(win.c_str(), nullptr);
+    snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", win.c_str());
+    const std::string ini = win + "\\Kovra.ini", geparkt = win + "\\Kovra.si$";
+    bss_modus = 1;
+    struct Fall {
+        WPARAM zustand;
+        bool zurueck;
+    };
+    for (const Fall& fall : {Fall{WA_CLICKACTIVE, false}, Fall{WA_ACTIVE, true}}) {
+        schreiben(ini, "[Test]\r\nwert=neu\r\n");
+        schreiben(geparkt, "[Test]\r\nwert=alt\r\n");
+        SendMessageA(hauptfenster->hwnd, WM_ACTIVATE, fall.zustand, 0);
+        EXPECT_EQ(!fall.zurueck, vorhanden(geparkt)) << fall.zustand;
+        EXPECT_EQ(fall.zurueck ? "[Test]\r\nwert=alt\r\n" : "[Test]\r\nwert=neu\r\n", lesen(ini))
+            << fall.zustand;
+    }
+    bss_modus = 0;
+    DeleteFileA(geparkt.c_str());
+    DeleteFileA(ini.c_str());
+    RemoveDirectoryA(win.c_str());
+    snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", windows.c_str());
+}
+
+// The saver's hand-off marker puts the started program into mode 1, with
+// the check mark on the menu that is attached by then.
+TEST_F(Verdrahtung, UebergabeBeimStart) {
+    alle_dateien();
+    schreiben(pfad("Kovra.acc"), "");
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    EXPECT_EQ(1, bss_modus);
+    EXPECT_FALSE(vorhanden(pfad("Kovra.acc")));
+    EXPECT_TRUE(GetMenuState(GetMenu(hauptfenster->hwnd), BEFEHL_SCHONER_BEARBEITEN, MF_BYCOMMAND) &
+                MF_CHECKED);
+    ASSERT_EQ(1u, meldungen.size());
+    EXPECT_EQ(ui_text(UI_PROGRAMM), meldungen[0].titel);
+    modus_setzen(*hauptfenster, 0);
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+// The menu bar: pop-ups and items of UI texts in their order, the screen
+// saver's items by whether it is installed, and which command messages are
+// menu commands.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "gemeinsam/ui_texte.h"
+#include "karten_umgebung.h"
+#include "menue/menue.h"
+
+namespace {
+
+struct Punkt {
+    UINT befehl;  // 0 for a separator
+    int32_t text;
+};
+
+std::string menue_text(HMENU menue, UINT position) {
+    char text[100] = "";
+    GetMenuStringA(menue, position, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+class Menue : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(0, ui_texte_entschluesseln());
+        menue = menue_erzeugen();
+        ASSERT_TRUE(menue);
+    }
+    void TearDown() override { DestroyMenu(menue); }
+    bool grau(UINT befehl) const { return (GetMenuState(menue, befehl, MF_BYCOMMAND) & MF_GRAYED) != 0; }
+
+    HMENU menue = nullptr;
+};
+
+TEST_F(Menue, ThreePopupsOfUiTexts) {
+    const std::vector<std::pair<int32_t, std::vector<Punkt>>> erwartet = {
+        {32, {{101, 33}, {0, 0}, {102, 34}, {103, 35}, {0, 0}, {104, 36}, {105, 37}, {106, 38}, {0, 0}, {107, 39}}},
+        {40, {{108, 41}, {109, 42}, {0, 0}, {110, 43}, {112, 45}, {0, 0}, {113, 46}}},
+        {50, {{116, 51}, {0, 0}, {117, 52}}},
+    };
+    ASSERT_EQ(3, GetMenuItemCount(menue));
+    for (UINT p = 0; p < erwartet.size(); ++p) {
+        EXPECT_EQ(ui_text(erwartet[p].first), menue_text(menue, p));
+        HMENU popup = GetSubMenu(menue, static_cast<int>(p));
+        ASSERT_TRUE(popup);
+        const auto& punkte = erwartet[p].second;
+        ASSERT_EQ(static_cast<int>(punkte.size()), GetMenuItemCount(popup)) << "pop-up " << p;
+        for (UINT i = 0; i < punkte.size(); ++i) {
+            const bool trenner = (GetMenuState(popup, i, MF_BYPOSITION) & MF_SEPARATOR) != 0;
+            EXPECT_EQ(punkte[i].befehl == 0, trenner) << "pop-up " << p << " item " << i;
+            if (trenner) continue;
+            EXPECT_EQ(punkte[i].befehl, GetMenuItemID(popup, static_cast<int>(i)));
+            EXPECT_EQ(ui_text(punkte[i].text), menue_text(popup, i));
+            EXPECT_FALSE(std::string(ui_text(punkte[i].text)).empty());
+        }
+    }
+}
+
+TEST_F(Menue, ScreenSaverItemsFollowTheInstalledFile) {
+    const UINT uebrige[] = {109, 110, 112, 113};
+    Temp_Ordner windows;
+    schoner_punkte_setzen(menue, windows.pfad().c_str());
+    EXPECT_FALSE(grau(108)) << "not installed: only the install item";
+    for (UINT b : uebrige) EXPECT_TRUE(grau(b)) << b;
+
+    FILE* datei = fopen(windows.datei("Kovra32.scr").c_str(), "wb");
+    ASSERT_TRUE(datei);
+    fclose(datei);
+    schoner_punkte_setzen(menue, windows.pfad().c_str());
+    EXPECT_TRUE(grau(108)) << "installed: all but the install item";
+    for (UINT b : uebrige) EXPECT_FALSE(grau(b)) << b;
+    // The chart's items are never touched.
+    for (UINT b = 101; b <= 107; ++b) EXPECT_FALSE(grau(b)) << b;
+    EXPECT_FALSE(grau(116));
+    EXPECT_FALSE(grau(117));
+}
+
+TEST_F(Menue, AWindowsFolderTooLongForThePathCountsAsNotInstalled) {
+    const std::string lang(300, 'x');
+    schoner_punkte_setzen(menue, lang.c_str());
+    EXPECT_FALSE(grau(108));
+    EXPECT_TRUE(grau(109));
+}
+
+TEST(MenueBefehl, OnlyCodeZeroAndTheMenuIdentifiers) {
+    struct Fall {
+        int32_t kennung, code;
+        bool befehl;
+    };
+    const Fall faelle[] = {
+        {101, 0, true},  {110, 0, true},  {117, 0, true},
+        {100, 0, false}, {118, 0, false}, {1, 0, false},
+        // A list notification with an identifier in the menu range.
+        {105, CBN_SELCHANGE, false}, {110, CBN_DROPDOWN, false}, {117, 1, false},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(f.befehl, ist_menue_befehl(f.kennung, f.code)) << f.kennung << "/" << f.code;
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+// Start-up of Varnis32 with and without each of its data files.
+#include "programm_umgebung.h"
+
+#include <cstring>
+
+#include "bedienfeld/orte.h"
+#include "combobox_kf.h"
+#include "gemeinsam/ui_texte.h"
+#include "menue/ueber.h"
+#include "start/programm.h"
+
+namespace {
+
+using Start = ProgrammTest;
+
+int32_t orte_im_datenordner() {
+    Orte orte;
+    EXPECT_EQ(0, orte_laden(VARNIS_TEST_DATA, orte));
+    return orte.anzahl();
+}
+
+TEST_F(Start, MitAllenDateienOhneMeldung) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    EXPECT_TRUE(meldungen.empty());
+    ASSERT_NE(nullptr, hauptfenster);
+    ASSERT_NE(nullptr, hauptfenster->hwnd);
+    EXPECT_TRUE(IsWindowVisible(hauptfenster->hwnd));
+    EXPECT_EQ(hauptfenster, instanz->hf());
+    EXPECT_EQ(ui_text(UI_HAUPTFENSTER), text_von(hauptfenster->hwnd));
+    EXPECT_STREQ(ordner.c_str(), programm_verzeichnis);
+    EXPECT_NE('\0', windows_verzeichnis[0]);
+    EXPECT_EQ(88, hauptfenster->himmel->sternbild_anzahl);
+    EXPECT_EQ(orte_im_datenordner(), hauptfenster->ort_wahl->getcount());
+    // The first stage ran when the window opened: the bright stars are there.
+    EXPECT_GT(sternpixel(hauptfenster->karte_bild), 0);
+    EXPECT_GT(sternpixel(hauptfenster->uebersicht_bild), 0);
+
+    varnis_beenden();
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pfad("Varnis.ini").c_str()));
+}
+
+TEST_F(Start, OhneKatalogMeldungUndEnde) {
+    dateien({"STBILDER.DAT", "Orte.dat"});
+    EXPECT_EQ(-1, varnis_starten(*instanz));
+    ASSERT_EQ(1u, meldungen.size());
+    EXPECT_EQ(ui_text(UI_KATALOG_FEHLT), meldungen[0].text);
+    EXPECT_EQ(ui_text(UI_TITEL_FEHLER), meldungen[0].titel);
+    EXPECT_EQ(nullptr, meldungen[0].besitzer);
+    ASSERT_NE(nullptr, hauptfenster);
+    EXPECT_EQ(nullptr, hauptfenster->hwnd);  // never shown
+    MSG msg;
+    ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(-1, static_cast<int>(msg.wParam));
+}
+
+TEST_F(Start, OhneSternbilderNurSterne) {
+    dateien({"VARNIS.DAT", "Orte.dat"});
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    ASSERT_EQ(1u, meldungen.size());
+    EXPECT_EQ(ui_text(UI_STERNBILDER_FEHLEN), meldungen[0].text);
+    EXPECT_EQ(ui_text(UI_TITEL_FEHLER), meldungen[0].titel);
+    EXPECT_EQ(0, hauptfenster->himmel->sternbild_anzahl);
+    bis_ruhe(*hauptfenster);
+    EXPECT_GT(sternpixel(hauptfenster->karte_bild), 0);
+    for (const DIB* bild : {&hauptfenster->karte_bild, &hauptfenster->uebersicht_bild}) {
+        EXPECT_EQ(0, anzahl(*bild, FIGUREN_INDEX));
+        EXPECT_EQ(0, anzahl(*bild, INDEX_BILDNAMEN));
+    }
+    EXPECT_EQ(1u, meldungen.size());
+}
+
+TEST_F(Start, OhneOrteLeereListe) {
+    dateien({"VARNIS.DAT", "STBILDER.DAT"});
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    ASSERT_EQ(1u, meldungen.size());
+    EXPECT_EQ("Die Datei 'Orte.dat' konnte nicht ge\xF6" "ffnet werden!", meldungen[0].text);
+    EXPECT_EQ("Fehler", meldungen[0].titel);
+    EXPECT_EQ(hauptfenster->hwnd, meldungen[0].besitzer);
+    EXPECT_EQ(0, hauptfenster->ort_wahl->getcount());
+    // The place follows the declination into nothing, without harm.
+    rollen(*hauptfenster->dekl_leiste, SB_LINEUP);
+    EXPECT_EQ(-1, hauptfenster->ort);
+    EXPECT_EQ(1u, meldungen.size());  // read once per run
+}
+
+TEST_F(Start, UeberFensterOeffnetSichWiederNachDemSchliessen) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    EXPECT_EQ(nullptr, FindWindowA(nullptr, ui_text(UI_INFO_TITEL)));  // not shown at start
+    ueber_zeigen();
+    HWND info = FindWindowA(nullptr, ui_text(UI_INFO_TITEL));
+    ASSERT_NE(nullptr, info);
+    RECT r;
+    GetWindowRect(info, &r);
+    EXPECT_EQ(410, r.right - r.left);
+    EXPECT_EQ(443, r.bottom - r.top);
+    EXPECT_EQ(hauptfenster->hwnd, GetWindow(info, GW_OWNER));
+    // Its button (IDOK) closes it.
+    SendMessageA(info, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(info, IDOK)));
+    pumpen();
+    EXPECT_FALSE(IsWindow(info));
+    ueber_zeigen();
+    EXPECT_NE(nullptr, FindWindowA(nullptr, ui_text(UI_INFO_TITEL)));
+}
+
+}  // namespace
