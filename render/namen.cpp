@@ -14,8 +14,8 @@ constexpr int BAYER = 3;
 constexpr int BAYER_INDEX = 6;
 constexpr int STERNBILD = 7, STERNBILD_LAENGE = 3;
 
-constexpr int NAME_ABSTAND = 10;   // pixels right of the star
-constexpr int ALCHOR_ABSTAND = 2;  // pixels left of the star
+constexpr int NAME_ABSTAND = 10;  // pixels right of the star
+constexpr int LINKS_ABSTAND = 2;  // pixels left of the star, for links_beschriftet names
 
 // The Flamsteed number: leading blanks skipped, digits up to the first other
 // character, 0 when there are none.
@@ -92,9 +92,9 @@ void stern_namen(Himmel& himmel, HDC dc, DIB*, const Font& schrift, const Font&,
         fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& satz, const PolarPos& p) {
             if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld) || !satz.eigenname) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
-            if (strcmp(satz.eigenname, "Alchor") == 0) {
+            if (links_beschriftet(satz.eigenname)) {
                 SetTextAlign(dc, TA_BASELINE | TA_RIGHT);
-                text_aus(dc, r + v.dx - ALCHOR_ABSTAND, r - v.dy, satz.eigenname);
+                text_aus(dc, r + v.dx - LINKS_ABSTAND, r - v.dy, satz.eigenname);
                 SetTextAlign(dc, TA_BASELINE | TA_LEFT);
             } else {
                 text_aus(dc, r + v.dx + NAME_ABSTAND, r - v.dy, satz.eigenname);

@@ -12,7 +12,7 @@
 #include "himmel.h"
 
 // Proper names in farbe (0x00BBGGRR), starting 10 pixels right of the star on
-// its baseline ("Alchor" ends 2 pixels left of it).
+// its baseline; Alcor's (links_beschriftet) ends 2 pixels left of it.
 void stern_namen(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font& symbol,
                  int32_t r, uint32_t farbe);
 

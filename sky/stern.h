@@ -34,5 +34,11 @@ static_assert(sizeof(SternSatz) == STERN_SATZ_BYTES + sizeof(char*), "record lay
 // Magnitude class 0..99 of a magnitude x 100; lower is brighter.
 int32_t klasse_von(int32_t helligkeit);
 
+// True for the one proper name that the chart sets to the left of its star:
+// Alcor's, 12 arcminutes east of the brighter Mizar, so that the two labels
+// do not run into each other. Matches the catalogue's spelling "Alcor", the
+// German "Alkor" and the older "Alchor"; exact and case-sensitive.
+bool links_beschriftet(const char* eigenname);
+
 // True when star number n may index the per-number tables (berechnet and the like).
 inline bool nummer_gueltig(int32_t n) { return n >= 1 && n < STERN_NUMMERN; }

@@ -32,8 +32,11 @@ TEST(SternNamen, AnkerNebenDemStern) {
         int x;
     };
     const Fall faelle[] = {
+        {"Alcor", TA_BASELINE | TA_RIGHT, 300 - 2},
+        {"Alkor", TA_BASELINE | TA_RIGHT, 300 - 2},
         {"Alchor", TA_BASELINE | TA_RIGHT, 300 - 2},
         {"alchor", TA_BASELINE | TA_LEFT, 300 + 10},
+        {"Alcorx", TA_BASELINE | TA_LEFT, 300 + 10},
         {"Mizar", TA_BASELINE | TA_LEFT, 300 + 10},
     };
     for (const auto& f : faelle) {
