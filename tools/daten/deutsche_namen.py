@@ -2,7 +2,9 @@
 
 Hand-made: the names in common German use (as in German star atlases and
 planetarium programs); where two are current, the shorter everyday one
-("Fuchs" rather than "Füchschen", "Delfin" in today's spelling)."""
+("Fuchs" rather than "Füchschen", "Delfin" in today's spelling). The parts
+of the old ship Argo keep the ship in their names: Kiel, Segel, Achterdeck
+and Schiffskompass."""
 
 DEUTSCH = {
     "And": "Andromeda", "Ant": "Luftpumpe", "Aps": "Paradiesvogel",
@@ -25,7 +27,7 @@ DEUTSCH = {
     "Oct": "Oktant", "Oph": "Schlangenträger", "Ori": "Orion", "Pav": "Pfau",
     "Peg": "Pegasus", "Per": "Perseus", "Phe": "Phönix", "Pic": "Maler",
     "Psc": "Fische", "PsA": "Südlicher Fisch", "Pup": "Achterdeck des Schiffs",
-    "Pyx": "Kompass", "Ret": "Netz", "Sge": "Pfeil", "Sgr": "Schütze",
+    "Pyx": "Schiffskompass", "Ret": "Netz", "Sge": "Pfeil", "Sgr": "Schütze",
     "Sco": "Skorpion", "Scl": "Bildhauer", "Sct": "Schild", "Ser": "Schlange",
     "Sex": "Sextant", "Tau": "Stier", "Tel": "Fernrohr", "Tri": "Dreieck",
     "TrA": "Südliches Dreieck", "Tuc": "Tukan", "UMa": "Großer Bär",

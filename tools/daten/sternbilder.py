@@ -7,6 +7,11 @@ line end is joined to its catalogue star by number, not by position. kstars
 splits Serpens into Caput and Cauda; here it is one constellation, labelled
 at the head (the larger part, whose centre lies in Serpens itself, unlike the
 midpoint of the two parts, which lies in Ophiuchus).
+
+kstars' figures of a few constellations are bare outlines (Canis Major
+without head and legs); those are taken whole from stellarium's Western
+figures instead, whose ends are HIP numbers, joined to the catalogue through
+the strict HR-HIP pairs.
 """
 from dataclasses import dataclass
 from decimal import Decimal
@@ -16,6 +21,9 @@ from deutsche_namen import DEUTSCH
 # kstars' abbreviations of the two parts of Serpens -> the IAU one.
 TEILE = {"SCp": "Ser", "SCd": "Ser"}
 BESCHRIFTET = "SCp"
+
+# Constellations whose figure comes from stellarium.
+AUS_STELLARIUM = ("CMa", "Lep", "Nor", "Car", "Pav")
 
 
 @dataclass
@@ -42,6 +50,11 @@ def _hr_je_hd(bsc_sterne):
     return ergebnis
 
 
+def _hinzufuegen(linien, linie):
+    if linie[0] != linie[1] and linie not in linien and linie[::-1] not in linien:
+        linien.append(linie)
+
+
 def _linien_je_abk(kst_linien, kst_namen, hr_je_hd):
     abk_je_name = {_schluessel(name): abk for abk, name, _ra, _dec in kst_namen}
     ergebnis = {}
@@ -49,14 +62,25 @@ def _linien_je_abk(kst_linien, kst_namen, hr_je_hd):
         abk = TEILE.get(abk_je_name[_schluessel(kopf)], abk_je_name[_schluessel(kopf)])
         linien = ergebnis.setdefault(abk, [])
         for hd_a, hd_b in paare:
-            linie = (hr_je_hd[hd_a], hr_je_hd[hd_b])
-            if linie[0] != linie[1] and linie not in linien and linie[::-1] not in linien:
-                linien.append(linie)
+            _hinzufuegen(linien, (hr_je_hd[hd_a], hr_je_hd[hd_b]))
     return ergebnis
 
 
-def zusammenstellen(bsc_sterne, kst_linien, kst_namen):
+def _stellarium_linien(figur, hr_je_hip):
+    linien = []
+    for hip_a, hip_b in figur:
+        for hip in (hip_a, hip_b):
+            if hip not in hr_je_hip:
+                raise ValueError("figure end HIP %d is no catalogue star" % hip)
+        _hinzufuegen(linien, (hr_je_hip[hip_a], hr_je_hip[hip_b]))
+    return linien
+
+
+def zusammenstellen(bsc_sterne, kst_linien, kst_namen, stel_figuren, hip_paare):
     linien = _linien_je_abk(kst_linien, kst_namen, _hr_je_hd(bsc_sterne))
+    hr_je_hip = {hip: hr for hr, hip in hip_paare.items()}
+    for abk in AUS_STELLARIUM:
+        linien[abk] = _stellarium_linien(stel_figuren[abk], hr_je_hip)
     bilder = []
     for abk, name, ra, dec in kst_namen:
         if abk in TEILE and abk != BESCHRIFTET:

@@ -1,12 +1,28 @@
 """Assembles the star list: every star of the Bright Star Catalogue with its
-position, spectral class letter and proper name, each taken from the best
-source that identifies the star without doubt."""
+position, magnitude, spectral class letter and proper name, each taken from
+a source that identifies the star without doubt (see abgleich.py)."""
 import unicodedata
-from collections import defaultdict
 from dataclasses import dataclass
 from decimal import ROUND_HALF_UP, Decimal
 
 import abgleich
+import stellarium
+
+# GCVS types whose catalogued magnitude is a maximum that the star reaches
+# for weeks in a cycle of about a year (Mira) or once in decades (recurrent
+# nova); such a star is drawn at its Hipparcos magnitude instead: kstars'
+# to 0.01, or stellarium's to 0.05 for the stars fainter than kstars' limit
+# of 9.0.
+SELTEN_SO_HELL = {"M": "Mira-type variable", "NR": "recurrent nova"}
+
+# Sources of star_names.fab that confirm a traditional name from kstars:
+# Kunitzsch and Smart's dictionary of modern star names, Kaler's STARS, and
+# the IAU's lists.
+BESTAETIGT = {"1", "5"} | stellarium.IAU_QUELLEN
+
+# Translations that are respellings rather than German forms: stellarium's
+# "Svalocin" for Sualocin ("Nicolaus" read backwards).
+KEINE_DEUTSCHE_FORM = {"Svalocin"}
 
 
 @dataclass
@@ -19,7 +35,22 @@ class Stern:
     spektrum: str         # one character; " " when no source knows the type
     name: str             # proper name in Windows-1252 characters, "" when none
     quelle_ort: str       # "hip" (Hipparcos via kstars) or "bsc"
-    quelle_spektrum: str  # "stellarium", "kstars" or ""
+    quelle_spektrum: str  # "bsc", "stellarium", "kstars" or ""
+    grund_helligkeit: str  # why the magnitude is not the catalogue's, "" when it is
+    veraenderlicher: str  # GCVS designation, "" when none
+
+
+@dataclass
+class Quellen:
+    """The source data that zusammenstellen joins, each as its reader gives it."""
+    bsc: list             # bsc.BscStern
+    bsc_typen: dict       # hr -> the catalogue's spectral type
+    kstars: list          # kstars.HipStern
+    hip: dict             # hip -> stellarium.HipEintrag
+    kreuz: dict           # hr -> [hip]
+    veraenderliche: dict  # hip -> stellarium.Veraenderlicher
+    namen: dict           # hip -> [(name, {references})] of the Western sky culture
+    deutsch: dict         # English star name -> German form
 
 
 def _runden(wert):
@@ -33,7 +64,8 @@ def _mit_vorzeichen(betrag, negativ):
 def spektralklasse(typ):
     """The class letter of a spectral type: its first capital letter, so that
     prefixes of size and metal lines drop away ("gK0" K, "sdB5" B,
-    "kA2hA5mA7V" A); "C", "S", "N", "W", "D" and the like stay as they are."""
+    "kA2hA5mA7V" A) and a composite type gives its first star's letter;
+    "C", "S", "N", "W", "D" and the like stay as they are."""
     for zeichen in typ:
         if "A" <= zeichen <= "Z":
             return zeichen
@@ -51,72 +83,87 @@ def fenster_name(name):
             "cp1252", "replace").decode("cp1252")
 
 
-class Hipparcos:
-    """HR -> [(HIP, component)] from cross-id. Where the Bright Star Catalogue
-    splits a double that Hipparcos keeps as one star, cross-id lists every
-    component's HR under the one HIP; the brightest HR is component 0 and owns
-    that star's name, the others count 1, 2, ... in order of brightness and
-    take their part of a composite spectral type such as "B0.5IV+B1V"."""
-
-    def __init__(self, bsc_sterne, kreuz):
-        hell = {s.hr: s.helligkeit for s in bsc_sterne}
-        je_hip = defaultdict(list)
-        for hr, hips in kreuz.items():
-            for hip in hips:
-                if hr in hell:
-                    je_hip[hip].append(hr)
-        self.teile = defaultdict(list)
-        for hip, hrs in je_hip.items():
-            for teil, hr in enumerate(sorted(hrs, key=lambda hr: (hell[hr], hr))):
-                self.teile[hr].append((hip, teil))
-
-    def von(self, hr):
-        return self.teile.get(hr, [])
-
-
-def _ort(bsc_stern, hip):
-    if hip is not None:
-        ra = _runden(Decimal(hip.ra_cs) / 10) % 864000
-        dec = _runden(Decimal(abs(hip.dec_ds)) / 10)
-        return ra, _mit_vorzeichen(dec, hip.dec_ds < 0), "hip"
+def _ort(bsc_stern, kst):
+    if kst is not None:
+        ra = _runden(Decimal(kst.ra_cs) / 10) % 864000
+        dec = _runden(Decimal(abs(kst.dec_ds)) / 10)
+        return ra, _mit_vorzeichen(dec, kst.dec_ds < 0), "hip"
     ra = _runden(bsc_stern.ra * 36000) % 864000
     dec = _runden(abs(bsc_stern.dec) * 3600)
     return ra, _mit_vorzeichen(dec, bsc_stern.dec < 0), "bsc"
 
 
-def _spektrum(hip, teile, spektren):
-    """Stellarium's full types first: kstars' two-letter types are wrong for
-    some bright stars (Capella "M1", epsilon Geminorum "A3") where
-    stellarium's agree with the stars' colours."""
-    for nummer, teil in teile:
-        stuecke = spektren.get(nummer, "").split("+")
-        if teil < len(stuecke) and spektralklasse(stuecke[teil]):
-            return spektralklasse(stuecke[teil]), "stellarium"
-    if hip is not None and spektralklasse(hip.spektrum):
-        return spektralklasse(hip.spektrum), "kstars"
+def _spektrum(bsc_typ, hip, kst):
+    """The catalogue's own type first: it belongs to exactly this entry, where
+    a Hipparcos type may describe both stars of a close pair or come through
+    a wrong cross-identification. Where the catalogue's type is composite
+    ("sdBe+gM3+Q" for T CrB), the part that the Hipparcos type confirms
+    gives the letter, else the first part. Without a type in the catalogue,
+    stellarium's full Hipparcos type comes next and kstars' two-letter one
+    last (they are wrong for some bright stars: Capella "M1", epsilon
+    Geminorum "A3")."""
+    hip_klasse = hip and spektralklasse(hip.spektrum)
+    teile = [spektralklasse(teil) for teil in bsc_typ.split("+") if spektralklasse(teil)]
+    if teile:
+        return (hip_klasse if hip_klasse in teile else teile[0]), "bsc"
+    for typ, quelle in ((hip and hip.spektrum, "stellarium"), (kst and kst.spektrum, "kstars")):
+        if typ and spektralklasse(typ):
+            return spektralklasse(typ), quelle
     return " ", ""
 
 
-def _name(hip, teile, iau_namen, vergeben):
-    for nummer, teil in teile:
-        if teil == 0 and nummer in iau_namen:
-            return fenster_name(iau_namen[nummer])
-    # kstars names that the IAU gave to another star (kstars' "Markab" for
-    # kappa Velorum) would name two stars alike
-    if hip is not None and hip.name and hip.name not in vergeben:
-        return fenster_name(hip.name)
+def selten_so_hell(veraenderlicher):
+    """Why the star's catalogued magnitude is one it rarely shows, or ""."""
+    if veraenderlicher is None:
+        return ""
+    return SELTEN_SO_HELL.get(veraenderlicher.typ.split("+")[0].rstrip(":"), "")
+
+
+def _helligkeit(bsc_stern, hip, kst, veraenderlicher):
+    grund = selten_so_hell(veraenderlicher)
+    if grund and kst is not None:
+        return _runden(kst.mag * 100), grund
+    if grund and hip is not None:
+        return _runden(Decimal(str(hip.mag)) * 100), grund
+    return bsc_stern.helligkeit, ""
+
+
+def _name(hip_nummer, kst, quellen, iau_namen, vergeben):
+    if hip_nummer in iau_namen:
+        return iau_namen[hip_nummer]
+    # kstars' own names hold only where a dictionary of star names confirms
+    # them for this star; the others ("Al Nair" for alpha Indi, "Men",
+    # "Tchou") and those the IAU gave to another star are left out.
+    if kst is None or not kst.name or kst.name in vergeben:
+        return ""
+    for name, belege in quellen.namen.get(hip_nummer, ()):
+        if name == kst.name and belege & BESTAETIGT:
+            return name
     return ""
 
 
-def zusammenstellen(bsc_sterne, hip_sterne, kreuz, spektren, iau_namen):
-    paare = abgleich.paaren(bsc_sterne, hip_sterne)
-    hipparcos = Hipparcos(bsc_sterne, kreuz)
+def deutsche_form(name, deutsch):
+    form = deutsch.get(name, name)
+    return name if form in KEINE_DEUTSCHE_FORM else form
+
+
+def zusammenstellen(quellen):
+    hip_paare = abgleich.hip_paaren(quellen.bsc, quellen.hip, quellen.kreuz, quellen.veraenderliche)
+    veraenderlich = {hr: quellen.veraenderliche.get(hip) for hr, hip in hip_paare.items()}
+    spielraeume = {hr: abgleich.schwankung(v) for hr, v in veraenderlich.items()}
+    kst_paare = abgleich.kstars_paaren(quellen.bsc, quellen.kstars, spielraeume)
+    iau_namen = stellarium.iau_namen(quellen.namen)
     vergeben = set(iau_namen.values())
     sterne = []
-    for b in bsc_sterne:
-        hip, teile = paare.get(b.hr), hipparcos.von(b.hr)
-        ra, dec, quelle = _ort(b, hip)
-        spektrum, spektrum_quelle = _spektrum(hip, teile, spektren)
-        sterne.append(Stern(b.hr, b.bezeichnung, ra, dec, b.helligkeit, spektrum,
-                            _name(hip, teile, iau_namen, vergeben), quelle, spektrum_quelle))
-    return sterne
+    for b in quellen.bsc:
+        hip_nummer, kst = hip_paare.get(b.hr), kst_paare.get(b.hr)
+        ra, dec, quelle = _ort(b, kst)
+        hip = quellen.hip.get(hip_nummer)
+        spektrum, spektrum_quelle = _spektrum(quellen.bsc_typen[b.hr], hip, kst)
+        helligkeit, grund = _helligkeit(b, hip, kst, veraenderlich.get(b.hr))
+        name = _name(hip_nummer, kst, quellen, iau_namen, vergeben)
+        gcvs = veraenderlich.get(b.hr)
+        sterne.append(Stern(b.hr, b.bezeichnung, ra, dec, helligkeit, spektrum,
+                            fenster_name(deutsche_form(name, quellen.deutsch)), quelle,
+                            spektrum_quelle, grund, gcvs.name if gcvs else ""))
+    return sterne, hip_paare
