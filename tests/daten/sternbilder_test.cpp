@@ -82,6 +82,7 @@ TEST(Sternbilder, NamesInWindowsCharactersAfterConversion) {
         {"Equ", "Equuleus", "F\xFCllen"},
         {"Ser", "Serpens", "Schlange"},
         {"Car", "Carina", "Kiel des Schiffs"},
+        {"Pyx", "Pyxis", "Schiffskompass"},
     };
     const Himmel& h = geladen().himmel;
     for (const auto& f : faelle) {
@@ -89,5 +90,21 @@ TEST(Sternbilder, NamesInWindowsCharactersAfterConversion) {
         ASSERT_NE(s, nullptr) << f.abk;
         EXPECT_STREQ(s->name, f.name);
         EXPECT_STREQ(s->zweitname, f.zweitname);
+    }
+}
+
+// The figures taken whole from stellarium's Western sky culture (0.22.2,
+// constellationship.fab) keep all their lines: Canis Major with head and
+// legs, Lepus with ears and feet.
+TEST(Sternbilder, FullFiguresWhereTheOutlineWasBare) {
+    const struct {
+        const char* abk;
+        int16_t linien;  // lines of the source figure
+    } faelle[] = {{"CMa", 17}, {"Lep", 14}, {"Nor", 5}, {"Car", 14}, {"Pav", 13}};
+    const Himmel& h = geladen().himmel;
+    for (const auto& f : faelle) {
+        const SternbildSatz* s = sternbild(h, f.abk);
+        ASSERT_NE(s, nullptr) << f.abk;
+        EXPECT_GE(s->linien_anzahl, f.linien) << f.abk;
     }
 }
