@@ -67,13 +67,13 @@ protected:
 Himmel* InfoZeichnen::himmel = nullptr;
 
 TEST_F(InfoZeichnen, GreekLetterStarWithProperName) {
-    ASSERT_TRUE(stern_waehlen(*himmel, 2061));  // " 58Alp Ori", Betelgeuse
+    ASSERT_TRUE(stern_waehlen(*himmel, 2061));  // " 58Alp Ori", Beteigeuze (Betelgeuse)
     const std::vector<Stueck> erwartet = {
         {"Bez.", 2, 2, "Arial", 16},
         {"a", 57, 2, "Symbol", 16},  // alpha
         {" Ori", nach_buchstabe("a"), 2, "Arial", 16},
         {"Name", 2, 22, "Arial", 16},
-        {"Betelgeuse", 57, 22, "Arial", 16},
+        {"Beteigeuze", 57, 22, "Arial", 16},
         {"Rekt.", 2, 42, "Arial", 16},
         {"+05h", 57, 42, "Arial", 16},
         {"55'", 97, 42, "Arial", 16},
