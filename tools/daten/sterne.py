@@ -158,11 +158,10 @@ def zusammenstellen(quellen):
     for b in quellen.bsc:
         hip_nummer, kst = hip_paare.get(b.hr), kst_paare.get(b.hr)
         ra, dec, quelle = _ort(b, kst)
-        hip = quellen.hip.get(hip_nummer)
+        hip, gcvs = quellen.hip.get(hip_nummer), veraenderlich.get(b.hr)
         spektrum, spektrum_quelle = _spektrum(quellen.bsc_typen[b.hr], hip, kst)
-        helligkeit, grund = _helligkeit(b, hip, kst, veraenderlich.get(b.hr))
+        helligkeit, grund = _helligkeit(b, hip, kst, gcvs)
         name = _name(hip_nummer, kst, quellen, iau_namen, vergeben)
-        gcvs = veraenderlich.get(b.hr)
         sterne.append(Stern(b.hr, b.bezeichnung, ra, dec, helligkeit, spektrum,
                             fenster_name(deutsche_form(name, quellen.deutsch)), quelle,
                             spektrum_quelle, grund, gcvs.name if gcvs else ""))
