@@ -10,6 +10,7 @@ PAKETE=(
   googletest
   wine wine64 xvfb fonts-wine fonts-liberation python3-fonttools
   imagemagick x11-utils xdotool
+  nsis
 )
 
 fehlend=()

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every configuration and runs every test:
 #   native   sky model and linked list with AddressSanitizer and UBSan (g++)
+#   release  tools/release.sh: the win64 and win32 programs, both archives
+#            and the setup program, which the win64 tests check
 #   win64    the programs and all tests under Wine and Xvfb (MinGW x86_64)
 #   win32    the 32-bit release programs, built warning-free (MinGW i686)
 #   fuzz     libFuzzer targets of the file loaders, run for FUZZ_SECONDS each (clang)
@@ -12,28 +14,26 @@ bash tools/setup.sh
 build=${BUILD_DIR:-$quelle/build}
 jobs=$(nproc)
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
-
-konfigurieren() {  # name, cmake arguments...
-  local name=$1; shift
-  cmake -G Ninja -S "$quelle" -B "$build/$name" -DVARNIS_WERROR=ON "$@" >/dev/null
-}
+source tools/konfigurieren.sh
 
 echo "== native (sanitizers)"
-konfigurieren native -DCMAKE_BUILD_TYPE=Debug -DVARNIS_SANITIZE=ON
+konfigurieren native
 cmake --build "$build/native" -j "$jobs"
 (cd "$build/native" && ctest --output-on-failure -j "$jobs")
 
+echo "== release"
+BUILD_DIR="$build" bash tools/release.sh
+
 echo "== win64 (Wine)"
-konfigurieren win64 -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$quelle/cmake/toolchain-mingw-x86_64.cmake"
+konfigurieren win64
 cmake --build "$build/win64" -j "$jobs"
 (cd "$build/win64" && ctest --output-on-failure -j "$jobs")
 
 echo "== win32 (build only)"
-konfigurieren win32 -DCMAKE_BUILD_TYPE=Release -DVARNIS_TESTS=OFF -DCMAKE_TOOLCHAIN_FILE="$quelle/cmake/toolchain-mingw-i686.cmake"
+konfigurieren win32
 cmake --build "$build/win32" -j "$jobs"
 
 echo "== fuzz (${FUZZ_SECONDS} s per target)"
-konfigurieren fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNIS_FUZZ=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+konfigurieren fuzz
 cmake --build "$build/fuzz" -j "$jobs"
 (cd "$build/fuzz" && ctest --output-on-failure -j "$jobs")
