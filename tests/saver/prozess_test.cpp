@@ -9,30 +9,12 @@
 #include <string>
 
 #include "ini_datei.h"
+#include "prozess.h"
 #include "schoner_ini.h"
 
 namespace {
 
-std::string windows_pfad(std::string pfad) {
-    for (char& c : pfad) if (c == '/') c = '\\';
-    return pfad;
-}
-
 const std::string KOVRA = windows_pfad(KOVRA_PFAD);
-
-// Dispatches this thread's messages while waiting, for up to ms milliseconds;
-// true when bereit() came true.
-template <typename Bereit>
-bool warten_bis(Bereit bereit, DWORD ms = 10000) {
-    const DWORD ende = GetTickCount() + ms;
-    while (!bereit()) {
-        if (static_cast<LONG>(ende - GetTickCount()) <= 0) return false;
-        MSG m;
-        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
-}
 
 // "Kovra.ini" in the Windows directory as the test needs it; the file that
 // was there before comes back when the test ends.
@@ -58,34 +40,10 @@ private:
     BOOL gesichert_;
 };
 
-class Kovra {
+// Kovra32.scr started by the system with a switch.
+class Kovra : public Prozess {
 public:
-    explicit Kovra(const std::string& schalter) {
-        std::string befehl = "\"" + KOVRA + "\" " + schalter;
-        STARTUPINFOA start{};
-        start.cb = sizeof start;
-        gestartet_ = CreateProcessA(KOVRA.c_str(), &befehl[0], nullptr, nullptr, FALSE, 0, nullptr,
-                                    nullptr, &start, &prozess_);
-    }
-    ~Kovra() {
-        if (!gestartet_) return;
-        if (!beendet(0)) TerminateProcess(prozess_.hProcess, 99);
-        CloseHandle(prozess_.hThread);
-        CloseHandle(prozess_.hProcess);
-    }
-    bool gestartet() const { return gestartet_; }
-    bool beendet(DWORD ms = 10000) const {
-        return warten_bis([&] { return WaitForSingleObject(prozess_.hProcess, 0) == WAIT_OBJECT_0; }, ms);
-    }
-    DWORD ergebnis() const {
-        DWORD code = 0;
-        GetExitCodeProcess(prozess_.hProcess, &code);
-        return code;
-    }
-
-private:
-    PROCESS_INFORMATION prozess_{};
-    BOOL gestartet_;
+    explicit Kovra(const std::string& schalter) : Prozess(KOVRA, "\"" + KOVRA + "\" " + schalter) {}
 };
 
 TEST(KovraProzess, EndsWithoutAWindowWhenThereIsNothingToShow) {

@@ -1,0 +1,46 @@
+// A program of ours started as its own process, the way the system or a user
+// starts it, and a wait that keeps the test's own windows answering.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// Dispatches this thread's messages while waiting, for up to ms
+// milliseconds; true when bereit() came true.
+template <typename Bereit>
+bool warten_bis(Bereit bereit, DWORD ms = 10000) {
+    const DWORD ende = GetTickCount() + ms;
+    while (!bereit()) {
+        if (static_cast<LONG>(ende - GetTickCount()) <= 0) return false;
+        MSG m;
+        while (PeekMessageA(&m, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&m);
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
+class Prozess {
+public:
+    // Starts programm with the command line befehl (the program's own name
+    // first, as the system passes it), in the folder ordner, or in ours when
+    // ordner is empty. An empty programm is taken from the command line.
+    Prozess(const std::string& programm, std::string befehl, const std::string& ordner = "");
+    // Ends a process that is still running.
+    ~Prozess();
+    Prozess(const Prozess&) = delete;
+    Prozess& operator=(const Prozess&) = delete;
+
+    bool gestartet() const { return gestartet_; }
+    DWORD id() const { return info_.dwProcessId; }
+    // True when the process ended within ms milliseconds.
+    bool beendet(DWORD ms = 10000) const;
+    DWORD ergebnis() const;
+
+private:
+    PROCESS_INFORMATION info_{};
+    BOOL gestartet_;
+};
+
+// A path with forward slashes (as CMake writes them) in Windows form.
+std::string windows_pfad(std::string pfad);

@@ -1,0 +1,33 @@
+#!/bin/sh
+# Static checks of the two program files of an unpacked release folder, for
+# the build that cannot be run here: the file format, imports from Windows
+# system libraries only (nothing the user would have to install), and the
+# exports the programs rely on.
+#   programme_pruefen.sh OBJDUMP FORMAT FOLDER    (FORMAT: pei-i386 or pei-x86-64)
+set -eu
+objdump=$1
+format=$2
+ordner=$3
+hier=$(dirname "$0")
+fehler=0
+for programm in Varnis32.exe Kovra32.scr; do
+  datei="$ordner/$programm"
+  if ! "$objdump" -f "$datei" | grep -q "file format $format\$"; then
+    echo "$programm: not $format: $("$objdump" -f "$datei" | grep 'file format')"
+    fehler=1
+  fi
+  for dll in $("$objdump" -p "$datei" | sed -n 's/^[[:space:]]*DLL Name: //p'); do
+    case $(echo "$dll" | tr 'A-Z' 'a-z') in
+      kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|comdlg32.dll|msvcrt.dll) ;;
+      *) echo "$programm: imports $dll, which is not a Windows system library"; fehler=1 ;;
+    esac
+  done
+done
+# The window procedure of the saver by its plain name (no "@16" in 32 bits).
+if ! "$objdump" -p "$ordner/Kovra32.scr" | grep -qE '\] ScrFensterProz$'; then
+  echo "Kovra32.scr: ScrFensterProz not exported by its plain name"
+  fehler=1
+fi
+sh "$hier/../window/exporte_pruefen.sh" "$objdump" "$ordner/Varnis32.exe" || fehler=1
+[ "$fehler" -eq 0 ] && echo "$format programs: format, imports and exports as expected"
+exit "$fehler"
