@@ -32,6 +32,8 @@ for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 (cd "$programm" && wine Varnis32.exe >/dev/null 2>&1 &)
 sleep "${RUN_SECONDS:-8}"
 bild="$build/varnis-screenshot.png"
-import -window root "$bild"
+# The main window alone (Wine draws its frame); the whole screen if it is not found.
+fenster=$(xdotool search --onlyvisible --name '^Varnis - Sternkarte$' 2>/dev/null | head -n 1 || true)
+import -window "${fenster:-root}" "$bild"
 echo "run: no display here, so Varnis ran on a virtual one for ${RUN_SECONDS:-8} s."
 echo "run: screenshot of its main window: $bild"
