@@ -1,8 +1,10 @@
 #include "gemeinsam/ui_texte.h"
 
 #include "gemeinsam/verschluesselung.h"
+#include "varnis_version.h"
 
-const char PROGRAMM_VERSION[] = "2.2.3";
+const char PROGRAMM_VERSION[] = VARNIS_VERSION;
+const char* const PROGRAMM_WORTBREITE = sizeof(void*) == 8 ? "64" : "32";
 
 namespace {
 

@@ -16,7 +16,7 @@ enum UiText : int32_t {
     UI_PROGRAMM = 0,              // name of the application; caption of the hand-off notice
     UI_HAUPTFENSTER = 1,          // title of the main window
     UI_INFO_TITEL = 11,           // title of the about window
-    UI_INFO_VERSION = 12,         // about line 1, format: version string, "32"
+    UI_INFO_VERSION = 12,         // about line 1, format: version string, word size
     UI_INFO_ZEILE_2 = 13,         // about lines 2..7, in this order
     UI_INFO_ZEILE_3 = 14,
     UI_INFO_ZEILE_4 = 15,
@@ -66,8 +66,11 @@ enum UiText : int32_t {
     UI_BITMAP_DIALOG = 104,       // title of the save-bitmap dialog
 };
 
-// The version shown in the about window (argument of UI_INFO_VERSION).
+// The arguments of UI_INFO_VERSION in the about window: the build's one
+// version number (varnis_version.h) and this build's word size in bits,
+// "64" or "32".
 extern const char PROGRAMM_VERSION[];
+extern const char* const PROGRAMM_WORTBREITE;
 
 // Unscrambles the table in place: 0 done, -1 the table is damaged (the program
 // must not start). Later calls return the first call's result.

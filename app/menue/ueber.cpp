@@ -25,7 +25,8 @@ Info_DF* ueber_erzeugen(Fenster* vater, HINSTANCE modul) {
     fenster->bild2(bild_gross);
     fenster->ueberschrift("%s", ui_text(UI_INFO_TITEL));
     char version[330];
-    snprintf(version, sizeof version, ui_text(UI_INFO_VERSION), PROGRAMM_VERSION, "32");
+    snprintf(version, sizeof version, ui_text(UI_INFO_VERSION), PROGRAMM_VERSION,
+             PROGRAMM_WORTBREITE);
     fenster->texte(version, ui_text(UI_INFO_ZEILE_2), ui_text(UI_INFO_ZEILE_3),
                    ui_text(UI_INFO_ZEILE_4), ui_text(UI_INFO_ZEILE_5), ui_text(UI_INFO_ZEILE_6),
                    ui_text(UI_INFO_ZEILE_7));

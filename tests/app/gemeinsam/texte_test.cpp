@@ -14,6 +14,7 @@
 
 #include "gemeinsam/ui_texte.h"
 #include "gemeinsam/verschluesselung.h"
+#include "varnis_version.h"
 
 namespace {
 
@@ -114,14 +115,14 @@ TEST_F(UiTexte, UsedPlacesHoldTextsWithTheirArgumentsFreePlacesAreEmpty) {
         }
     }
     for (int32_t i : {-1, UI_TEXTE, 1000, INT32_MIN}) EXPECT_STREQ(ui_text(i), "") << i;
-    EXPECT_STREQ(PROGRAMM_VERSION, "2.2.3");
+    EXPECT_STREQ(PROGRAMM_VERSION, VARNIS_VERSION);
 }
 
 TEST_F(UiTexte, FormatsTakeTheirArgumentsWithinBounds) {
     char zeile[300];
-    snprintf(zeile, sizeof zeile, ui_text(UI_INFO_VERSION), PROGRAMM_VERSION, "32");
-    EXPECT_NE(strstr(zeile, "2.2.3"), nullptr);
-    EXPECT_NE(strstr(zeile, "32"), nullptr);
+    snprintf(zeile, sizeof zeile, ui_text(UI_INFO_VERSION), PROGRAMM_VERSION, PROGRAMM_WORTBREITE);
+    EXPECT_NE(strstr(zeile, VARNIS_VERSION), nullptr);
+    EXPECT_NE(strstr(zeile, "Bit"), nullptr);
     snprintf(zeile, sizeof zeile, ui_text(UI_SCHONER_INSTALLIERT), "32");
     EXPECT_NE(strstr(zeile, "Kovra32"), nullptr);
     snprintf(zeile, sizeof zeile, ui_text(UI_BITMAP_NICHT_GESCHRIEBEN), "C:\\Karten\\Orion.bmp");

@@ -1,13 +1,18 @@
 // Start-up of Varnis32 with and without each of its data files.
 #include "programm_umgebung.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "bedienfeld/orte.h"
 #include "combobox_kf.h"
 #include "gemeinsam/ui_texte.h"
 #include "menue/ueber.h"
 #include "start/programm.h"
+#include "text_kf.h"
+#include "varnis_version.h"
 
 namespace {
 
@@ -96,6 +101,16 @@ TEST_F(Start, UeberFensterOeffnetSichWiederNachDemSchliessen) {
     EXPECT_EQ(410, r.right - r.left);
     EXPECT_EQ(443, r.bottom - r.top);
     EXPECT_EQ(hauptfenster->hwnd, GetWindow(info, GW_OWNER));
+    // The first line names the build's version and word size.
+    const std::string erste_zeile = std::string("Varnis ") + VARNIS_VERSION + " für Windows (" +
+                                    (sizeof(void*) == 8 ? "64" : "32") + " Bit)";
+    std::vector<std::string> zeilen;
+    for (HWND kind = GetWindow(info, GW_CHILD); kind; kind = GetWindow(kind, GW_HWNDNEXT)) {
+        wFenster* objekt = wFenster::welches_fenster(kind);
+        if (objekt && objekt->klassen_name_("Text_KF", 1))
+            zeilen.push_back(static_cast<Text_KF*>(objekt)->spalte(0));
+    }
+    EXPECT_NE(std::find(zeilen.begin(), zeilen.end(), erste_zeile), zeilen.end()) << erste_zeile;
     // Its button (IDOK) closes it.
     SendMessageA(info, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(info, IDOK)));
