@@ -42,6 +42,7 @@ VIAddVersionKey /LANG=1031 "LegalCopyright" "${COPYRIGHT}"
 !define MUI_ICON "${SYMBOL}"
 !define MUI_UNICON "${SYMBOL}"
 !define MUI_ABORTWARNING
+!define MUI_WELCOMEPAGE_TEXT "Dieser Assistent installiert Varnis ${VERSION}, die Sternkarte mit dem Bildschirmschoner Kovra, für Ihr Benutzerkonto. Administratorrechte sind dafür nicht nötig.$\r$\n$\r$\nIhre Einstellungen aus einer früheren Installation bleiben erhalten.$\r$\n$\r$\nKlicken Sie auf Weiter, um fortzufahren."
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Varnis starten"
 !define MUI_FINISHPAGE_RUN_FUNCTION VarnisStarten
