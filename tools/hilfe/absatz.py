@@ -4,12 +4,15 @@ LinkData1 holds the paragraph format and a list of formatting commands;
 LinkData2 holds the text as NUL-separated strings. A reader prints a string,
 then carries out the next command, so every command costs one NUL in the
 text. Indents, spacing and tab stops are in half points.
+
+A picture paragraph is centred: the picture (by the number of its |bmN
+file), a line break and the caption in italics.
 """
 from dataclasses import dataclass
 
 from binaer import cslong, csshort, cushort, u16, u32
 from quelle import QuellFehler, windows_1252
-from schriften import TEXT, TEXT_FETT, TITEL
+from schriften import KURSIV, TEXT, TEXT_FETT, TITEL
 
 
 @dataclass(frozen=True)
@@ -19,20 +22,34 @@ class Format:
     links: int = 0            # left indent
     erste: int = 0            # first-line indent relative to the left indent
     tab: int = 0              # one left tab stop, 0 for none
+    mitte: bool = False       # centred
 
+
+EINZUG = 36                   # indent of a bullet's text, and of each deeper level
 
 FORMATE = {
     "titel": Format(TITEL),
     "text": Format(TEXT, oben=12),
     "ueberschrift": Format(TEXT_FETT, oben=24),
-    "punkt": Format(TEXT, oben=6, links=36, erste=-36, tab=36),
     "taste": Format(TEXT, oben=6, links=200, erste=-200, tab=200),
+    "bild": Format(KURSIV, oben=18, mitte=True),
 }
 
+
+def _format(teil):
+    if teil.art == "punkt":
+        einzug = EINZUG * (teil.ebene + 1)
+        return Format(TEXT, oben=6, links=einzug, erste=-EINZUG, tab=einzug)
+    return FORMATE[teil.art]
+
+
 # Formatting commands.
-SCHRIFT, ABSATZENDE, TAB, SPRUNG, SPRUNG_ENDE, ENDE = 0x80, 0x82, 0x83, 0xE3, 0x89, 0xFF
-# Bits of the paragraph format saying which fields follow.
-MIT_OBEN, MIT_LINKS, MIT_ERSTE, MIT_TABS = 0x0002, 0x0010, 0x0040, 0x0200
+SCHRIFT, ZEILENENDE, ABSATZENDE, TAB = 0x80, 0x81, 0x82, 0x83
+BILD, SPRUNG, SPRUNG_ENDE, ENDE = 0x86, 0xE3, 0x89, 0xFF
+BILD_ART = 0x03               # a picture by reference ...
+BILD_IN_DATEI = 0             # ... to a |bmN file, named by N
+# Bits of the paragraph format saying which fields follow, and the centring.
+MIT_OBEN, MIT_LINKS, MIT_ERSTE, MIT_TABS, MITTE = 0x0002, 0x0010, 0x0040, 0x0200, 0x0800
 
 
 def _absatzformat(fmt):
@@ -49,6 +66,8 @@ def _absatzformat(fmt):
     if fmt.tab:
         bits |= MIT_TABS
         felder += csshort(1) + cushort(fmt.tab)
+    if fmt.mitte:
+        bits |= MITTE
     # two bytes the compilers always write as 00 80, then a paragraph id of 0
     return b"\x00\x80" + u16(0) + u16(bits) + felder
 
@@ -77,8 +96,6 @@ def _stueck(schreiber, stueck, fmt, zeile, hashes):
     if stueck.fett:
         schreiber.befehl(bytes([SCHRIFT]) + u16(TEXT_FETT))
     if stueck.ziel is not None:
-        if stueck.ziel not in hashes:
-            raise QuellFehler("line %d: jump to unknown topic %r" % (zeile, stueck.ziel))
         schreiber.befehl(bytes([SPRUNG]) + u32(hashes[stueck.ziel]))
     schreiber.schreiben(stueck.text, zeile)
     if stueck.ziel is not None:
@@ -87,13 +104,22 @@ def _stueck(schreiber, stueck, fmt, zeile, hashes):
         schreiber.befehl(bytes([SCHRIFT]) + u16(fmt.schrift))
 
 
-def kodieren(art, stuecke, zeile, hashes):
-    """(LinkData1, LinkData2) of a paragraph; hashes maps context names to hash values."""
-    fmt = FORMATE[art]
+def _bild(schreiber, nummer):
+    daten = u16(BILD_IN_DATEI) + u16(nummer)
+    schreiber.befehl(bytes([BILD, BILD_ART]) + cslong(len(daten)) + daten)
+    schreiber.befehl(bytes([ZEILENENDE]))
+
+
+def kodieren(teil, hashes, bilder):
+    """(LinkData1, LinkData2) of a paragraph (a quelle.Absatz); hashes maps
+    context names to hash values, bilder picture names to their numbers."""
+    fmt = _format(teil)
     schreiber = _Schreiber(fmt)
     schreiber.befehl(bytes([SCHRIFT]) + u16(fmt.schrift))
-    for stueck in stuecke:
-        _stueck(schreiber, stueck, fmt, zeile, hashes)
+    if teil.bild:
+        _bild(schreiber, bilder[teil.bild])
+    for stueck in teil.stuecke:
+        _stueck(schreiber, stueck, fmt, teil.zeile, hashes)
     schreiber.befehl(bytes([ABSATZENDE]))
     schreiber.befehl(bytes([ENDE]))
     # TopicSize (the format data's length) and TopicLength (the text's) lead the record.

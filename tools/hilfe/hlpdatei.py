@@ -18,7 +18,7 @@ def zusammensetzen(dateien):
     namen = sorted(dateien, key=lambda name: name.encode("ascii"))   # the directory's key order
     rumpf, eintraege = b"", []
     for name in namen:
-        eintraege.append(name.encode("ascii") + b"\0" + u32(16 + len(rumpf)))
+        eintraege.append((name.encode("ascii") + b"\0", u32(16 + len(rumpf))))
         rumpf += _datei(dateien[name])
     verzeichnis = _datei(btree(eintraege, 0x400, 0x0402, "z4"))
     groesse = 16 + len(rumpf) + len(verzeichnis)

@@ -129,6 +129,7 @@ class Satz:
 class Absatz:
     text: str
     spruenge: list = field(default_factory=list)
+    bilder: list = field(default_factory=list)     # numbers of the |bmN files shown
 
 
 def block_koepfe(topic):
@@ -188,6 +189,10 @@ class _Zeiger:
             return _u32(self.daten, self.stelle - 4) >> 1
         return self.wort() >> 1
 
+    def cslong(self):
+        lang = self.daten[self.stelle] & 1
+        return self.culong() - (0x40000000 if lang else 0x4000)
+
 
 def _text_laenge(daten1):
     zeiger = _Zeiger(daten1)
@@ -222,11 +227,80 @@ def absatz(satz):
             return ergebnis
         if befehl == 0x80:
             zeiger.wort()
+        elif befehl in (0x86, 0x87, 0x88):
+            ergebnis.bilder.append(_bildbefehl(zeiger, satz))
         elif befehl in (0xE2, 0xE3, 0xE6, 0xE7):
             ergebnis.spruenge.append(_u32(satz.daten1, zeiger.stelle))
             zeiger.stelle += 4
-        elif befehl in (0x82, 0x83):
-            ergebnis.text += "\n" if befehl == 0x82 else "\t"
+        elif befehl in (0x81, 0x82, 0x83):
+            ergebnis.text += {0x81: "\n", 0x82: "\n", 0x83: "\t"}[befehl]
         elif befehl != 0x89:
             raise LeseFehler("record at %#x: unknown format command %#x" % (satz.pos, befehl))
     raise LeseFehler("record at %#x: text ends before the format data" % satz.pos)
+
+
+def _bildbefehl(zeiger, satz):
+    """The number of the |bmN file a picture command shows by reference."""
+    art = zeiger.byte()
+    groesse = zeiger.cslong()
+    if art == 0x22:
+        zeiger.cushort()                          # hotspots
+    elif art != 0x03:
+        raise LeseFehler("record at %#x: picture type %#x" % (satz.pos, art))
+    anfang = zeiger.stelle
+    durch_verweis, nummer = struct.unpack_from("<hh", zeiger.daten, anfang)
+    if durch_verweis != 0 or groesse != 4:
+        raise LeseFehler("record at %#x: picture not given by number" % satz.pos)
+    zeiger.stelle = anfang + groesse
+    return nummer
+
+
+def _lauflaenge_auspacken(daten, groesse):
+    """Bytes from runs: 0x80 | n followed by n bytes as they are, else n
+    times the next byte."""
+    aus, i = bytearray(), 0
+    while i < len(daten):
+        n = daten[i]
+        if n & 0x80:
+            aus += daten[i + 1:i + 1 + (n & 0x7F)]
+            i += 1 + (n & 0x7F)
+        else:
+            aus += daten[i + 1:i + 2] * n
+            i += 2
+    if len(aus) != groesse:
+        raise LeseFehler("picture unpacks to %d bytes, not %d" % (len(aus), groesse))
+    return bytes(aus)
+
+
+@dataclass
+class Bitmap:
+    breite: int
+    hoehe: int
+    farben: list              # (red, green, blue)
+    zeilen: list              # top row first, without padding
+
+
+def bitmap(daten):
+    """The one picture of a |bmN file: an 8-bit device-independent bitmap."""
+    magic, anzahl = struct.unpack_from("<HH", daten)
+    if magic not in (0x506C, 0x706C) or anzahl != 1:
+        raise LeseFehler("not a picture file of one picture")
+    anfang = _u32(daten, 4)
+    art, packung = daten[anfang], daten[anfang + 1]
+    zeiger = _Zeiger(daten)
+    zeiger.stelle = anfang + 2
+    zeiger.culong(), zeiger.culong()              # resolution
+    ebenen, tiefe = zeiger.cushort(), zeiger.cushort()
+    breite, hoehe, farbzahl = zeiger.culong(), zeiger.culong(), zeiger.culong()
+    zeiger.culong()                               # important colours
+    gepackt, hotspots = zeiger.culong(), zeiger.culong()
+    pixel_stelle, _ = struct.unpack_from("<II", daten, zeiger.stelle)
+    if (art, ebenen, tiefe, hotspots) != (6, 1, 8, 0) or packung not in (0, 1):
+        raise LeseFehler("picture of type %d, packing %d, %d bits: not read here" % (art, packung, tiefe))
+    tabelle = zeiger.stelle + 8
+    farben = [tuple(reversed(daten[tabelle + 4 * i:tabelle + 4 * i + 3])) for i in range(farbzahl)]
+    zeile = (breite + 3) & ~3
+    roh = daten[anfang + pixel_stelle:anfang + pixel_stelle + gepackt]
+    pixel = _lauflaenge_auspacken(roh, zeile * hoehe) if packung == 1 else roh
+    zeilen = [pixel[i * zeile:i * zeile + breite] for i in range(hoehe)]
+    return Bitmap(breite, hoehe, farben, list(reversed(zeilen)))

@@ -7,13 +7,14 @@ from binaer import u8, u16
 
 SCHRIFTART = "Arial"
 FAMILIE_SWISS = 3                 # the help file's own family numbers, not Windows' FF_*
-FETT = 0x01                       # attribute bits of a font descriptor
+FETT, SCHRAEG = 0x01, 0x02        # attribute bits of a font descriptor
 
-TEXT, TEXT_FETT, TITEL = 0, 1, 2
+TEXT, TEXT_FETT, TITEL, KURSIV = 0, 1, 2, 3
 SCHRIFTEN = [                     # (attributes, half points, colour)
     (0, 20, (0, 0, 0)),           # body text, 10 pt
     (FETT, 20, (0, 0, 0)),        # bold runs and headings
     (FETT, 28, (0, 0, 128)),      # topic titles, 14 pt, dark blue
+    (SCHRAEG, 18, (0, 0, 0)),     # captions of pictures, 9 pt
 ]
 NAMENSLAENGE = 32                 # face names are stored in fixed-size, NUL-padded slots
 

@@ -34,13 +34,13 @@ def context_datei(themen):
     """themen: (context name, title, TOPICOFFSET); the tree is sorted by signed hash."""
     hashes = sorted(((hash_wert(kontext), offset) for kontext, _, offset in themen),
                     key=lambda paar: vorzeichen(paar[0]))
-    return btree([u32(h) + u32(offset) for h, offset in hashes], 0x800, 0x0002, "L4")
+    return btree([(u32(h), u32(offset)) for h, offset in hashes], 0x800, 0x0002, "L4")
 
 
 def titel_datei(themen):
     """|TTLBTREE: the titles by TOPICOFFSET, for the viewer's search lists."""
     paare = sorted((offset, titel) for _, titel, offset in themen)
-    return btree([u32(o) + t.encode("cp1252") + b"\0" for o, t in paare], 0x800, 0x0002, "Lz")
+    return btree([(u32(o), t.encode("cp1252") + b"\0") for o, t in paare], 0x800, 0x0002, "Lz")
 
 
 def ctxomap_datei():

@@ -13,7 +13,7 @@ from dataclasses import dataclass
 
 from absatz import kodieren
 from binaer import u8, u32
-from quelle import QuellFehler, Stueck
+from quelle import Absatz, QuellFehler, Stueck, inhaltsliste
 
 BLOCK = 4096
 BLOCKKOPF = 12
@@ -37,14 +37,16 @@ class Satz:
         return SATZKOPF + len(self.daten1) + len(self.daten2)
 
 
-def _saetze(hilfe, hashes):
+def _saetze(hilfe, hashes, bilder):
     saetze = []
-    for thema in hilfe.themen:
-        titel = kodieren("titel", [Stueck(thema.titel)], thema.zeile, hashes)
+    for nummer, thema in enumerate(hilfe.themen):
+        titel = kodieren(Absatz("titel", [Stueck(thema.titel)], thema.zeile), hashes, bilder)
         saetze.append(Satz(KOPFSATZ, bytes(THEMENKOPF), thema.titel.encode("cp1252"), thema))
         saetze.append(Satz(TEXTSATZ, *titel))
-        for teil in thema.absaetze:
-            saetze.append(Satz(TEXTSATZ, *kodieren(teil.art, teil.stuecke, teil.zeile, hashes)))
+        # The contents topic lists the contents tree after its own text.
+        absaetze = thema.absaetze + (inhaltsliste(hilfe) if nummer == 0 else [])
+        for teil in absaetze:
+            saetze.append(Satz(TEXTSATZ, *kodieren(teil, hashes, bilder)))
     # The chain ends with an empty topic header that starts no topic.
     saetze.append(Satz(KOPFSATZ, bytes(THEMENKOPF), b""))
     return saetze
@@ -112,9 +114,10 @@ def _bloecke(saetze):
     return b"".join(bytes(block.ljust(BLOCK, b"\0")) for block in bloecke)
 
 
-def topic_datei(hilfe, hashes):
-    """(|TOPIC bytes, [(context name, title, TOPICOFFSET) per topic in source order])."""
-    saetze = _saetze(hilfe, hashes)
+def topic_datei(hilfe, hashes, bilder):
+    """(|TOPIC bytes, [(context name, title, TOPICOFFSET) per topic in source order]);
+    bilder maps picture names to the numbers of their |bmN files."""
+    saetze = _saetze(hilfe, hashes, bilder)
     _anordnen(saetze)
     _koepfe_fuellen(saetze)
     themen = [(s.thema.kontext, s.thema.titel, s.offset) for s in saetze if s.thema]
