@@ -86,6 +86,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_UEBERGABE_5 + 2, "oder Varnis beenden; dann können die"},
         {UI_UEBERGABE_5 + 3, "Änderungen gespeichert werden."},
         {UI_BANNER_SCHONER, "Einstellungen des Bildschirmschoners"},
+        {UI_HILFE_FEHLT, "Die Hilfedatei '%s' konnte nicht geöffnet werden."},
 
         {UI_BITMAP_NICHT_GESCHRIEBEN, "Die Bitmap-Datei '%s' konnte nicht geschrieben werden."},
         {UI_BITMAP_DIALOG, "Karte als Bitmap speichern"},

@@ -11,7 +11,7 @@
 constexpr int32_t UI_TEXTE = 105;  // numbers 0..104
 
 // The numbers in use. Every other place below UI_TEXTE is free and holds "";
-// 97 and 99..103 are kept free for new messages.
+// 99..103 are kept free for new messages.
 enum UiText : int32_t {
     UI_PROGRAMM = 0,              // name of the application; caption of the hand-off notice
     UI_HAUPTFENSTER = 1,          // title of the main window
@@ -62,6 +62,7 @@ enum UiText : int32_t {
     UI_UEBERGABE_1 = 88,          // hand-off notice: 88..91 joined by blanks,
     UI_UEBERGABE_5 = 92,          // a line break, 92..95 joined by blanks
     UI_BANNER_SCHONER = 96,       // banner on the chart while the saver's settings are edited
+    UI_HILFE_FEHLT = 97,          // format: path of the help file that could not be opened
     UI_BITMAP_NICHT_GESCHRIEBEN = 98, // format: path of the bitmap file
     UI_BITMAP_DIALOG = 104,       // title of the save-bitmap dialog
 };

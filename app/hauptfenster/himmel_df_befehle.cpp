@@ -70,7 +70,7 @@ void Himmel_DF::menue_befehl(int32_t id) {
     } else if (id == BEFEHL_BEENDEN) {
         programm_beenden(hwnd);
     } else if (id == BEFEHL_HILFE) {
-        hilfe_oeffnen(hwnd, programm_verzeichnis);
+        programm_hilfe().oeffnen(hwnd, programm_verzeichnis);
     } else if (id == BEFEHL_INFO) {
         ueber_zeigen();
     } else {
