@@ -83,6 +83,10 @@ def _chm_schreiben(dateien, ziel):
     daten = htmlhilfe.kompilieren(dateien)
     with tempfile.NamedTemporaryFile(dir=os.path.dirname(os.path.abspath(ziel)), delete=False) as neu:
         neu.write(daten)
+    # A temporary file is private to its owner; the help is for everyone.
+    maske = os.umask(0)
+    os.umask(maske)
+    os.chmod(neu.name, 0o666 & ~maske)
     os.replace(neu.name, ziel)
     return True
 
