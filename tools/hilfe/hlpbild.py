@@ -15,7 +15,7 @@ DPI = 96                      # shown pixel for pixel on a screen of 96 dpi
 KOPF = 8                      # magic, count, one offset
 
 
-def _lauflaenge(daten):
+def lauflaenge_packen(daten):
     """Runs of one repeated byte as (count, byte), anything else as
     (0x80 | count, the bytes); counts up to 127."""
     aus, i, einzeln = bytearray(), 0, bytearray()
@@ -48,7 +48,7 @@ def pixel(bild):
 
 def bm_datei(bild):
     """The bytes of a |bmN internal file for a Bild."""
-    gepackt = _lauflaenge(pixel(bild))
+    gepackt = lauflaenge_packen(pixel(bild))
     farben = b"".join(bytes((b, g, r, 0)) for r, g, b in bild.farben)
     felder = (culong(DPI) + culong(DPI) + cushort(1) + cushort(8)
               + culong(bild.breite) + culong(bild.hoehe)

@@ -128,7 +128,7 @@ def _weg(hilfe, nummer):
     """The line above each topic: the contents and the topics before and after it."""
     teile = ['<a href="%s">Inhalt</a>' % seite_name(hilfe.themen[0].kontext)]
     if nummer > 0:
-        teile.append('<a href="%s">&lt;&lt; Zur\xfcck</a>' % seite_name(hilfe.themen[nummer - 1].kontext))
+        teile.append('<a href="%s">&lt;&lt; Zurück</a>' % seite_name(hilfe.themen[nummer - 1].kontext))
     if nummer + 1 < len(hilfe.themen):
         teile.append('<a href="%s">Weiter &gt;&gt;</a>' % seite_name(hilfe.themen[nummer + 1].kontext))
     return '<p class="weg">%s</p>' % " | ".join(teile)

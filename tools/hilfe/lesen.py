@@ -255,7 +255,7 @@ def _bildbefehl(zeiger, satz):
     return nummer
 
 
-def _lauflaenge_auspacken(daten, groesse):
+def lauflaenge_auspacken(daten, groesse):
     """Bytes from runs: 0x80 | n followed by n bytes as they are, else n
     times the next byte."""
     aus, i = bytearray(), 0
@@ -301,6 +301,6 @@ def bitmap(daten):
     farben = [tuple(reversed(daten[tabelle + 4 * i:tabelle + 4 * i + 3])) for i in range(farbzahl)]
     zeile = (breite + 3) & ~3
     roh = daten[anfang + pixel_stelle:anfang + pixel_stelle + gepackt]
-    pixel = _lauflaenge_auspacken(roh, zeile * hoehe) if packung == 1 else roh
+    pixel = lauflaenge_auspacken(roh, zeile * hoehe) if packung == 1 else roh
     zeilen = [pixel[i * zeile:i * zeile + breite] for i in range(hoehe)]
     return Bitmap(breite, hoehe, farben, list(reversed(zeilen)))

@@ -21,7 +21,7 @@ import erzeugen
 import htmlhilfe
 import lesen
 import quelle
-from hlpbild import _lauflaenge
+from hlpbild import lauflaenge_packen
 from kontext import hash_wert
 from quelle import QuellFehler
 
@@ -160,7 +160,7 @@ class Bausteine(unittest.TestCase):
         }
         for name, daten in faelle.items():
             with self.subTest(name):
-                self.assertEqual(lesen._lauflaenge_auspacken(_lauflaenge(daten), len(daten)), daten)
+                self.assertEqual(lesen.lauflaenge_auspacken(lauflaenge_packen(daten), len(daten)), daten)
 
     def test_tree_over_several_leaves_reads_back_in_order(self):
         eintraege = [(("Wort%04d" % i).encode() + b"\0", i.to_bytes(2, "little") + bytes(4)) for i in range(300)]
