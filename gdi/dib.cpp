@@ -237,6 +237,8 @@ int32_t DIB::speichern(const char* pfad) {
         vollstaendig = fwrite(bits + geschrieben, 1, stueck, datei) == stueck;
     }
     const bool geschlossen = fclose(datei) == 0;
+    // A file begun and not finished is no picture: it goes.
+    if (!vollstaendig || !geschlossen) remove(pfad);
     if (!vollstaendig) return SPEICHERN_KURZ;
     return geschlossen ? 0 : -2;
 }

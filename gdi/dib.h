@@ -49,6 +49,7 @@ public:
 
     // Writes a Windows BMP file. 0 done, -1 no picture or the file cannot be
     // opened, -2 closing the file failed, SPEICHERN_KURZ a write came out short.
+    // After -2 or SPEICHERN_KURZ the unfinished file is removed.
     static constexpr int32_t SPEICHERN_KURZ = -3;
     int32_t speichern(const char* pfad);
 
