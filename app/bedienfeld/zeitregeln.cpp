@@ -32,3 +32,8 @@ int32_t halbmonat_aus_rekt(double rektaszension, int32_t stunde) {
 int32_t stunde_aus_rekt(double rektaszension, int32_t halbmonat) {
     return umlaufen(abgerundet(rektaszension - (halbmonat - 17.0)));
 }
+
+void listen_nachfuehren(double rektaszension, int32_t fest, int32_t& halbmonat, int32_t& stunde) {
+    if (fest != 1) halbmonat = halbmonat_aus_rekt(rektaszension, stunde);
+    if (fest != 2) stunde = stunde_aus_rekt(rektaszension, halbmonat);
+}

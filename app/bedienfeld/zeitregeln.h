@@ -19,3 +19,10 @@ int32_t halbmonat_aus_rekt(double rektaszension, int32_t stunde);
 // 0..23: the hour at which rektaszension stands in the zenith on halbmonat
 // (RA - (m - 17), rounded down, wrapped): the hour that has begun.
 int32_t stunde_aus_rekt(double rektaszension, int32_t halbmonat);
+
+// The date and hour lists after a change of view: the list the user did not
+// set last follows the right ascension (hours). fest 1: the date was set
+// last, the hour follows; 2: the date follows; any other value: both follow,
+// the date first. halbmonat and stunde hold the lists' values and receive
+// the new ones.
+void listen_nachfuehren(double rektaszension, int32_t fest, int32_t& halbmonat, int32_t& stunde);

@@ -54,14 +54,11 @@ void Himmel_DF::bedienfeld_auffrischen() {
     anzeige_setzen(rekt_anzeige.get(), text);
     dekl_text(text, sizeof text, himmel->deklination);
     anzeige_setzen(dekl_anzeige.get(), text);
-    if (fest != 1) {
-        monat = halbmonat_aus_rekt(himmel->rektaszension, static_cast<int32_t>(zeit_wahl->getcursel()));
-        monat_wahl->setcursel(monat);
-    }
-    if (fest != 2) {
-        zeit = stunde_aus_rekt(himmel->rektaszension, static_cast<int32_t>(monat_wahl->getcursel()));
-        zeit_wahl->setcursel(zeit);
-    }
+    // From the members, which a loaded settings file may have changed
+    // under the lists.
+    listen_nachfuehren(himmel->rektaszension, fest, monat, zeit);
+    monat_wahl->setcursel(monat);
+    zeit_wahl->setcursel(zeit);
     if (ort_fest == 0) ort_nachfuehren();
     feld_text(text, sizeof text, himmel->gesichtsfeld);
     anzeige_setzen(feld_anzeige.get(), text);

@@ -1,7 +1,8 @@
 // The main window's view, layers and colours to and from a settings file.
-// The bars hold the view: a value is put on its bar first and read back from
-// it, so a stored number outside the bar's range reaches the sky held to the
-// range, and a value read and saved unchanged is written back as it was.
+// The bars hold the view: every value is held to its control's range before
+// it reaches a bar or the sky (bedienfeld/ansichtsregeln.h), and a value
+// read and saved unchanged is written back as it was.
+#include "bedienfeld/ansichtsregeln.h"
 #include "bedienfeld/leistenregel.h"
 #include "bedienfeld/tasten_leiste.h"
 #include "hauptfenster/himmel_df.h"
@@ -17,8 +18,8 @@ const char* oder_ini(const char* datei, const char* ini_pfad) {
 
 void Himmel_DF::einstellungen_laden(const char* datei) {
     const char* pfad = oder_ini(datei, ini_pfad);
-    const Einstellungen e =
-        *pfad ? einstellungen_lesen(pfad, Programm::STERNKARTE) : vorgaben(Programm::STERNKARTE);
+    const Einstellungen e = einstellungen_begrenzt(
+        *pfad ? einstellungen_lesen(pfad, Programm::STERNKARTE) : vorgaben(Programm::STERNKARTE));
     const Ansicht& a = e.ansicht;
     fest = a.fest;
     monat = a.monat;
@@ -28,12 +29,9 @@ void Himmel_DF::einstellungen_laden(const char* datei) {
     rekt_leiste->setze_pos(leisten_position(REKT_REGEL, a.rek));
     dekl_leiste->setze_pos(a.dek);  // Dek is stored as the bar's position (negated)
     feld_leiste->setze_pos(leisten_position(FELD_REGEL, a.gesichtsfeld));
-    himmel->setze_rektaszension(leisten_wert(REKT_REGEL, rekt_leiste->pos()) / 100.0);
-    himmel->setze_deklination(leisten_wert(DEKL_REGEL, dekl_leiste->pos()) / 100.0);
-    himmel->setze_gesichtsfeld(leisten_wert(FELD_REGEL, feld_leiste->pos()));
+    himmel_ausrichten(*himmel, a);
     for (int32_t i = 0; i < EBENEN; ++i) {
-        ebenen_leisten[i]->setze_pos(leisten_position(EBENEN_REGEL, e.darstellung.staerke_prozent[i]));
-        darstellung.staerke_prozent[i] = ebenen_leisten[i]->pos();
+        ebenen_leisten[i]->setze_pos(leisten_position(EBENEN_REGEL, darstellung.staerke_prozent[i]));
     }
     farbtabellen_setzen();
     neu_zeichnen();

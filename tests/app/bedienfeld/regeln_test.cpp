@@ -5,8 +5,10 @@
 #include <windows.h>
 
 #include <climits>
+#include <cstring>
 #include <string>
 
+#include "bedienfeld/ansichtsregeln.h"
 #include "bedienfeld/leistenregel.h"
 #include "bedienfeld/ort_suche.h"
 #include "bedienfeld/wertanzeige.h"
@@ -55,6 +57,54 @@ TEST(Zeitregeln, WerteAusserhalbDesBereichsLaufenUm) {
         EXPECT_GE(n, 0);  // no endless loop, no overflow
         EXPECT_LT(n, 24);
     }
+}
+
+TEST(Zeitregeln, DieListeDieNichtZuletztGesetztWurdeFolgt) {
+    const struct {
+        int32_t fest, monat, zeit;
+        int32_t neuer_monat, neue_zeit;
+    } faelle[] = {
+        {1, 2, 0, 2, 10},   // date set last: 19.90 h on 1 February is 10 o'clock
+        {2, 9, 22, 15, 22}, // hour set last: 19.90 h at 22 o'clock is 15 August
+        {0, 9, 22, 15, 21}, // neither: the date from the hour, then the hour from that date
+        {7, 2, 22, 15, 21},
+    };
+    for (const auto& f : faelle) {
+        int32_t monat = f.monat, zeit = f.zeit;
+        listen_nachfuehren(19.90, f.fest, monat, zeit);
+        EXPECT_EQ(f.neuer_monat, monat) << f.fest;
+        EXPECT_EQ(f.neue_zeit, zeit) << f.fest;
+    }
+}
+
+// ---- the view of a settings file ----
+
+TEST(Ansichtsregeln, JederWertImBereichSeinerKontrolle) {
+    Einstellungen e = vorgaben(Programm::STERNKARTE);
+    e.ansicht = {3000, INT_MIN, 0, 1, 99, -4, -7};
+    e.darstellung.staerke_prozent[STERNBILDER] = 300;
+    e.darstellung.staerke_prozent[HILFSLINIEN] = -5;
+    const Einstellungen b = einstellungen_begrenzt(e);
+    EXPECT_EQ(2400, b.ansicht.rek);
+    EXPECT_EQ(-8999, b.ansicht.dek);  // the negated declination: +89.99 degrees
+    EXPECT_EQ(3, b.ansicht.gesichtsfeld);
+    EXPECT_EQ(1, b.ansicht.fest);
+    EXPECT_EQ(23, b.ansicht.monat);
+    EXPECT_EQ(0, b.ansicht.zeit);
+    EXPECT_EQ(-1, b.ansicht.ort);
+    EXPECT_EQ(100, b.darstellung.staerke_prozent[STERNBILDER]);
+    EXPECT_EQ(0, b.darstellung.staerke_prozent[HILFSLINIEN]);
+    EXPECT_EQ(e.darstellung.staerke_prozent[STERNNAMEN], b.darstellung.staerke_prozent[STERNNAMEN]);
+
+    // What lies in range stays as it is, and the sky takes it.
+    e.ansicht = {1990, -3933, 37, 2, 5, 13, 3};
+    const Einstellungen gleich = einstellungen_begrenzt(e);
+    EXPECT_EQ(0, memcmp(&e.ansicht, &gleich.ansicht, sizeof e.ansicht));
+    Himmel himmel;
+    himmel_ausrichten(himmel, gleich.ansicht);
+    EXPECT_DOUBLE_EQ(19.90, himmel.rektaszension);
+    EXPECT_DOUBLE_EQ(39.33, himmel.deklination);
+    EXPECT_NEAR(37 * 3.1415927 / 180, himmel.gesichtsfeld, 1e-6);
 }
 
 // ---- value texts ----

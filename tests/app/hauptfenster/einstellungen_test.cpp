@@ -150,4 +150,27 @@ TEST_F(Einstellungen_, AndereDateiLadenZeichnetNeu) {
     EXPECT_EQ(" 47\xB0", text_von(f.feld_anzeige->hwnd));
 }
 
+// A file loaded into the open window puts its date and hour into both lists,
+// and the one not set last follows the file's right ascension, whatever the
+// lists showed before.
+TEST_F(Einstellungen_, GeladeneDateiStehtInBeidenListen) {
+    alle_dateien();
+    Himmel_DF& f = oeffnen();  // the defaults: 1 February, 10 o'clock
+    const struct {
+        int32_t fest;
+        int32_t monat, zeit;  // shown afterwards
+    } faelle[] = {
+        {2, 19, 3},  // the hour set last: 5.00 h at 3 o'clock is 1 October
+        {1, 20, 2},  // the date set last: 5.00 h on 1 November is 2 o'clock
+    };
+    for (const auto& fall : faelle) {
+        schreiben(pfad("Andere.ini"), {{"Rek", 500}, {"Fest", fall.fest}, {"Monat", 20}, {"Zeit", 3}});
+        f.einstellungen_laden(pfad("Andere.ini").c_str());
+        EXPECT_EQ(fall.monat, f.monat) << fall.fest;
+        EXPECT_EQ(fall.zeit, f.zeit) << fall.fest;
+        EXPECT_EQ(fall.monat, f.monat_wahl->getcursel()) << fall.fest;
+        EXPECT_EQ(fall.zeit, f.zeit_wahl->getcursel()) << fall.fest;
+    }
+}
+
 }  // namespace
