@@ -13,6 +13,7 @@
 #include "hauptfenster/anordnung.h"
 #include "instanz.h"
 #include "text_kf.h"
+#include "zeichnen/kartenschriften.h"
 
 namespace {
 
@@ -20,14 +21,6 @@ constexpr DWORD KIND = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 constexpr DWORD LISTE = KIND | WS_BORDER | CBS_DROPDOWNLIST | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP;
 constexpr DWORD ANZEIGE = KIND | WS_BORDER | ES_READONLY;
 constexpr DWORD HAUPTFENSTER = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-
-LOGFONTA unterstrichen(const Font& schrift, int32_t hoehe) {
-    LOGFONTA f = schrift.beschreibung();
-    f.lfUnderline = 1;
-    f.lfHeight = hoehe;
-    f.lfWidth = 0;
-    return f;
-}
 
 template <class T>
 std::unique_ptr<T> kind(Fenster* vater, const char* text, DWORD stil) {
@@ -46,9 +39,9 @@ void platzieren(Fenster* f, const Platz& p) { f->masse_abs(p.x, p.y, p.breite, p
 
 Himmel_DF::Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe)
     : Dialog_F(nullptr, "", x, y, breite, hoehe, HAUPTFENSTER),
-      schrift_text("Arial", 14),
-      schrift_sternbild(unterstrichen(schrift_text, 16)),
-      schrift_symbol("Symbol", 14),
+      schrift_text(SCHRIFT_TEXT, HOEHE_TEXT),
+      schrift_sternbild(sternbild_schrift(schrift_text)),
+      schrift_symbol(SCHRIFT_SYMBOL, HOEHE_SYMBOL),
       zeichen_schritt(STUFE_RUHE) {
     char verzeichnis[PFAD_LAENGE];
     const DWORD n = GetCurrentDirectoryA(sizeof verzeichnis, verzeichnis);

@@ -1,33 +1,32 @@
 // The drawing cycle of the main window: both panes drawn in the stages of
 // zeichnen/zeichenplan.h on timer 1; each step draws into the canvases,
 // copies them to the panes and arms the next step.
-#include <cstring>
 #include <initializer_list>
 
 #include "dib_kf.h"
-#include "farben.h"
-#include "figuren.h"
 #include "gemeinsam/meldung.h"
-#include "gestirne.h"
-#include "gitter.h"
 #include "hauptfenster/himmel_df.h"
-#include "namen.h"
 #include "zeichnen/farbtabelle.h"
+#include "zeichnen/plan_ausfuehren.h"
 
 namespace {
 
-// The pane's client size less 2 on each axis: what the engine draws into.
-SIZE zeichenflaeche(DIB_KF* bereich) {
+// The pane's client rectangle, empty while it has no window.
+RECT client(DIB_KF* bereich) {
     RECT c{};
     if (bereich && bereich->hwnd) GetClientRect(bereich->hwnd, &c);
+    return c;
+}
+
+// The pane's client size less 2 on each axis: what the engine draws into.
+SIZE zeichenflaeche(DIB_KF* bereich) {
+    const RECT c = client(bereich);
     return SIZE{c.right - 2, c.bottom - 2};
 }
 
 }  // namespace
 
-int32_t Himmel_DF::radius(DIB_KF* bereich) { return zeichenflaeche(bereich).cx / 2; }
-
-uint32_t Himmel_DF::ebenen_farbe(Ebene ebene) const { return skalierte_farbe(darstellung, ebene); }
+int32_t Himmel_DF::radius(DIB_KF* bereich) { return leinwand_radius(client(bereich).right); }
 
 int32_t Himmel_DF::leinwaende_erzeugen() {
     struct Paar {
@@ -37,14 +36,9 @@ int32_t Himmel_DF::leinwaende_erzeugen() {
     int32_t ergebnis = 0;
     bool ohne_dc = false;
     for (const Paar& p : {Paar{uebersicht.get(), &uebersicht_bild}, Paar{karte.get(), &karte_bild}}) {
-        RECT c{};
-        if (p.bereich->hwnd) GetClientRect(p.bereich->hwnd, &c);
-        ergebnis += p.bild->erzeugen(c.right, c.bottom, 8, 0, 0);
-        if (p.bild->dc) {
-            SelectObject(p.bild->dc, GetStockObject(SYSTEM_FONT));
-        } else {
-            ohne_dc = true;
-        }
+        const RECT c = client(p.bereich);
+        ergebnis += leinwand_erzeugen(*p.bild, c.right, c.bottom);
+        if (!p.bild->dc) ohne_dc = true;
         p.bereich->setze_dib(p.bild);
     }
     if (ergebnis != 0 || ohne_dc) {
@@ -87,50 +81,12 @@ void Himmel_DF::bereiche_ausgeben() {
 }
 
 void Himmel_DF::zeichnen(const Zeichenauftrag& a) {
-    // An absent canvas (it could not be made) is not drawn on.
-    DIB* ue = uebersicht_bild.dc ? &uebersicht_bild : nullptr;
-    DIB* ka = karte_bild.dc ? &karte_bild : nullptr;
-    const int32_t r_ue = radius(uebersicht.get());
-    const int32_t r_ka = radius(karte.get());
-    Himmel& h = *himmel;
-    const Font& text = schrift_text;
-    const Font& bild = schrift_sternbild;
-    const Font& sym = schrift_symbol;
-    switch (a.was) {
-        case Zeichnung::BERECHNET_LOESCHEN:
-            std::memset(h.berechnet, 0, sizeof h.berechnet);
-            break;
-        case Zeichnung::UEBERSICHT_GITTER:
-            if (ue) uebersicht_gitter(h, ue->dc, ue, text, sym, r_ue, ebenen_farbe(HILFSLINIEN));
-            break;
-        case Zeichnung::UEBERSICHT_FIGUREN:
-            if (ue) uebersicht_figuren(h, ue->dc, ue, bild, sym, r_ue, ebenen_farbe(STERNBILDER));
-            break;
-        case Zeichnung::UEBERSICHT_GESTIRNE:
-            if (ue) uebersicht_gestirne(h, ue->dc, ue, text, sym, r_ue, a.von, a.bis);
-            break;
-        case Zeichnung::KARTE_GITTER:
-            if (ka) karte_gitter(h, ka->dc, ka, text, sym, r_ka, ebenen_farbe(HILFSLINIEN));
-            break;
-        case Zeichnung::KARTE_FIGUREN:
-            if (ka) karte_figuren(h, ka->dc, ka, bild, sym, r_ka, ebenen_farbe(STERNBILDER));
-            break;
-        case Zeichnung::KARTE_GESTIRNE:
-            if (ka) karte_gestirne(h, ka->dc, ka, text, sym, r_ka, a.von, a.bis);
-            break;
-        case Zeichnung::STERNBILD_NAMEN:
-            if (ka) sternbild_namen(h, ka->dc, ka, bild, sym, r_ka, ebenen_farbe(STERNBILDNAMEN));
-            break;
-        case Zeichnung::STERN_NAMEN:
-            if (ka) stern_namen(h, ka->dc, ka, text, sym, r_ka, ebenen_farbe(STERNNAMEN));
-            break;
-        case Zeichnung::STERN_KENNUNGEN:
-            if (ka) stern_kennungen(h, ka->dc, ka, text, sym, r_ka, ebenen_farbe(STERNBILDER));
-            break;
-        case Zeichnung::MARKEN:
-            if (ue) marken_zeichnen();
-            break;
+    if (a.was == Zeichnung::MARKEN) {
+        if (uebersicht_bild.dc) marken_zeichnen();
+        return;
     }
+    auftrag_zeichnen(a, inhalt(), {&uebersicht_bild, radius(uebersicht.get()), &karte_bild,
+                                   radius(karte.get())});
 }
 
 void Himmel_DF::marken_zeichnen() {

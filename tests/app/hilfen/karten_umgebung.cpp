@@ -26,18 +26,6 @@ int sternbild_index(const Himmel& himmel, const char* abk) {
     return -1;
 }
 
-namespace {
-LOGFONTA unterstrichen(const Font& text) {
-    LOGFONTA lf = text.beschreibung();
-    lf.lfUnderline = 1;
-    lf.lfHeight = 16;
-    return lf;
-}
-}  // namespace
-
-Testschriften::Testschriften()
-    : text("Arial", 14), sternbild(unterstrichen(text)), symbol("Symbol", 14) {}
-
 Darstellung testwerte() {
     Darstellung w = vorgaben(Programm::STERNKARTE).darstellung;
     for (int32_t& s : w.staerke_prozent) s = 100;

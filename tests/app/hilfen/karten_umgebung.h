@@ -15,6 +15,7 @@
 #include "font.h"
 #include "himmel.h"
 #include "zeichnen/karteninhalt.h"
+#include "zeichnen/kartenschriften.h"
 
 // VARNIS.DAT and STBILDER.DAT from the shipped data folder; false when
 // either cannot be loaded.
@@ -25,13 +26,7 @@ bool stern_waehlen(Himmel& himmel, int nummer);
 int sternbild_index(const Himmel& himmel, const char* abk);
 
 // The main window's fonts: Arial 14, its underlined copy at 16, Symbol 14.
-struct Testschriften {
-    Testschriften();
-    Font text;
-    Font sternbild;
-    Font symbol;
-    Schriften schriften() { return {text, sternbild, symbol}; }
-};
+using Testschriften = Kartenschriften;
 
 // The star chart's defaults with every layer fully on and in a colour that
 // no other layer has, on a dark blue background.

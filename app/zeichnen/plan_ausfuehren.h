@@ -1,0 +1,38 @@
+// The drawing plan carried out: what one job of a stage draws on the
+// overview and chart canvases, and the chart canvas drawn through every
+// stage at once, as the main window's drawing cycle leaves it at rest.
+#pragma once
+
+#include <cstdint>
+
+#include "dib.h"
+#include "zeichnen/karteninhalt.h"
+#include "zeichnen/zeichenplan.h"
+
+// A pane's canvas of breite x hoehe pixels at 8 bits, with the system font
+// selected into its context. 0 done, -1 not made (as DIB::erzeugen).
+int32_t leinwand_erzeugen(DIB& bild, int32_t breite, int32_t hoehe);
+
+// The radius the engine draws with on a canvas breite pixels wide: half of
+// the width less the 2 pixels that the pane's border takes from its window.
+constexpr int32_t leinwand_radius(int32_t breite) { return (breite - 2) / 2; }
+
+// The canvases of one drawing, each with the radius its pane gives it; an
+// absent canvas (null) is not drawn on.
+struct Leinwaende {
+    DIB* uebersicht;
+    int32_t r_uebersicht;
+    DIB* karte;
+    int32_t r_karte;
+};
+
+// One job in the layers' colours scaled by their intensities. MARKEN draws
+// nothing here: the field-of-view square and the horizon belong to the main
+// window's overview pane.
+void auftrag_zeichnen(const Zeichenauftrag& auftrag, const Karteninhalt& inhalt,
+                      const Leinwaende& leinwaende);
+
+// Fills karte with the background and runs every stage from STUFE_ANFANG
+// until the plan comes to rest, with the chart's jobs only: the same pixels
+// as the chart pane's canvas after a full drawing cycle.
+void karte_ganz_zeichnen(DIB& karte, int32_t r, const Karteninhalt& inhalt);
