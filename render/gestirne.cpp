@@ -11,8 +11,6 @@ char karten_text[KARTEN_TEXT_GROESSE] = "";
 
 namespace {
 
-constexpr uint32_t KAPTION_FARBE = 0x004080FF;  // entry 254: red 255, green 128, blue 64
-
 // One run of a star disc: row offset from the star and the columns from..to.
 struct Lauf {
     int8_t zeile, von, bis;
@@ -79,15 +77,6 @@ void scheibe_zeichnen(DIB& bild, int32_t x, int32_t z, const Scheibe& s, int32_t
     }
 }
 
-void kaption_zeichnen(HDC dc, const Font& schrift, int32_t r) {
-    SetTextColor(dc, KAPTION_FARBE);
-    SelectObject(dc, schrift.handle());
-    SetTextAlign(dc, TA_TOP | TA_CENTER);
-    text_aus(dc, r, 0, karten_text);
-    SetTextAlign(dc, TA_BOTTOM | TA_CENTER);
-    text_aus(dc, r, 2 * r, karten_text);
-}
-
 // The overview disc of one figure star, unless it was drawn already.
 void figurstern_zeichnen(Himmel& himmel, DIB& bild, int32_t r, int32_t klasse, int32_t index,
                          uint8_t* markiert) {
@@ -120,7 +109,17 @@ void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, cons
                              karten_farbindex(satz.spektrum, satz.helligkeit));
         });
     }
-    if (karten_text[0]) kaption_zeichnen(dc, schrift, r);
+    karten_text_zeichnen(dc, schrift, r, KARTEN_TEXT_FARBE);  // entry 254 on the screen
+}
+
+void karten_text_zeichnen(HDC dc, const Font& schrift, int32_t r, uint32_t farbe) {
+    if (!karten_text[0]) return;
+    SetTextColor(dc, farbe);
+    SelectObject(dc, schrift.handle());
+    SetTextAlign(dc, TA_TOP | TA_CENTER);
+    text_aus(dc, r, 0, karten_text);
+    SetTextAlign(dc, TA_BOTTOM | TA_CENTER);
+    text_aus(dc, r, 2 * r, karten_text);
 }
 
 void uebersicht_gestirne(Himmel& himmel, HDC, DIB* bild, const Font&, const Font&, int32_t r,

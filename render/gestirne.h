@@ -16,6 +16,12 @@
 // clears it, karte_gestirne draws it at the top and bottom edge.
 constexpr int KARTEN_TEXT_GROESSE = 256;
 extern char karten_text[KARTEN_TEXT_GROESSE];
+constexpr uint32_t KARTEN_TEXT_FARBE = 0x004080FF;  // red 255, green 128, blue 64
+
+// The caption, when there is one, centred at the top edge (hanging from y 0)
+// and at the bottom edge (standing on y 2r) of a chart of radius r, in farbe
+// (0x00BBGGRR) and schrift.
+void karten_text_zeichnen(HDC dc, const Font& schrift, int32_t r, uint32_t farbe);
 
 // The stars of magnitude classes erste_klasse..letzte_klasse (clamped to
 // 0..99) within the field of view; then the caption in schrift.

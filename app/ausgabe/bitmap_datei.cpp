@@ -1,10 +1,5 @@
 #include "ausgabe/bitmap_datei.h"
 
-#include <commdlg.h>
-
-#include <cstdio>
-
-#include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "zeichnen/farbtabelle.h"
 
@@ -32,35 +27,30 @@ struct Farbtabelle {
 }  // namespace
 
 bool bitmap_dateiwahl(HWND besitzer, char* pfad, size_t groesse) {
-    OPENFILENAMEA ofn{};
-    ofn.lStructSize = sizeof ofn;
-    ofn.hwndOwner = besitzer;
-    ofn.lpstrFilter = "*.bmp\0*.bmp\0";
-    ofn.lpstrFile = pfad;
-    ofn.nMaxFile = static_cast<DWORD>(groesse);
-    ofn.lpstrTitle = ui_text(UI_BITMAP_DIALOG);
-    ofn.Flags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
-    return GetSaveFileNameA(&ofn) != 0;
+    return speicherdialog(besitzer, pfad, groesse, "*.bmp", nullptr, ui_text(UI_BITMAP_DIALOG));
 }
 
 int32_t bild_sichern(DIB& bild, const char* pfad, HWND besitzer) {
-    const int32_t ergebnis = bild.speichern(pfad);
-    if (ergebnis != 0) {
-        char text[DATEINAME_LAENGE + 100];
-        snprintf(text, sizeof text, ui_text(UI_BITMAP_NICHT_GESCHRIEBEN), pfad);
-        meldung(besitzer, text, ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
-    }
+    const int32_t ergebnis = schreibgeschuetzt(pfad) ? -1 : bild.speichern(pfad);
+    if (ergebnis != 0) schreibfehler_melden(besitzer, pfad);
+    return ergebnis;
+}
+
+int32_t bitmap_schreiben(DIB& karte_bild, Bildfarben farben, const char* pfad) {
+    if (schreibgeschuetzt(pfad)) return -1;
+    if (farben == Bildfarben::SCHIRM) return karte_bild.speichern(pfad);
+    const Farbtabelle schirm(karte_bild);
+    farbtabelle_schwarz_weiss(karte_bild);
+    rahmen(karte_bild);
+    const int32_t ergebnis = karte_bild.speichern(pfad);
+    schirm.zurueck(karte_bild);
     return ergebnis;
 }
 
 int32_t bitmap_datei(DIB& karte_bild, Bildfarben farben, HWND besitzer, Dateiwahl waehlen) {
     char pfad[DATEINAME_LAENGE] = "*.bmp";
     if (!waehlen(besitzer, pfad, sizeof pfad)) return 1;
-    if (farben == Bildfarben::SCHIRM) return bild_sichern(karte_bild, pfad, besitzer);
-    const Farbtabelle schirm(karte_bild);
-    farbtabelle_schwarz_weiss(karte_bild);
-    rahmen(karte_bild);
-    const int32_t ergebnis = bild_sichern(karte_bild, pfad, besitzer);
-    schirm.zurueck(karte_bild);
+    const int32_t ergebnis = bitmap_schreiben(karte_bild, farben, pfad);
+    if (ergebnis != 0) schreibfehler_melden(besitzer, pfad);
     return ergebnis;
 }

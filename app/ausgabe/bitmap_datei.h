@@ -9,28 +9,30 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "ausgabe/speichern.h"
 #include "dib.h"
-
-constexpr size_t DATEINAME_LAENGE = 330;  // file name buffer of the save dialog
-
-// Asks for a file name: pfad (groesse bytes) holds the initial name and
-// receives the chosen one. False when the user cancels.
-using Dateiwahl = bool (*)(HWND besitzer, char* pfad, size_t groesse);
 
 // The standard save dialog: filter "*.bmp", title UI text 104, read-only box
 // hidden, asks before an existing file is overwritten.
 bool bitmap_dateiwahl(HWND besitzer, char* pfad, size_t groesse);
 
 // Writes bild to pfad; when that fails, tells the user in an error box (UI
-// text 98 with the path, caption UI text 65). The result of DIB::speichern.
+// text 98 with the path, caption UI text 65). The result of DIB::speichern,
+// -1 for a read-only file.
 int32_t bild_sichern(DIB& bild, const char* pfad, HWND besitzer);
 
 enum class Bildfarben { SCHIRM, SCHWARZ_WEISS };
 
-// Commands 102 (SCHIRM) and 103 (SCHWARZ_WEISS) on the chart canvas. Black
+// Writes the chart canvas to pfad in screen colours or black on white. Black
 // on white: the canvas takes the black-on-white table and a frame round its
 // edge for the file, then its whole screen table back as it was (the frame
 // stays in the canvas, in the colour of its entry, until the next drawing).
-// The result of bild_sichern, or 1 when the user cancelled the dialog.
+// The result of DIB::speichern (-1 for a read-only file); nothing is
+// reported.
+int32_t bitmap_schreiben(DIB& karte_bild, Bildfarben farben, const char* pfad);
+
+// Commands 102 (SCHIRM) and 103 (SCHWARZ_WEISS) on the chart canvas: the
+// dialog, bitmap_schreiben and the error box when it fails. The result of
+// bitmap_schreiben, or 1 when the user cancelled the dialog.
 int32_t bitmap_datei(DIB& karte_bild, Bildfarben farben, HWND besitzer,
                      Dateiwahl waehlen = bitmap_dateiwahl);

@@ -65,6 +65,17 @@ uint32_t ebenen_farbe(Druckfarben farben, const Darstellung& werte, Ebene ebene)
     return SCHWARZ;
 }
 
+// The caption as the chart canvas colours it: its own colour on the screen,
+// else the colour of every layer.
+uint32_t kartentext_farbe(Druckfarben farben) {
+    switch (farben) {
+    case Druckfarben::SCHIRM: return KARTEN_TEXT_FARBE;
+    case Druckfarben::WEISS_AUF_SCHWARZ: return WEISS;
+    case Druckfarben::SCHWARZ_AUF_WEISS: break;
+    }
+    return SCHWARZ;
+}
+
 // The background of the square (the white page needs none) and the text
 // background to match it.
 void grund_fuellen(HDC dc, int32_t s, Druckfarben farben, uint32_t hintergrund) {
@@ -80,8 +91,12 @@ void grund_fuellen(HDC dc, int32_t s, Druckfarben farben, uint32_t hintergrund) 
     }
 }
 
-// The frame in the current pen; everything after it stays inside.
+// The frame in the black pen, which a new context holds anyway; selected
+// all the same, so that a metafile names it and a program that reads one
+// does not have to know what a context starts with. Everything after the
+// frame stays inside.
 void rahmen_und_ausschnitt(HDC dc, int32_t s) {
+    SelectObject(dc, GetStockObject(BLACK_PEN));
     MoveToEx(dc, 0, 0, nullptr);
     LineTo(dc, s, 0);
     LineTo(dc, s, s);
@@ -110,8 +125,8 @@ void ebenen_drucken(HDC dc, int32_t r, Druckfarben farben, const Karteninhalt& k
 
 }  // namespace
 
-void druckseite_zeichnen(HDC dc, Druckfarben farben, const Karteninhalt& inhalt) {
-    const int32_t s = std::min(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)) - 1;
+void druckbild_zeichnen(HDC dc, int32_t s, Druckfarben farben, const Karteninhalt& inhalt,
+                        bool mit_kartentext) {
     const Schriften& schriften = inhalt.schriften;
     // Declared before the context's state: the context lets go of the fonts
     // before they are made again at screen size.
@@ -122,6 +137,12 @@ void druckseite_zeichnen(HDC dc, Druckfarben farben, const Karteninhalt& inhalt)
     grund_fuellen(dc, s, farben, farbwert(inhalt.werte.hintergrund));
     rahmen_und_ausschnitt(dc, s);
     ebenen_drucken(dc, s / 2, farben, inhalt);
+    if (mit_kartentext) karten_text_zeichnen(dc, schriften.text, s / 2, kartentext_farbe(farben));
+}
+
+void druckseite_zeichnen(HDC dc, Druckfarben farben, const Karteninhalt& inhalt) {
+    const int32_t s = std::min(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)) - 1;
+    druckbild_zeichnen(dc, s, farben, inhalt, false);
 }
 
 int32_t drucken(Druckauftrag& auftrag, Druckfarben farben, const Karteninhalt& inhalt) {

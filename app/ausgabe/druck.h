@@ -39,10 +39,18 @@ public:
 // the dialog's memory.
 std::unique_ptr<Druckauftrag> druckdialog(HWND besitzer);
 
-// Draws the chart on a page of dc: the largest square from the top left
-// corner, framed and clipped, the layers with an intensity above 0 and the
-// stars. The fonts are printer-sized meanwhile and have their heights back
-// afterwards; dc has its state back as well.
+// Draws the chart on dc as the square from (0, 0) to (s, s): the scheme's
+// background, the frame, everything after it clipped to the square, the
+// layers with an intensity above 0 and the stars. With mit_kartentext also
+// the chart caption (karten_text, when there is one) at the top and bottom
+// edge in the scheme's colour for it, as the chart canvas shows it. The
+// fonts are printer-sized meanwhile and have their heights back afterwards;
+// dc has its state back as well.
+void druckbild_zeichnen(HDC dc, int32_t s, Druckfarben farben, const Karteninhalt& inhalt,
+                        bool mit_kartentext);
+
+// A printed page: the largest square from the top left corner of dc's page,
+// without the caption.
 void druckseite_zeichnen(HDC dc, Druckfarben farben, const Karteninhalt& inhalt);
 
 // Prints the document "Varnis", one page per copy. A failed start or page

@@ -30,6 +30,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_HINTERGRUND, "Als &Hintergrundbild"},
         {UI_BITMAP_SPEICHERN, "Als Bitmap &speichern..."},
         {UI_BITMAP_SCHWARZ_WEISS, "Als Bitmap schwarz auf weiß spei&chern..."},
+        {UI_VEKTOR_SPEICHERN, "Als &Vektorgrafik speichern..."},
         {UI_DRUCKEN, "&Drucken..."},
         {UI_DRUCKEN_WEISS_SCHWARZ, "Drucken weiß auf schw&arz..."},
         {UI_DRUCKEN_SCHWARZ_WEISS, "Drucken schwarz auf &weiß..."},
@@ -88,7 +89,8 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_BANNER_SCHONER, "Einstellungen des Bildschirmschoners"},
         {UI_HILFE_FEHLT, "Die Hilfedatei '%s' konnte nicht geöffnet werden."},
 
-        {UI_BITMAP_NICHT_GESCHRIEBEN, "Die Bitmap-Datei '%s' konnte nicht geschrieben werden."},
+        {UI_BILDDATEI_NICHT_GESCHRIEBEN, "Die Bilddatei '%s' konnte nicht geschrieben werden."},
+        {UI_VEKTOR_DIALOG, "Karte als Vektorgrafik speichern"},
         {UI_BITMAP_DIALOG, "Karte als Bitmap speichern"},
     };
     return verschluesselung::ordnen<UI_TEXTE>(texte);

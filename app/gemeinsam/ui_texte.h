@@ -11,7 +11,7 @@
 constexpr int32_t UI_TEXTE = 105;  // numbers 0..104
 
 // The numbers in use. Every other place below UI_TEXTE is free and holds "";
-// 99..103 are kept free for new messages.
+// 99..102 are kept free for new messages.
 enum UiText : int32_t {
     UI_PROGRAMM = 0,              // name of the application; caption of the hand-off notice
     UI_HAUPTFENSTER = 1,          // title of the main window
@@ -37,6 +37,7 @@ enum UiText : int32_t {
     UI_SCHONER_BEARBEITEN = 43,   // command 110
     UI_SCHONER_UEBERGEBEN = 45,   // command 112
     UI_SCHONER_TESTEN = 46,       // command 113
+    UI_VEKTOR_SPEICHERN = 47,     // command 118 (in the chart pop-up, after 103)
     UI_MENUE_HILFE = 50,          // pop-up: help
     UI_HILFE = 51,                // command 116
     UI_INFO = 52,                 // command 117
@@ -63,7 +64,8 @@ enum UiText : int32_t {
     UI_UEBERGABE_5 = 92,          // a line break, 92..95 joined by blanks
     UI_BANNER_SCHONER = 96,       // banner on the chart while the saver's settings are edited
     UI_HILFE_FEHLT = 97,          // format: path of the help file that could not be opened
-    UI_BITMAP_NICHT_GESCHRIEBEN = 98, // format: path of the bitmap file
+    UI_BILDDATEI_NICHT_GESCHRIEBEN = 98, // format: path of the bitmap or vector file
+    UI_VEKTOR_DIALOG = 103,       // title of the save-vector-file dialog
     UI_BITMAP_DIALOG = 104,       // title of the save-bitmap dialog
 };
 

@@ -89,8 +89,6 @@ public:
     // Radius in pixels handed to the engine for a pane: half its client
     // width less 2.
     static int32_t radius(DIB_KF* bereich);
-    // A layer's colour scaled by its intensity (0x00BBGGRR).
-    uint32_t ebenen_farbe(Ebene ebene) const;
 
     // --- himmel_df_zeigen.cpp: pointing at the chart
     // The chart pane's mouse move and click (client pixels of the pane).
@@ -102,7 +100,7 @@ public:
     void info_zeitgeber(UINT_PTR nummer);
 
     // --- himmel_df_befehle.cpp: menu commands and the screen-saver set-up
-    // A menu command (101..117, see menue/menue.h); other identifiers do nothing.
+    // A menu command (101..118, see menue/menue.h); other identifiers do nothing.
     void menue_befehl(int32_t id);
     // What the chart's output pieces draw from: the sky, the three fonts and
     // the layer settings, lent for one call.

@@ -4,6 +4,7 @@
 #include "ausgabe/bitmap_datei.h"
 #include "ausgabe/druck.h"
 #include "ausgabe/hintergrund.h"
+#include "ausgabe/vektor_datei.h"
 #include "gemeinsam/verzeichnisse.h"
 #include "hauptfenster/himmel_df.h"
 #include "menue/hilfe.h"
@@ -26,6 +27,9 @@ void ausgabe_befehl(Himmel_DF& f, int32_t id) {
             break;
         case BEFEHL_BITMAP_SCHWARZ_WEISS:
             bitmap_datei(f.karte_bild, Bildfarben::SCHWARZ_WEISS, f.hwnd);
+            break;
+        case BEFEHL_VEKTOR:
+            vektor_datei(f.inhalt(), f.hwnd);
             break;
         case BEFEHL_DRUCKEN:
             drucken(f.hwnd, Druckfarben::SCHIRM, f.inhalt());

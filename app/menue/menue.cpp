@@ -25,6 +25,7 @@ constexpr Punkt KARTE[] = {
     {0, TRENNER},
     {UI_BITMAP_SPEICHERN, BEFEHL_BITMAP},
     {UI_BITMAP_SCHWARZ_WEISS, BEFEHL_BITMAP_SCHWARZ_WEISS},
+    {UI_VEKTOR_SPEICHERN, BEFEHL_VEKTOR},
     {0, TRENNER},
     {UI_DRUCKEN, BEFEHL_DRUCKEN},
     {UI_DRUCKEN_WEISS_SCHWARZ, BEFEHL_DRUCKEN_WEISS_SCHWARZ},
@@ -110,5 +111,5 @@ void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis) {
 }
 
 bool ist_menue_befehl(int32_t kennung, int32_t code) {
-    return code == 0 && kennung >= BEFEHL_HINTERGRUND && kennung <= BEFEHL_INFO;
+    return code == 0 && kennung >= BEFEHL_HINTERGRUND && kennung <= BEFEHL_VEKTOR;
 }

@@ -22,6 +22,7 @@ enum Befehl : int32_t {
     BEFEHL_SCHONER_TESTEN = 113,
     BEFEHL_HILFE = 116,
     BEFEHL_INFO = 117,
+    BEFEHL_VEKTOR = 118,              // vector file (EMF), black on white
 };
 
 // The menu bar, its texts taken from the UI-text table (unscramble it first).
@@ -34,7 +35,7 @@ HMENU menue_erzeugen();
 // when it cannot (or the path would not fit).
 void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis);
 
-// True for a menu command: notification code 0 and an identifier 101..117.
+// True for a menu command: notification code 0 and an identifier 101..118.
 // Controls send their notifications with a code of their own, so a list's
 // notification is never taken for a menu command.
 bool ist_menue_befehl(int32_t kennung, int32_t code);

@@ -3,7 +3,7 @@
 
 void farbtabelle_schirm(DIB& bild, const Darstellung& werte) {
     schirm_farben_setzen(bild, werte);
-    bild.farbe_setzen(INDEX_KARTENTEXT, FARBE_KARTENTEXT);
+    bild.farbe_setzen(INDEX_KARTENTEXT, KARTEN_TEXT_FARBE);
 }
 
 void farbtabelle_schwarz_weiss(DIB& bild) {

@@ -6,10 +6,10 @@
 
 #include "darstellung.h"
 #include "dib.h"
+#include "gestirne.h"       // the caption's colour
 #include "schirm_farben.h"  // the indices of the layers
 
-constexpr int32_t INDEX_KARTENTEXT = 254;         // the chart caption
-constexpr uint32_t FARBE_KARTENTEXT = 0x004080FF;  // (255, 128, 64) as 0x00BBGGRR
+constexpr int32_t INDEX_KARTENTEXT = 254;  // the chart caption, in KARTEN_TEXT_FARBE
 
 // Background, the seven star families in ten steps, the four layers (their
 // colour times intensity, the background colour while a layer is off), the

@@ -122,7 +122,7 @@ TEST_F(BitmapDatei, CancelWritesNothing) {
 TEST_F(BitmapDatei, FailedSaveIsReported) {
     dialog.antwort = ordner.datei("fehlt\\karte.bmp");
     char erwartet[500];
-    snprintf(erwartet, sizeof erwartet, ui_text(UI_BITMAP_NICHT_GESCHRIEBEN), dialog.antwort.c_str());
+    snprintf(erwartet, sizeof erwartet, ui_text(UI_BILDDATEI_NICHT_GESCHRIEBEN), dialog.antwort.c_str());
     int boxen = 0;
     for (Bildfarben f : {Bildfarben::SCHIRM, Bildfarben::SCHWARZ_WEISS}) {
         EXPECT_EQ(-1, ausfuehren(f));

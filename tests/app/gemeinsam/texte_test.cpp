@@ -72,11 +72,11 @@ struct Verwendung {
 const Verwendung VERWENDET[] = {
     {0, ""}, {1, ""}, {11, ""}, {12, "%s%s"}, {13, ""}, {14, ""}, {15, ""}, {16, ""}, {20, ""}, {21, ""},
     {32, ""}, {33, ""}, {34, ""}, {35, ""}, {36, ""}, {37, ""}, {38, ""}, {39, ""},
-    {40, ""}, {41, ""}, {42, ""}, {43, ""}, {45, ""}, {46, ""}, {50, ""}, {51, ""}, {52, ""},
+    {40, ""}, {41, ""}, {42, ""}, {43, ""}, {45, ""}, {46, ""}, {47, ""}, {50, ""}, {51, ""}, {52, ""},
     {53, ""}, {54, ""}, {55, ""}, {56, ""}, {57, ""}, {58, ""}, {59, ""}, {60, ""}, {64, ""}, {65, ""},
     {73, ""}, {75, ""}, {77, "%s"}, {78, "%s"}, {79, ""}, {80, "%s"}, {82, ""}, {83, ""}, {84, ""},
     {88, ""}, {89, ""}, {90, ""}, {91, ""}, {92, ""}, {93, ""}, {94, ""}, {95, ""}, {96, ""},
-    {97, "%s"}, {98, "%s"}, {104, ""},
+    {97, "%s"}, {98, "%s"}, {103, ""}, {104, ""},
 };
 
 std::string formate_von(const char* text) {
@@ -125,14 +125,14 @@ TEST_F(UiTexte, FormatsTakeTheirArgumentsWithinBounds) {
     EXPECT_NE(strstr(zeile, "Bit"), nullptr);
     snprintf(zeile, sizeof zeile, ui_text(UI_SCHONER_INSTALLIERT), "32");
     EXPECT_NE(strstr(zeile, "Kovra32"), nullptr);
-    snprintf(zeile, sizeof zeile, ui_text(UI_BITMAP_NICHT_GESCHRIEBEN), "C:\\Karten\\Orion.bmp");
+    snprintf(zeile, sizeof zeile, ui_text(UI_BILDDATEI_NICHT_GESCHRIEBEN), "C:\\Karten\\Orion.bmp");
     EXPECT_NE(strstr(zeile, "C:\\Karten\\Orion.bmp"), nullptr);
 }
 
 TEST_F(UiTexte, EachMenuHasOneAcceleratorPerItemAndNoneTwice) {
     const std::vector<std::vector<int32_t>> menues = {
         {UI_MENUE_KARTE, UI_MENUE_SCHONER, UI_MENUE_HILFE},
-        {33, 34, 35, 36, 37, 38, 39},
+        {33, 34, 35, 47, 36, 37, 38, 39},
         {41, 42, 43, 45, 46},
         {51, 52},
     };

@@ -41,7 +41,8 @@ protected:
 
 TEST_F(Menue, ThreePopupsOfUiTexts) {
     const std::vector<std::pair<int32_t, std::vector<Punkt>>> erwartet = {
-        {32, {{101, 33}, {0, 0}, {102, 34}, {103, 35}, {0, 0}, {104, 36}, {105, 37}, {106, 38}, {0, 0}, {107, 39}}},
+        {32, {{101, 33}, {0, 0}, {102, 34}, {103, 35}, {118, 47}, {0, 0}, {104, 36}, {105, 37}, {106, 38},
+              {0, 0}, {107, 39}}},
         {40, {{108, 41}, {109, 42}, {0, 0}, {110, 43}, {112, 45}, {0, 0}, {113, 46}}},
         {50, {{116, 51}, {0, 0}, {117, 52}}},
     };
@@ -78,6 +79,7 @@ TEST_F(Menue, ScreenSaverItemsFollowTheInstalledFile) {
     for (UINT b : uebrige) EXPECT_FALSE(grau(b)) << b;
     // The chart's items are never touched.
     for (UINT b = 101; b <= 107; ++b) EXPECT_FALSE(grau(b)) << b;
+    EXPECT_FALSE(grau(118));
     EXPECT_FALSE(grau(116));
     EXPECT_FALSE(grau(117));
 }
@@ -95,10 +97,10 @@ TEST(MenueBefehl, OnlyCodeZeroAndTheMenuIdentifiers) {
         bool befehl;
     };
     const Fall faelle[] = {
-        {101, 0, true},  {110, 0, true},  {117, 0, true},
-        {100, 0, false}, {118, 0, false}, {1, 0, false},
+        {101, 0, true},  {110, 0, true},  {117, 0, true},  {118, 0, true},
+        {100, 0, false}, {119, 0, false}, {1, 0, false},
         // A list notification with an identifier in the menu range.
-        {105, CBN_SELCHANGE, false}, {110, CBN_DROPDOWN, false}, {117, 1, false},
+        {105, CBN_SELCHANGE, false}, {110, CBN_DROPDOWN, false}, {118, 1, false},
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(f.befehl, ist_menue_befehl(f.kennung, f.code)) << f.kennung << "/" << f.code;
