@@ -42,3 +42,19 @@ function(varnis_test name)
     endif()
   endif()
 endfunction()
+
+# varnis_platte_test(NAME SOURCES... LIBS...)
+# A test program of the Windows build run as if on a full disk: its files
+# (and those of the processes it starts) are limited to 16 KB, with the
+# limit's signal ignored, so that a write beyond the limit comes back short.
+function(varnis_platte_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE VARNIS_TEST_DATA="${VARNIS_TEST_DATA}")
+  varnis_warnings(${name})
+  add_test(NAME ${name}
+    COMMAND sh -c "ulimit -f 16 && trap '' XFSZ && exec \"$0\" \"$@\""
+            ${CMAKE_SOURCE_DIR}/tools/wine-run.sh ${CMAKE_BINARY_DIR} $<TARGET_FILE:${name}>)
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+endfunction()

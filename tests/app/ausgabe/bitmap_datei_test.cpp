@@ -12,43 +12,18 @@
 #include "ausgabe/hintergrund.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
+#include "dialogersatz.h"
 #include "karten_umgebung.h"
 #include "zeichnen/farbtabelle.h"
 
 namespace {
-
-// The answers of the save dialog and what the boxes were told.
-struct Dialog {
-    std::string antwort;   // "" cancels
-    std::string vorgabe;   // the initial name handed in
-    size_t groesse = 0;
-    int boxen = 0;
-    std::string text, titel;
-    UINT art = 0;
-} dialog;
-
-bool waehlen(HWND, char* pfad, size_t groesse) {
-    dialog.vorgabe = pfad;
-    dialog.groesse = groesse;
-    if (dialog.antwort.empty()) return false;
-    snprintf(pfad, groesse, "%s", dialog.antwort.c_str());
-    return true;
-}
-
-int melden(HWND, const char* text, const char* titel, UINT art) {
-    ++dialog.boxen;
-    dialog.text = text;
-    dialog.titel = titel;
-    dialog.art = art;
-    return IDOK;
-}
 
 class BitmapDatei : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(0, ui_texte_entschluesseln());
         dialog = {};
-        meldung_ersatz = melden;
+        meldung_ersatz = dialog_melden;
         ASSERT_EQ(0, karte.erzeugen(101, 60, 8, 0, 0));  // rows padded to 104 bytes
         farbtabelle_schirm(karte, werte);
         karte.fuellen(0);
@@ -59,7 +34,7 @@ protected:
         farbtabelle_schirm(schirm, werte);
     }
     void TearDown() override { meldung_ersatz = nullptr; }
-    int32_t ausfuehren(Bildfarben farben) { return bitmap_datei(karte, farben, nullptr, waehlen); }
+    int32_t ausfuehren(Bildfarben farben) { return bitmap_datei(karte, farben, nullptr, dialog_waehlen); }
     void hat_schirmfarben() {
         for (int32_t i = 0; i < 256; ++i) ASSERT_EQ(schirm.farbe(i), karte.farbe(i)) << "entry " << i;
     }
@@ -138,7 +113,7 @@ TEST_F(BitmapDatei, FailedSaveIsReported) {
 TEST(BildSichern, AnEmptyCanvasIsReportedToo) {
     ASSERT_EQ(0, ui_texte_entschluesseln());
     dialog = {};
-    meldung_ersatz = melden;
+    meldung_ersatz = dialog_melden;
     DIB leer;
     Temp_Ordner ordner;
     EXPECT_EQ(-1, bild_sichern(leer, ordner.datei("leer.bmp").c_str(), nullptr));
@@ -150,16 +125,14 @@ TEST(BildSichern, AnEmptyCanvasIsReportedToo) {
 TEST_F(BitmapDatei, ChartFilesForTheEye) {
     if (bilder_ordner().empty()) GTEST_SKIP() << "VARNIS_BILDER not set";
     Himmel himmel;
-    ASSERT_TRUE(katalog_laden(himmel));
-    himmel.setze_mitte(5.5, 0);
-    himmel.setze_gesichtsfeld(60);
+    ASSERT_TRUE(orion_laden(himmel));
     Testschriften schriften;
     DIB chart;
     ASSERT_EQ(0, hintergrund_zeichnen(chart, {500, 500, 249, 0, 0}, {himmel, schriften.schriften(), werte}));
     for (const auto& [farben, name] : {std::pair{Bildfarben::SCHIRM, "datei_schirm.bmp"},
                                        std::pair{Bildfarben::SCHWARZ_WEISS, "datei_schwarz_weiss.bmp"}}) {
         dialog.antwort = bilder_ordner() + "\\" + name;
-        EXPECT_EQ(0, bitmap_datei(chart, farben, nullptr, waehlen));
+        EXPECT_EQ(0, bitmap_datei(chart, farben, nullptr, dialog_waehlen));
     }
 }
 

@@ -62,9 +62,7 @@ class Druck : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         himmel = new Himmel;
-        ASSERT_TRUE(katalog_laden(*himmel));
-        himmel->setze_mitte(5.5, 0);
-        himmel->setze_gesichtsfeld(60);
+        ASSERT_TRUE(orion_laden(*himmel));
         orion = sternbild_index(*himmel, "Ori");
         himmel->sternbild_umschalten(orion);
     }

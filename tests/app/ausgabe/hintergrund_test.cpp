@@ -62,9 +62,7 @@ class Hintergrund : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         himmel = new Himmel;
-        ASSERT_TRUE(katalog_laden(*himmel));
-        himmel->setze_mitte(5.5, 0);  // Orion
-        himmel->setze_gesichtsfeld(60);
+        ASSERT_TRUE(orion_laden(*himmel));
     }
     static void TearDownTestSuite() {
         delete himmel;

@@ -14,6 +14,7 @@
 
 #include "aufzeichnung.h"
 #include "ausgabe/vektor_datei.h"
+#include "dialogersatz.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "gestirne.h"
@@ -45,37 +46,11 @@ bool gleich(const Ereignis& a, const Ereignis& b) {
            a.b.x == b.b.x && a.b.y == b.b.y && EqualRect(&a.rechteck, &b.rechteck);
 }
 
-// The dialog's answers and the boxes.
-struct Dialog {
-    std::string antwort;  // "" cancels
-    std::string vorgabe;
-    size_t groesse = 0;
-    int boxen = 0;
-    std::string text, titel;
-} dialog;
-
-bool waehlen(HWND, char* pfad, size_t groesse) {
-    dialog.vorgabe = pfad;
-    dialog.groesse = groesse;
-    if (dialog.antwort.empty()) return false;
-    snprintf(pfad, groesse, "%s", dialog.antwort.c_str());
-    return true;
-}
-
-int melden(HWND, const char* text, const char* titel, UINT) {
-    ++dialog.boxen;
-    dialog.text = text;
-    dialog.titel = titel;
-    return IDOK;
-}
-
 class VektorDatei : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
         himmel = new Himmel;
-        ASSERT_TRUE(katalog_laden(*himmel));
-        himmel->setze_mitte(5.5, 0);
-        himmel->setze_gesichtsfeld(60);
+        ASSERT_TRUE(orion_laden(*himmel));
         himmel->sternbild_umschalten(sternbild_index(*himmel, "Ori"));
     }
     static void TearDownTestSuite() {
@@ -85,7 +60,7 @@ protected:
     void SetUp() override {
         ASSERT_EQ(0, ui_texte_entschluesseln());
         dialog = {};
-        meldung_ersatz = melden;
+        meldung_ersatz = dialog_melden;
     }
     void TearDown() override {
         meldung_ersatz = nullptr;
@@ -330,7 +305,7 @@ TEST_F(VektorDatei, AbgespieltLiegenDieSterneWieInDerBitmap) {
 
 TEST_F(VektorDatei, BefehlMitDialogSchwarzAufWeiss) {
     dialog.antwort = ordner.datei("befehl.emf");
-    EXPECT_EQ(0, vektor_datei(inhalt(), nullptr, waehlen));
+    EXPECT_EQ(0, vektor_datei(inhalt(), nullptr, dialog_waehlen));
     EXPECT_EQ("*.emf", dialog.vorgabe);
     EXPECT_EQ(DATEINAME_LAENGE, dialog.groesse);
     EXPECT_EQ(0, dialog.boxen);
@@ -343,7 +318,7 @@ TEST_F(VektorDatei, BefehlMitDialogSchwarzAufWeiss) {
     for (const Ereignis* l : a.alle(Ereignis::LINIE)) ASSERT_EQ(RGB(0, 0, 0), l->stift);
 
     dialog.antwort.clear();
-    EXPECT_EQ(1, vektor_datei(inhalt(), nullptr, waehlen));
+    EXPECT_EQ(1, vektor_datei(inhalt(), nullptr, dialog_waehlen));
     EXPECT_EQ(0, dialog.boxen);
 }
 
@@ -354,7 +329,7 @@ TEST_F(VektorDatei, FehlerMitDerBoxDerBitmapsUndNichtsHalbes) {
     int boxen = 0;
     for (const std::string& ziel : {ordner.datei("fehlt\\karte.emf"), nur_lesen}) {
         dialog.antwort = ziel;
-        EXPECT_EQ(-1, vektor_datei(inhalt(), nullptr, waehlen)) << ziel;
+        EXPECT_EQ(-1, vektor_datei(inhalt(), nullptr, dialog_waehlen)) << ziel;
         EXPECT_EQ(++boxen, dialog.boxen);
         char erwartet[500];
         snprintf(erwartet, sizeof erwartet, ui_text(UI_BILDDATEI_NICHT_GESCHRIEBEN), ziel.c_str());

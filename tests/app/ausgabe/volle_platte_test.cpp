@@ -9,28 +9,16 @@
 
 #include "ausgabe/bitmap_datei.h"
 #include "ausgabe/vektor_datei.h"
+#include "dialogersatz.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "karten_umgebung.h"
 
 namespace {
 
-std::string antwort;
-std::string gemeldet;
-
-bool antworten(HWND, char* pfad, size_t groesse) {
-    snprintf(pfad, groesse, "%s", antwort.c_str());
-    return true;
-}
-
-int melden(HWND, const char* text, const char*, UINT) {
-    gemeldet = text;
-    return IDOK;
-}
-
 TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieDateiGeht) {
     ASSERT_EQ(0, ui_texte_entschluesseln());
-    meldung_ersatz = melden;
+    meldung_ersatz = dialog_melden;
     Temp_Ordner o;
     Himmel himmel;
     ASSERT_TRUE(katalog_laden(himmel));
@@ -38,19 +26,18 @@ TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieDateiGeht) {
     const Darstellung werte = testwerte();
     const Karteninhalt inhalt{himmel, schriften.schriften(), werte};
 
-    antwort = o.datei("karte.emf");
-    EXPECT_EQ(-1, vektor_datei(inhalt, nullptr, antworten));
-    EXPECT_NE(std::string::npos, gemeldet.find(antwort)) << gemeldet;
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(antwort.c_str()));
+    dialog.antwort = o.datei("karte.emf");
+    EXPECT_EQ(-1, vektor_datei(inhalt, nullptr, dialog_waehlen));
+    EXPECT_NE(std::string::npos, dialog.text.find(dialog.antwort)) << dialog.text;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dialog.antwort.c_str()));
 
     DIB bild;
     ASSERT_EQ(0, bild.erzeugen(300, 300, 8, 0, 0));  // 90 KB
     bild.fuellen(0);
-    antwort = o.datei("karte.bmp");
-    gemeldet.clear();
-    EXPECT_EQ(DIB::SPEICHERN_KURZ, bitmap_datei(bild, Bildfarben::SCHWARZ_WEISS, nullptr, antworten));
-    EXPECT_NE(std::string::npos, gemeldet.find(antwort)) << gemeldet;
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(antwort.c_str()));
+    dialog.antwort = o.datei("karte.bmp");
+    EXPECT_EQ(DIB::SPEICHERN_KURZ, bitmap_datei(bild, Bildfarben::SCHWARZ_WEISS, nullptr, dialog_waehlen));
+    EXPECT_NE(std::string::npos, dialog.text.find(dialog.antwort)) << dialog.text;
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dialog.antwort.c_str()));
     meldung_ersatz = nullptr;
 }
 

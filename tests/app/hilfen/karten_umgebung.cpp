@@ -9,6 +9,13 @@ bool katalog_laden(Himmel& himmel) {
            himmel.sternbild_datei_laden((daten + "/STBILDER.DAT").c_str()) == 0;
 }
 
+bool orion_laden(Himmel& himmel) {
+    if (!katalog_laden(himmel)) return false;
+    himmel.setze_mitte(5.5, 0);
+    himmel.setze_gesichtsfeld(60);
+    return true;
+}
+
 bool stern_waehlen(Himmel& himmel, int nummer) {
     for (int k = 0; k < KLASSEN; ++k)
         for (int32_t i = 0; i < himmel.anzahl[k]; ++i)

@@ -20,6 +20,9 @@
 // VARNIS.DAT and STBILDER.DAT from the shipped data folder; false when
 // either cannot be loaded.
 bool katalog_laden(Himmel& himmel);
+// The same, turned to Orion: centre 5.5 h and 0 degrees, field of view 60
+// degrees.
+bool orion_laden(Himmel& himmel);
 // Selects star number nummer as the hit test would; false when it is missing.
 bool stern_waehlen(Himmel& himmel, int nummer);
 // Index of the constellation with abbreviation abk, -1 when there is none.
