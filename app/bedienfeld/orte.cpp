@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "gemeinsam/namen.h"
 #include "gemeinsam/pfad.h"
 
 namespace {
@@ -73,6 +74,12 @@ int32_t ort_lesen(const char* zeile, Ort& ort) {
     snprintf(ort.name, sizeof ort.name, "%.*s", static_cast<int>(name_laenge), name);
     ort.breite = hundertstel(breite);
     return 0;
+}
+
+int32_t ort_index(const Orte& orte, const char* name) {
+    for (int32_t i = 0; i < orte.anzahl(); ++i)
+        if (namen_gleich(orte.ort(i)->name, name)) return i;
+    return -1;
 }
 
 int32_t orte_laden(const char* verzeichnis, Orte& orte) {

@@ -41,6 +41,10 @@ private:
 // latitude text that is not a number reads as 0.
 int32_t ort_lesen(const char* zeile, Ort& ort);
 
+// The index of the first place named name (as namen_gleich compares names:
+// "muenchen" finds "München"), -1 when there is none.
+int32_t ort_index(const Orte& orte, const char* name);
+
 // Replaces the content of orte with the places of "Orte.dat" in verzeichnis
 // (empty or null: the current directory). 0 done; -1 when the file cannot be
 // opened (orte stays empty).

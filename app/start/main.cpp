@@ -1,14 +1,24 @@
 // The entry of Varnis32: the user-interface texts, the application instance,
-// the start-up, the message loop and the end.
+// the start-up, the message loop and the end. Started with arguments, it
+// writes a chart file from the command line instead and shows no window.
 #include <windows.h>
 
+#include <cstdlib>
+
+#include "befehlszeile/ausfuehren.h"
 #include "dialog.h"
 #include "gemeinsam/meldung.h"
+#include "gemeinsam/pfad.h"
 #include "gemeinsam/ui_texte.h"
 #include "instanz.h"
 #include "start/programm.h"
 
 int WINAPI WinMain(HINSTANCE modul, HINSTANCE vorher, LPSTR, int) {
+    if (__argc > 1) {
+        char ordner[PFAD_LAENGE];
+        programm_ordner(ordner, sizeof ordner);
+        return befehlszeile_ausfuehren(__argc, __argv, ordner);
+    }
     if (ui_texte_entschluesseln() != 0) {
         meldung(nullptr, FEHLERHAFT_TEXT, "Varnis", MB_OK | MB_ICONSTOP);
         return -1;

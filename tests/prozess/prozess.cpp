@@ -1,9 +1,16 @@
 #include "prozess.h"
 
-Prozess::Prozess(const std::string& programm, std::string befehl, const std::string& ordner) {
+Prozess::Prozess(const std::string& programm, std::string befehl, const std::string& ordner,
+                 HANDLE ausgabe, HANDLE fehler) {
     STARTUPINFOA start{};
     start.cb = sizeof start;
-    gestartet_ = CreateProcessA(programm.empty() ? nullptr : programm.c_str(), &befehl[0], nullptr, nullptr, FALSE, 0, nullptr,
+    const BOOL umgelenkt = ausgabe || fehler;
+    if (umgelenkt) {
+        start.dwFlags = STARTF_USESTDHANDLES;
+        start.hStdOutput = ausgabe;
+        start.hStdError = fehler;
+    }
+    gestartet_ = CreateProcessA(programm.empty() ? nullptr : programm.c_str(), &befehl[0], nullptr, nullptr, umgelenkt, 0, nullptr,
                                 ordner.empty() ? nullptr : ordner.c_str(), &start, &info_);
 }
 

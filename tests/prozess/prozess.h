@@ -25,7 +25,10 @@ public:
     // Starts programm with the command line befehl (the program's own name
     // first, as the system passes it), in the folder ordner, or in ours when
     // ordner is empty. An empty programm is taken from the command line.
-    Prozess(const std::string& programm, std::string befehl, const std::string& ordner = "");
+    // Inheritable handles given as ausgabe and fehler become its standard
+    // output and error, as a script's redirection makes them.
+    Prozess(const std::string& programm, std::string befehl, const std::string& ordner = "",
+            HANDLE ausgabe = nullptr, HANDLE fehler = nullptr);
     // Ends a process that is still running.
     ~Prozess();
     Prozess(const Prozess&) = delete;

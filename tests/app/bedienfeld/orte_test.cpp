@@ -136,6 +136,22 @@ TEST_F(OrteDatei, ManyPlacesAllArrive) {
     EXPECT_EQ(orte.ort(999)->breite, 999 % 90 * 100);
 }
 
+TEST_F(OrteDatei, PlaceByNameAsTheCommandLineGivesIt) {
+    schreiben("Berlin;52.5\nM\xFCnchen;48.14\nM\xFCnster;51.96\nFrankfurt am Main;50.11\nBerlin;0\n");
+    Orte orte;
+    ASSERT_EQ(orte_laden(ordner, orte), 0);
+    const struct {
+        const char* name;
+        int32_t index;
+    } faelle[] = {
+        {"M\xFCnchen", 1}, {"muenchen", 1}, {"MUENSTER", 2}, {"frankfurt am main", 3},
+        {"Berlin", 0},  // the first of two
+        {"Frankfurt", -1}, {"M\xFCnch", -1}, {"", -1}, {nullptr, -1},
+    };
+    for (const auto& f : faelle) EXPECT_EQ(f.index, ort_index(orte, f.name)) << (f.name ? f.name : "(null)");
+    EXPECT_EQ(-1, ort_index(Orte{}, "Berlin"));
+}
+
 TEST(OrteDaten, ShippedFileHoldsValidPlaces) {
     Orte orte;
     if (orte_laden(VARNIS_TEST_DATA, orte) != 0) GTEST_SKIP() << "no Orte.dat in " VARNIS_TEST_DATA;
@@ -144,6 +160,10 @@ TEST(OrteDaten, ShippedFileHoldsValidPlaces) {
         EXPECT_GT(strlen(orte.ort(i)->name), 0u) << i;
         EXPECT_LE(std::abs(orte.ort(i)->breite), 8999) << orte.ort(i)->name;
     }
+    // The place of the README's and the help's command-line example.
+    const int32_t muenchen = ort_index(orte, "M\xFCnchen");
+    ASSERT_GE(muenchen, 0);
+    EXPECT_EQ(4814, orte.ort(muenchen)->breite);
 }
 
 TEST(PfadBilden, JoinsWithOneSeparatorAndRefusesWhatDoesNotFit) {

@@ -1,0 +1,187 @@
+#include "befehlszeile/ausfuehren.h"
+
+#include <windows.h>
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "ausgabe/bitmap_datei.h"
+#include "ausgabe/vektor_datei.h"
+#include "befehlszeile/ansicht.h"
+#include "befehlszeile/konsole.h"
+#include "befehlszeile/schalter.h"
+#include "bedienfeld/ansichtsregeln.h"
+#include "zeichnen/farbtabelle.h"
+#include "zeichnen/kartenschriften.h"
+#include "zeichnen/plan_ausfuehren.h"
+
+namespace {
+
+constexpr size_t ZEILE = 640;  // a message with a whole path in it
+
+__attribute__((format(printf, 2, 3))) int32_t melden(int32_t rueckgabe, const char* format, ...) {
+    char zeile[ZEILE] = "Varnis: ";
+    const size_t anfang = strlen(zeile);
+    va_list argumente;
+    va_start(argumente, format);
+    vsnprintf(zeile + anfang, sizeof zeile - anfang, format, argumente);
+    va_end(argumente);
+    konsole_zeile(rueckgabe == FERTIG ? Kanal::AUSGABE : Kanal::FEHLER, zeile);
+    return rueckgabe;
+}
+
+bool ist_datei(const char* pfad) {
+    const DWORD art = GetFileAttributesA(pfad);
+    return art != INVALID_FILE_ATTRIBUTES && !(art & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Whether the folder a file name points into exists; a name without a
+// folder lies in the current one.
+bool ordner_da(const char* datei) {
+    char ordner[DATEINAME_LAENGE];
+    snprintf(ordner, sizeof ordner, "%s", datei);
+    char* ende = nullptr;
+    for (char* p = ordner; *p; ++p)
+        if (*p == '\\' || *p == '/' || *p == ':') ende = p;
+    if (!ende) return true;
+    ende[1] = '\0';  // "C:\" and "C:" stay themselves
+    const DWORD art = GetFileAttributesA(ordner);
+    return art != INVALID_FILE_ATTRIBUTES && (art & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Why a file could not be written, as far as the file system tells.
+int32_t schreibfehler(const char* pfad) {
+    const DWORD art = GetFileAttributesA(pfad);
+    if (art != INVALID_FILE_ATTRIBUTES && (art & FILE_ATTRIBUTE_DIRECTORY))
+        return melden(NICHT_GESCHRIEBEN, "'%s' ist ein Ordner, keine Datei.", pfad);
+    if (art != INVALID_FILE_ATTRIBUTES && (art & FILE_ATTRIBUTE_READONLY))
+        return melden(NICHT_GESCHRIEBEN, "Die Datei '%s' ist schreibgesch\xFCtzt.", pfad);
+    if (!ordner_da(pfad)) return melden(NICHT_GESCHRIEBEN, "Den Ordner f\xFCr '%s' gibt es nicht.", pfad);
+    return melden(NICHT_GESCHRIEBEN,
+                  "Die Datei '%s' konnte nicht geschrieben werden (kein Schreibrecht oder kein Platz).",
+                  pfad);
+}
+
+// The settings of /einstellungen, which must exist, or Varnis.ini beside
+// the program, whose absence gives the defaults as at a first start.
+int32_t einstellungen_holen(const Kartenauftrag& a, const char* ordner, Einstellungen& e) {
+    char pfad[PFAD_LAENGE];
+    if (a.einstellungen[0]) {
+        if (!ist_datei(a.einstellungen))
+            return melden(DATEN_FEHLEN, "Die Einstellungsdatei '%s' gibt es nicht.", a.einstellungen);
+        e = einstellungen_lesen(a.einstellungen, Programm::STERNKARTE);
+    } else if (pfad_bilden(pfad, sizeof pfad, ordner, "Varnis.ini") == 0) {
+        e = einstellungen_lesen(pfad, Programm::STERNKARTE);
+    } else {
+        e = vorgaben(Programm::STERNKARTE);
+    }
+    e = einstellungen_begrenzt(e);
+    return FERTIG;
+}
+
+int32_t datei_laden(Himmel& himmel, const char* ordner, const char* name,
+                    int32_t (Himmel::*laden)(const char*)) {
+    char pfad[PFAD_LAENGE];
+    if (pfad_bilden(pfad, sizeof pfad, ordner, name) != 0 || (himmel.*laden)(pfad) == -1)
+        return melden(DATEN_FEHLEN, "Die Datei '%s' fehlt im Ordner '%s'.", name, ordner);
+    return FERTIG;
+}
+
+int32_t himmel_laden(Himmel& himmel, const char* ordner) {
+    const int32_t sterne = datei_laden(himmel, ordner, "VARNIS.DAT", &Himmel::stern_datei_laden);
+    if (sterne != FERTIG) return sterne;
+    return datei_laden(himmel, ordner, "STBILDER.DAT", &Himmel::sternbild_datei_laden);
+}
+
+// The place of /ort; nummer -1 when none was asked for.
+int32_t ort_holen(const Kartenauftrag& a, const char* ordner, Orte& orte, int32_t& nummer) {
+    nummer = -1;
+    if (!a.ort[0]) return FERTIG;
+    if (orte_laden(ordner, orte) != 0)
+        return melden(DATEN_FEHLEN, "Die Datei 'Orte.dat' fehlt im Ordner '%s'.", ordner);
+    nummer = ort_index(orte, a.ort);
+    if (nummer < 0) return melden(FALSCHE_SCHALTER, "Den Ort '%s' gibt es in Orte.dat nicht.", a.ort);
+    return FERTIG;
+}
+
+Druckfarben druckfarben(Schema schema) {
+    if (schema == Schema::BILDSCHIRM) return Druckfarben::SCHIRM;
+    if (schema == Schema::WEISS_AUF_SCHWARZ) return Druckfarben::WEISS_AUF_SCHWARZ;
+    return Druckfarben::SCHWARZ_AUF_WEISS;
+}
+
+// The chart pane's picture at the size of /groesse, as command 102 or 103
+// would write it.
+int32_t bitmap_erstellen(const Kartenauftrag& a, const Karteninhalt& inhalt) {
+    DIB karte;
+    if (leinwand_erzeugen(karte, a.groesse, a.groesse) != 0)
+        return melden(NICHT_GESCHRIEBEN, "F\xFCr eine Bitmap von %d x %d Pixeln fehlt der Speicher.",
+                      static_cast<int>(a.groesse), static_cast<int>(a.groesse));
+    farbtabelle_schirm(karte, inhalt.werte);
+    karte_ganz_zeichnen(karte, leinwand_radius(a.groesse), inhalt);
+    const Bildfarben farben =
+        a.schema == Schema::SCHWARZ_AUF_WEISS ? Bildfarben::SCHWARZ_WEISS : Bildfarben::SCHIRM;
+    return bitmap_schreiben(karte, farben, a.karte) == 0 ? FERTIG : schreibfehler(a.karte);
+}
+
+int32_t vektorgrafik_erstellen(const Kartenauftrag& a, const Karteninhalt& inhalt) {
+    switch (vektordatei_schreiben(a.karte, druckfarben(a.schema), inhalt)) {
+        case 0: return FERTIG;
+        case -2: return melden(NICHT_GESCHRIEBEN, "F\xFCr die Vektorgrafik fehlt der Speicher.");
+        default: return schreibfehler(a.karte);
+    }
+}
+
+int32_t karte_erstellen(const Kartenauftrag& a, const char* ordner) {
+    Einstellungen e{};
+    const int32_t gelesen = einstellungen_holen(a, ordner, e);
+    if (gelesen != FERTIG) return gelesen;
+    Orte orte;
+    int32_t ort_nummer = -1;
+    const int32_t ort = ort_holen(a, ordner, orte, ort_nummer);
+    if (ort != FERTIG) return ort;
+    auto himmel = std::make_unique<Himmel>();
+    const int32_t geladen = himmel_laden(*himmel, ordner);
+    if (geladen != FERTIG) return geladen;
+
+    himmel_ausrichten(*himmel, ansicht_fuer(e.ansicht, a, orte.ort(ort_nummer), ort_nummer));
+    Kartenschriften schriften;
+    const Karteninhalt inhalt{*himmel, schriften.schriften(), e.darstellung};
+    const int32_t ergebnis =
+        a.art == Bildart::EMF ? vektorgrafik_erstellen(a, inhalt) : bitmap_erstellen(a, inhalt);
+    if (ergebnis != FERTIG) return ergebnis;
+    char voll[DATEINAME_LAENGE];
+    const DWORD n = GetFullPathNameA(a.karte, sizeof voll, voll, nullptr);
+    return melden(FERTIG, "Karte geschrieben: %s", n > 0 && n < sizeof voll ? voll : a.karte);
+}
+
+}  // namespace
+
+void programm_ordner(char* ziel, size_t groesse) {
+    if (groesse == 0) return;
+    ziel[0] = '\0';
+    char pfad[MAX_PATH];
+    const DWORD n = GetModuleFileNameA(nullptr, pfad, sizeof pfad);
+    if (n == 0 || n >= sizeof pfad) return;
+    char* trenner = strrchr(pfad, '\\');
+    if (!trenner) return;
+    *trenner = '\0';
+    if (strlen(pfad) < groesse) snprintf(ziel, groesse, "%s", pfad);
+}
+
+int32_t befehlszeile_ausfuehren(int argc, const char* const* argv, const char* ordner) {
+    Kartenauftrag auftrag;
+    char zeile[ZEILE];
+    if (schalter_lesen(argc, argv, auftrag, zeile, sizeof zeile) != FERTIG)
+        return melden(FALSCHE_SCHALTER, "%s", zeile);
+    if (auftrag.hilfe) {
+        konsole_text(Kanal::AUSGABE, HILFE_TEXT);
+        return FERTIG;
+    }
+    if (!ordner || !*ordner)
+        return melden(DATEN_FEHLEN, "Der Ordner des Programms ist nicht zu ermitteln oder l\xE4nger "
+                                    "als %d Zeichen.", static_cast<int>(PFAD_LAENGE - 1));
+    return karte_erstellen(auftrag, ordner);
+}
