@@ -2,7 +2,9 @@
 # Installs what is missing, builds the programs and starts Varnis under Wine.
 # With a display, Varnis opens on it. Without one (a headless machine) it runs
 # on a private Xvfb display for a few seconds, and a screenshot of its window is
-# saved as a PNG file whose path is printed.
+# saved as a PNG file whose path is printed. With RUN_DISPLAY=none no display
+# is used at all: Varnis's command line writes the chart alone, as a PNG file
+# whose path is printed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
@@ -14,6 +16,15 @@ cmake --build "$build" -j "$(nproc)" --target Varnis32 kovra32
 programm="$build/programm"   # Varnis32.exe with its data files beside it
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 bash tools/wine-env.sh prefix "$build"
+
+if [ "${RUN_DISPLAY:-}" = none ]; then
+  # The command line draws without a window, so Wine needs no X server.
+  karte="$build/varnis-karte"
+  (cd "$programm" && DISPLAY= wine Varnis32.exe /karte "Z:${karte//\//\\}.bmp")
+  convert "$karte.bmp" "$karte.png"
+  echo "run: no display used; the chart, written through Varnis's command line: $karte.png"
+  exit 0
+fi
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   cd "$programm" && exec wine Varnis32.exe
