@@ -341,9 +341,11 @@ TEST_F(VektorDatei, FehlerMitDerBoxDerBitmapsUndNichtsHalbes) {
     SetFileAttributesA(nur_lesen.c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
-// The files for the eye, in the three schemes.
+// The files for the eye, in the three schemes, with the caption that the
+// chart shows while the screen saver's settings are edited.
 TEST_F(VektorDatei, DateienFuerDasAuge) {
     if (bilder_ordner().empty()) GTEST_SKIP() << "VARNIS_BILDER not set";
+    snprintf(karten_text, KARTEN_TEXT_GROESSE, "%s", ui_text(UI_BANNER_SCHONER));
     const std::pair<Druckfarben, const char*> schemata[] = {
         {Druckfarben::SCHIRM, "vektor_schirm.emf"},
         {Druckfarben::WEISS_AUF_SCHWARZ, "vektor_weiss_auf_schwarz.emf"},
