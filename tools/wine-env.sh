@@ -20,9 +20,23 @@ prefix_anlegen() {
   # A finished prefix from before that copy gets the fonts only, not a new boot.
   [ -f "$WINEPREFIX/.varnis-fertig" ] && [ -f "$symbol" ] && return 0
   if [ ! -f "$WINEPREFIX/.varnis-fertig" ]; then
-    mkdir -p "$WINEPREFIX"
-    # No display is needed to build a prefix; keep wineboot from looking for one.
-    DISPLAY= wineboot -i >/dev/null 2>&1 || true
+    # A boot cut short (its wineserver killed from outside, say) leaves a
+    # prefix without the system's DLLs, in which every program fails to
+    # start: such a prefix is made again, and after three tries the set-up
+    # stops with a message instead of leaving it to every test to fail.
+    local versuch
+    for versuch in 1 2 3; do
+      [ -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ] && break
+      rm -rf "$WINEPREFIX"
+      mkdir -p "$WINEPREFIX"
+      # No display is needed to build a prefix; keep wineboot from looking for one.
+      DISPLAY= wineboot -i >/dev/null 2>&1 || true
+      wineserver -w
+    done
+    if [ ! -f "$WINEPREFIX/drive_c/windows/system32/kernel32.dll" ]; then
+      echo "wine-env: the Wine prefix $WINEPREFIX could not be made (wineboot -i)" >&2
+      exit 1
+    fi
     # Xvfb has no window manager: Wine would wait 2 s for each managed window
     # to be withdrawn when it is hidden or destroyed. Unmanaged windows go at once.
     DISPLAY= wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
