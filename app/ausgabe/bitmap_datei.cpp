@@ -27,7 +27,7 @@ struct Farbtabelle {
 }  // namespace
 
 bool bitmap_dateiwahl(HWND besitzer, char* pfad, size_t groesse) {
-    return speicherdialog(besitzer, pfad, groesse, "*.bmp", nullptr, ui_text(UI_BITMAP_DIALOG));
+    return speicherdialog(besitzer, pfad, groesse, "*.bmp", "bmp", ui_text(UI_BITMAP_DIALOG));
 }
 
 int32_t bild_sichern(DIB& bild, const char* pfad, HWND besitzer) {
