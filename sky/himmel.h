@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 #include "stern.h"
 #include "sternbild.h"
@@ -31,6 +32,10 @@ public:
     // At most 90 entries; more are ignored. Star numbers that are not in the
     // catalogue, or whose position in their class exceeds int16, resolve to -1.
     int32_t sternbild_datei_laden(const char* path);
+    // The same from a file the caller opened (binary, seekable: each loader
+    // reads it twice) and closes; always 0.
+    int32_t sterne_lesen(std::FILE* datei);
+    int32_t sternbilder_lesen(std::FILE* datei);
     // Toggles the highlighting of constellation index; returns the new value
     // (0 for an index that is not a loaded constellation).
     int32_t sternbild_umschalten(int32_t index);

@@ -42,6 +42,12 @@ T* feld_anlegen(int32_t anzahl) {
 int32_t Himmel::stern_datei_laden(const char* path) {
     std::FILE* datei = std::fopen(path, "rb");
     if (datei == nullptr) return -1;
+    sterne_lesen(datei);
+    std::fclose(datei);
+    return 0;
+}
+
+int32_t Himmel::sterne_lesen(std::FILE* datei) {
     sterne_freigeben();
     figuren_loesen();
 
@@ -79,6 +85,5 @@ int32_t Himmel::stern_datei_laden(const char* path) {
     }
     // A file that shrank between the passes leaves fewer stars.
     for (int k = 0; k < KLASSEN; ++k) anzahl[k] = gefuellt[k];
-    std::fclose(datei);
     return 0;
 }

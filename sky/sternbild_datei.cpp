@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 #include "himmel.h"
@@ -21,7 +22,7 @@ struct Bezug {
 class Verzeichnis {
 public:
     explicit Verzeichnis(const Himmel& h) {
-        for (Bezug& b : bezug) b = Bezug{-1, -1};
+        std::memset(bezug, 0xFF, sizeof bezug);  // every byte 0xFF: both members -1
         for (int k = 0; k < KLASSEN; ++k)
             for (int32_t i = 0; i < h.anzahl[k] && i <= INT16_MAX; ++i) {
                 const int32_t n = h.stern_saetze[k][i].nummer;
@@ -93,6 +94,12 @@ void linien_anlegen(SternbildSatz& s, int64_t posten) {
 int32_t Himmel::sternbild_datei_laden(const char* path) {
     std::FILE* datei = std::fopen(path, "rb");
     if (datei == nullptr) return -1;
+    sternbilder_lesen(datei);
+    std::fclose(datei);
+    return 0;
+}
+
+int32_t Himmel::sternbilder_lesen(std::FILE* datei) {
     sternbilder_freigeben();
 
     // First pass: count the complete entries and the figure items of each.
@@ -126,7 +133,6 @@ int32_t Himmel::sternbild_datei_laden(const char* path) {
         }
         if (!posten_lesen(datei, p) || !zeilenende_lesen(datei)) break;
     }
-    std::fclose(datei);
     return 0;
 }
 
