@@ -5,13 +5,32 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
+#include <cstdio>
 
 class Himmel;
 
-// Writes the bytes to this process's own temporary file; returns its path.
-std::string als_datei(const uint8_t* data, size_t size, const char* name);
+// The bytes as a read-only stream in memory (no file on disk), with a buffer
+// of its own: stdio would take 4 KB from the heap for each stream, which cost
+// more than the loading.
+class Speicherdatei {
+public:
+    Speicherdatei(const uint8_t* data, size_t size);
+    ~Speicherdatei();
+    Speicherdatei(const Speicherdatei&) = delete;
+    Speicherdatei& operator=(const Speicherdatei&) = delete;
+
+    // The stream, at its start.
+    std::FILE* von_vorn();
+
+private:
+    char puffer_[256];
+    std::FILE* datei_;
+};
 
 // Traps when a loaded star or constellation breaks an invariant that the
-// engine relies on; then draws nothing but computes what a drawing would.
+// engine relies on.
+void invarianten_pruefen(const Himmel& h);
+
+// The invariants, then five views of what a drawing would compute (nothing
+// is drawn): positions, hit tests and texts.
 void himmel_pruefen(Himmel& h);
