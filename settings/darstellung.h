@@ -10,11 +10,11 @@
 enum Ebene : int32_t { STERNBILDER, STERNBILDNAMEN, STERNNAMEN, HILFSLINIEN, EBENEN };
 
 struct Rgb {
-    int32_t rot, gruen, blau;  // 0..255 after reading (low 8 bits of the stored value)
+    int32_t rot, gruen, blau;  // 0..255 (the low 8 bits of the stored value)
 };
 
 struct Darstellung {
-    // "Anzeige": intensity of each layer in percent, nominally 0..100
+    // "Anzeige": intensity of each layer in percent, 0..100 as read
     int32_t staerke_prozent[EBENEN];
     // "Farben"
     Rgb hintergrund;

@@ -3,25 +3,8 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "schluessel.h"
-
-namespace {
-
-// Colour channels are bytes; whatever else a file holds there is cut to one.
-bool ist_farbe(const Schluessel& s) { return std::strcmp(s.abschnitt, "Farben") == 0; }
-
-}  // namespace
-
-Einstellungen vorgaben(Programm programm) {
-    Einstellungen e{};
-    for (const Schluessel& s : SCHLUESSEL) feld_von(e, s) = s.vorgabe;
-    if (programm == Programm::SCHONER) {
-        for (int i = 0; i < EBENEN; ++i) e.darstellung.staerke_prozent[i] = SCHONER_STAERKE[i];
-    }
-    return e;
-}
 
 Einstellungen einstellungen_lesen(const char* ini_datei, Programm programm) {
     Einstellungen e = vorgaben(programm);
@@ -29,8 +12,8 @@ Einstellungen einstellungen_lesen(const char* ini_datei, Programm programm) {
         int32_t& wert = feld_von(e, s);
         // The profile reader returns the signed value in an unsigned type.
         wert = static_cast<int32_t>(GetPrivateProfileIntA(s.abschnitt, s.name, wert, ini_datei));
-        if (ist_farbe(s)) wert &= 0xFF;
     }
+    einstellungen_begrenzen(e);
     return e;
 }
 

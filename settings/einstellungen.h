@@ -8,7 +8,7 @@
 
 #include "darstellung.h"
 
-// The view: "Allgemein".
+// The view: "Allgemein" (the ranges of all keys are in wertebereich.h).
 struct Ansicht {
     int32_t rek;           // right ascension of the view centre, hundredths of an hour
     int32_t dek;           // declination of the view centre, hundredths of a degree, negated
@@ -30,9 +30,13 @@ enum class Programm { STERNKARTE, SCHONER };
 
 Einstellungen vorgaben(Programm programm);
 
+// Every value held to its key's range, a colour channel cut to its low 8
+// bits: what reading makes of whatever numbers a file holds.
+void einstellungen_begrenzen(Einstellungen& e);
+
 // Reads all 26 keys of the profile file ini_datei; a missing file, section or
-// key gives the default, a value that is no number reads as 0. Colours keep
-// only their low 8 bits.
+// key gives the default, a value that is no number reads as 0. Then bounded
+// by einstellungen_begrenzen.
 Einstellungen einstellungen_lesen(const char* ini_datei, Programm programm);
 
 // Writes the 26 keys as decimal text in the order of the key table.

@@ -14,7 +14,8 @@ inline uint32_t farbwert(const Rgb& f) {
            static_cast<uint32_t>(f.blau & 0xFF) << 16;
 }
 
-// Intensity of a layer as a share, percent / 100 (nominally 0.00..1.00, not clamped).
+// Intensity of a layer as a share, percent / 100: 0.00..1.00 for values read
+// from a file, which are bounded (einstellungen_begrenzen); not clamped here.
 inline double staerke_anteil(const Darstellung& d, Ebene ebene) {
     return d.staerke_prozent[ebene] / 100.0;
 }

@@ -1,16 +1,18 @@
-// The key table of the settings files: section, key and the star-chart
-// program's default of each of the 26 values, in writing order.
+// The key table of the settings files: section, key, the star-chart
+// program's default and the range of each of the 26 values, in writing order.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 
 #include "einstellungen.h"
+#include "wertebereich.h"
 
 struct Schluessel {
     const char* abschnitt;
     const char* name;
     int32_t vorgabe;
+    Wertebereich bereich;
     size_t feld;  // offset of the int32_t member in Einstellungen
 };
 

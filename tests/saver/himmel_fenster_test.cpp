@@ -120,6 +120,34 @@ TEST_F(HimmelFenster, ViewCentreFromSettingsUntilTheFirstFrameTakesTheClock) {
     EXPECT_DOUBLE_EQ(scr_himmel.himmel->deklination, -10.0);
 }
 
+TEST_F(HimmelFenster, SettingsBeyondTheirRangesAreHeldToThem) {
+    const struct {
+        const char* ini;
+        double gesichtsfeld, rektaszension, deklination;
+    } faelle[] = {
+        {"Gesichtsfeld=0\n", 3, 19.9, 39.33},
+        {"Gesichtsfeld=-5\n", 3, 19.9, 39.33},
+        {"Gesichtsfeld=100000\n", 180, 19.9, 39.33},
+        {"Gesichtsfeld=2147483647\nRek=99999\nDek=-20000\n", 180, 24, 89.99},
+        {"Rek=-7\nDek=2147483647\n", 37, 0, -89.99},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.ini);
+        ASSERT_NE(anlegen(SCHONER, std::string("[Allgemein]\n") + f.ini), nullptr);
+        const Himmel& h = *scr_himmel.himmel;
+        EXPECT_NEAR(h.gesichtsfeld, f.gesichtsfeld * 3.1415927 / 180, 1e-6);
+        EXPECT_DOUBLE_EQ(h.rektaszension, f.rektaszension);
+        EXPECT_DOUBLE_EQ(h.deklination, f.deklination);
+        DestroyWindow(fenster);
+        pumpen();
+    }
+    // Intensities beyond 100 % would wrap the layer's colour instead of
+    // showing it at full strength.
+    anlegen(VORSCHAU, "[Anzeige]\nSternbilder=150\nHilfslinien=-5\n[Farben]\nBlau_Hintergrund=7\n");
+    EXPECT_EQ(scr_himmel.bild.farbe(128), 0xFFFF38u) << "(56, 255, 255) at 100 %";
+    EXPECT_EQ(scr_himmel.bild.farbe(96), 0x070000u) << "helper lines off";
+}
+
 TEST_F(HimmelFenster, ColourTableFromTheSaversSettings) {
     anlegen(VORSCHAU,
             "[Anzeige]\nHilfslinien=0\n[Farben]\nRot_Hintergrund=1\nGruen_Hintergrund=2\n"

@@ -5,6 +5,7 @@
 
 #include "einstellungen.h"
 #include "ini_datei.h"
+#include "schluessel.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ TEST(Einstellungen, StoredValuesOverrideDefaults) {
     const Einstellungen e = einstellungen_lesen(ini.pfad(), Programm::SCHONER);
     EXPECT_EQ(e.ansicht.rek, 29);
     EXPECT_EQ(e.ansicht.dek, 1000);  // the view centre at -10.00 degrees
-    EXPECT_EQ(e.ansicht.gesichtsfeld, 0) << "a value that is no number reads as 0";
+    EXPECT_EQ(e.ansicht.gesichtsfeld, 3) << "a value that is no number reads as 0, held to the range";
     EXPECT_EQ(e.ansicht.ort, -1);
     EXPECT_EQ(e.ansicht.zeit, 7) << "a missing key keeps its default";
     EXPECT_EQ(e.darstellung.staerke_prozent[STERNBILDER], 71);
@@ -58,6 +59,36 @@ TEST(Einstellungen, StoredValuesOverrideDefaults) {
     EXPECT_EQ(e.darstellung.farbe[STERNNAMEN].rot, 44) << "colours keep their low 8 bits";
     EXPECT_EQ(e.darstellung.hintergrund.blau, 255);
     EXPECT_EQ(e.darstellung.farbe[HILFSLINIEN].gruen, 0);
+}
+
+TEST(Einstellungen, EachValueIsHeldToTheRangeOfItsKey) {
+    const struct {
+        const char* name;
+        const char* gespeichert;
+        int32_t gelesen;
+    } faelle[] = {
+        {"Rek", "-1", 0}, {"Rek", "2400", 2400}, {"Rek", "99999", 2400},
+        {"Dek", "-9000", -8999}, {"Dek", "8999", 8999}, {"Dek", "2147483647", 8999},
+        {"Gesichtsfeld", "0", 3}, {"Gesichtsfeld", "-5", 3}, {"Gesichtsfeld", "3", 3},
+        {"Gesichtsfeld", "180", 180}, {"Gesichtsfeld", "100000", 180},
+        {"Gesichtsfeld", "2147483647", 180}, {"Gesichtsfeld", "-2147483648", 3},
+        {"Fest", "0", 1}, {"Fest", "2", 2}, {"Fest", "7", 2},
+        {"Monat", "-1", 0}, {"Monat", "24", 23}, {"Zeit", "23", 23}, {"Zeit", "99", 23},
+        {"Ort", "-5", -1}, {"Ort", "99999", 99999},  // the places list ends it, not the file
+        {"Sternbilder", "150", 100}, {"Hilfslinien", "-5", 0}, {"Sternnamen", "100", 100},
+        {"Rot_Sternnamen", "300", 44}, {"Blau_Hintergrund", "-1", 255},  // colours: low 8 bits
+    };
+    for (const auto& f : faelle) {
+        const Schluessel* s = nullptr;
+        for (const Schluessel& k : SCHLUESSEL) if (std::strcmp(k.name, f.name) == 0) s = &k;
+        ASSERT_NE(s, nullptr) << f.name;
+        IniDatei ini("");
+        WritePrivateProfileStringA(s->abschnitt, s->name, f.gespeichert, ini.pfad());
+        for (Programm p : {Programm::STERNKARTE, Programm::SCHONER}) {
+            EXPECT_EQ(feld_von(einstellungen_lesen(ini.pfad(), p), *s), f.gelesen)
+                << f.name << "=" << f.gespeichert;
+        }
+    }
 }
 
 TEST(Einstellungen, WritesAll26KeysInOrderAndReadsThemBackUnchanged) {
