@@ -1,7 +1,5 @@
 #include "rahmen.h"
 
-#include <windows.h>
-
 #include "farben.h"
 
 double sternzeit(int32_t monat, int32_t tag, int32_t stunde, int32_t minute, int32_t sekunde) {
@@ -9,12 +7,6 @@ double sternzeit(int32_t monat, int32_t tag, int32_t stunde, int32_t minute, int
     while (t >= 24) t -= 24;
     while (t < 0) t += 24;
     return t;
-}
-
-double ScrSternzeit() {
-    SYSTEMTIME jetzt;
-    GetLocalTime(&jetzt);
-    return sternzeit(jetzt.wMonth - 1, jetzt.wDay, jetzt.wHour, jetzt.wMinute, jetzt.wSecond);
 }
 
 Kartenflaeche kartenflaeche(int32_t breite, int32_t hoehe) {

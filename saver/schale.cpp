@@ -28,8 +28,12 @@ void ScrBefehlszeile(HINSTANCE instanz, const char* klassen_name, const char* ti
 
 void ScrAusfuehren() {
     switch (scr_zustand.modus) {
-        case SCHONER:
         case VORSCHAU:
+            // A preview lives in its host: without one there is nothing to
+            // show, and nobody to end the window.
+            if (!IsWindow(scr_zustand.eltern_fenster)) break;
+            [[fallthrough]];
+        case SCHONER:
             ScrRegistryLesen();
             ScrFensterErzeugen();
             break;

@@ -9,13 +9,7 @@
 
 #include <cstdint>
 
-enum ScrModus : int32_t {
-    KEIN = 0,        // nothing to do
-    SCHONER = 1,     // full-screen saver
-    VORSCHAU = 2,    // preview inside a host window
-    PASSWORT = 3,    // change the password
-    EINSTELLEN = 4,  // configuration, handed to the star-chart program
-};
+#include "befehlszeile.h"
 
 struct ScrZustand {
     int debug;                   // tracing and a windowed saver
@@ -39,14 +33,6 @@ struct ScrZustand {
 };
 
 extern ScrZustand scr_zustand;
-
-// The parsed switches of a command line (program name included).
-struct ScrBefehl {
-    ScrModus modus;
-    LONG_PTR eltern;  // window handle as given on the command line
-    int vordergrund;  // /c without a number: the parent is the foreground window
-};
-ScrBefehl ScrBefehlZerlegen(const char* befehlszeile);
 
 void ScrBefehlszeile(HINSTANCE instanz, const char* klassen_name, const char* titel,
                      WNDPROC fenster_proz);

@@ -56,6 +56,24 @@ TEST(KovraProzess, EndsWithoutAWindowWhenThereIsNothingToShow) {
     EXPECT_EQ(FindWindowA("VarnisBSS", nullptr), nullptr);
 }
 
+TEST(KovraProzess, PreviewWithoutAHostWindowEndsAtOnce) {
+    HWND wirt = CreateWindowExA(0, "STATIC", "Vorschau", WS_OVERLAPPEDWINDOW, 50, 50, 200, 150,
+                                nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(wirt, nullptr);
+    // The host's handle with a bit above the 32 significant ones.
+    const long long daneben = (1LL << 32) + static_cast<long long>(reinterpret_cast<LONG_PTR>(wirt));
+    for (const std::string& schalter :
+         {std::string("/p 4294967296"), "/p " + std::string(2000, '9'), std::string("/p 12345"),
+          std::string("/p"), std::string("/l 0"), std::string("-P:-4294967297"),
+          "/p " + std::to_string(daneben)}) {
+        Kovra kovra(schalter);
+        ASSERT_TRUE(kovra.gestartet());
+        EXPECT_TRUE(kovra.beendet(5000)) << schalter.substr(0, 40);
+        EXPECT_EQ(FindWindowA("VarnisBSS", nullptr), nullptr) << schalter.substr(0, 40);
+    }
+    DestroyWindow(wirt);
+}
+
 TEST(KovraProzess, FullScreenSaverEndsOnAKey) {
     KovraIni ini;
     ini.daten_verzeichnis(windows_pfad(VARNIS_TEST_DATA));
