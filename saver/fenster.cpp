@@ -46,12 +46,13 @@ HWND ScrFensterAnlegen() {
 
 void ScrFensterErzeugen() {
     if (!ScrFensterAnlegen()) return;
-    const bool schoner = scr_zustand.modus == SCHONER;
-    if (schoner) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 1, nullptr, 0);
+    const ScrZustand& z = scr_zustand;
+    const bool schoner = z.modus == SCHONER;
+    if (schoner) z.system_parameter(SPI_SETSCREENSAVERRUNNING, 1, nullptr, 0);
     MSG m;
     while (GetMessageA(&m, nullptr, 0, 0) > 0) {
         TranslateMessage(&m);
         DispatchMessageA(&m);
     }
-    if (schoner) SystemParametersInfoA(SPI_SETSCREENSAVERRUNNING, 0, nullptr, 0);
+    if (schoner) z.system_parameter(SPI_SETSCREENSAVERRUNNING, 0, nullptr, 0);
 }

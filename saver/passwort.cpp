@@ -15,18 +15,18 @@ Proz export_holen(HMODULE bibliothek, const char* name) {
     return reinterpret_cast<Proz>(reinterpret_cast<void (*)()>(GetProcAddress(bibliothek, name)));
 }
 
-bool nt_plattform() {
+}  // namespace
+
+bool ScrNtPlattform() {
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     return GetVersionExA(&version) && version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
-}  // namespace
-
 int ScrPasswortPruefen(HWND fenster) {
     // On NT the system itself locks the session; it has no PASSWORD.CPL.
-    if (nt_plattform()) return 1;
-    HMODULE bibliothek = LoadLibraryA("PASSWORD.CPL");
+    if (scr_zustand.nt_plattform()) return 1;
+    HMODULE bibliothek = LoadLibraryA(scr_zustand.pruef_bibliothek);
     if (!bibliothek) {
         ScrTrace("Unable to load PASSWORD.CPL. Aborting");
         return 1;
@@ -44,7 +44,7 @@ int ScrPasswortPruefen(HWND fenster) {
 }
 
 void ScrPasswortAendern() {
-    HMODULE bibliothek = LoadLibraryA("MPR.DLL");
+    HMODULE bibliothek = LoadLibraryA(scr_zustand.aender_bibliothek);
     if (!bibliothek) {
         ScrTrace("MPR.DLL not found: cannot change password.");
         return;

@@ -19,6 +19,10 @@ void ScrBefehlszeile(HINSTANCE instanz, const char* klassen_name, const char* ti
     z.fenster_proz = fenster_proz;
     z.tick_zaehler = GetTickCount;
     z.passwort_pruefen = ScrPasswortPruefen;
+    z.system_parameter = SystemParametersInfoA;
+    z.nt_plattform = ScrNtPlattform;
+    z.pruef_bibliothek = "PASSWORD.CPL";
+    z.aender_bibliothek = "MPR.DLL";
 
     const ScrBefehl befehl = ScrBefehlZerlegen(GetCommandLineA());
     z.modus = befehl.modus;

@@ -27,9 +27,15 @@ struct ScrZustand {
     const char* klassen_name;
     const char* titel;
     WNDPROC fenster_proz;
-    // Seams for tests: the tick count and the password check in use.
+    // Seams for tests: the tick count, the password check in use, the call
+    // that tells the system a saver runs, the platform and the libraries the
+    // password functions come from.
     DWORD(WINAPI* tick_zaehler)();
     int (*passwort_pruefen)(HWND fenster);
+    BOOL(WINAPI* system_parameter)(UINT aktion, UINT wert, PVOID daten, UINT aendern);
+    bool (*nt_plattform)();
+    const char* pruef_bibliothek;   // exports VerifyScreenSavePwd
+    const char* aender_bibliothek;  // exports PwdChangePasswordA
 };
 
 extern ScrZustand scr_zustand;
@@ -41,6 +47,8 @@ LRESULT CALLBACK ScrGrundProz(HWND fenster, UINT nachricht, WPARAM wparam, LPARA
 void ScrSchliessen();
 int ScrPasswortPruefen(HWND fenster);
 void ScrPasswortAendern();
+// Whether the system is of the NT family (it locks the session itself).
+bool ScrNtPlattform();
 void ScrRegistryLesen();
 // Registers the class and creates the window for the mode; null on failure.
 HWND ScrFensterAnlegen();

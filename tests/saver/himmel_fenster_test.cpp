@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "himmel_fenster.h"
@@ -146,6 +147,25 @@ TEST_F(HimmelFenster, SettingsBeyondTheirRangesAreHeldToThem) {
     anlegen(VORSCHAU, "[Anzeige]\nSternbilder=150\nHilfslinien=-5\n[Farben]\nBlau_Hintergrund=7\n");
     EXPECT_EQ(scr_himmel.bild.farbe(128), 0xFFFF38u) << "(56, 255, 255) at 100 %";
     EXPECT_EQ(scr_himmel.bild.farbe(96), 0x070000u) << "helper lines off";
+}
+
+TEST_F(HimmelFenster, BackgroundIsNeverErased) {
+    anlegen(VORSCHAU);
+    // A white picture that the class's black brush would cover.
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 4, 4, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP bild = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(bild, nullptr);
+    std::memset(bits, 0xFF, 4 * 4 * 4);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ alt = SelectObject(dc, bild);
+    EXPECT_NE(SendMessageA(fenster, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0)
+        << "erased as far as the system is concerned";
+    EXPECT_EQ(GetPixel(dc, 1, 1), RGB(255, 255, 255));
+    SelectObject(dc, alt);
+    DeleteDC(dc);
+    DeleteObject(bild);
 }
 
 TEST_F(HimmelFenster, ColourTableFromTheSaversSettings) {

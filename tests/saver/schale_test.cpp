@@ -2,6 +2,8 @@
 // mode and when a running saver closes.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "schale.h"
 #include "schale_umgebung.h"
 
@@ -206,14 +208,86 @@ TEST_F(Schale, WrongPasswordKeepsTheSaverAndAsksAgain) {
     EXPECT_EQ(passwort_gefragt, 2);
 }
 
+TEST_F(Schale, CursorHiddenOnlyOverTheFullScreenSaver) {
+    const HCURSOR pfeil = LoadCursorA(nullptr, IDC_ARROW);
+    wirt_anlegen();
+    const struct {
+        const char* fall;
+        ScrModus modus;
+        HWND eltern;
+        bool debug;
+        HCURSOR cursor;
+    } faelle[] = {
+        {"full screen", SCHONER, nullptr, false, nullptr},
+        {"preview", VORSCHAU, wirt, false, pfeil},
+        {"debug", SCHONER, nullptr, true, pfeil},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.fall);
+        SetCursor(LoadCursorA(nullptr, IDC_CROSS));
+        anlegen(f.modus, f.eltern, f.debug);
+        if (!f.cursor) {
+            EXPECT_EQ(GetCursor(), nullptr) << "hidden from the start";
+        }
+        SendMessageA(fenster, WM_SETCURSOR, reinterpret_cast<WPARAM>(fenster), HTCLIENT);
+        EXPECT_EQ(GetCursor(), f.cursor);
+        DestroyWindow(fenster);
+        pumpen();
+    }
+}
+
+TEST_F(Schale, CursorShownForThePasswordAndHiddenAgainAfterIt) {
+    anlegen(SCHONER);
+    uhr_ms += 20000;
+    passwort_richtig = 0;
+    EXPECT_FALSE(schliesst_bei(WM_KEYDOWN));
+    EXPECT_EQ(passwort_gefragt, 1);
+    EXPECT_EQ(cursor_beim_passwort, LoadCursorA(nullptr, IDC_ARROW));
+    EXPECT_EQ(GetCursor(), nullptr);
+}
+
+// The system is told that a saver runs just before the full-screen saver's
+// message loop and that none runs just after it; the first call posts a key,
+// so that the loop has something to end it.
+struct Parameteraufruf {
+    UINT aktion, wert;
+    bool fenster_da;
+};
+std::vector<Parameteraufruf> parameteraufrufe;
+
+BOOL WINAPI parameter_merken(UINT aktion, UINT wert, PVOID, UINT) {
+    parameteraufrufe.push_back({aktion, wert, IsWindow(scr_zustand.fenster) != FALSE});
+    if (parameteraufrufe.size() == 1) PostMessageA(scr_zustand.fenster, WM_KEYDOWN, VK_SPACE, 0);
+    return TRUE;
+}
+
+TEST_F(Schale, RunningSaverFlagSetAndClearedAroundTheLoop) {
+    parameteraufrufe.clear();
+    schale_einrichten(SCHONER, nullptr, ScrGrundProz, KLASSE);
+    scr_zustand.system_parameter = parameter_merken;
+    ScrFensterErzeugen();
+    ASSERT_EQ(parameteraufrufe.size(), 2u);
+    EXPECT_EQ(parameteraufrufe[0].aktion, static_cast<UINT>(SPI_SETSCREENSAVERRUNNING));
+    EXPECT_EQ(parameteraufrufe[0].wert, 1u);
+    EXPECT_TRUE(parameteraufrufe[0].fenster_da) << "set once the window is there";
+    EXPECT_EQ(parameteraufrufe[1].aktion, static_cast<UINT>(SPI_SETSCREENSAVERRUNNING));
+    EXPECT_EQ(parameteraufrufe[1].wert, 0u);
+    EXPECT_FALSE(parameteraufrufe[1].fenster_da) << "cleared when the window is gone";
+
+    // A preview is no running saver; its host's end ends the loop.
+    parameteraufrufe.clear();
+    wirt_anlegen();
+    schale_einrichten(VORSCHAU, wirt, ScrGrundProz, KLASSE);
+    scr_zustand.system_parameter = parameter_merken;
+    PostMessageA(wirt, WM_CLOSE, 0, 0);
+    ScrFensterErzeugen();
+    wirt = nullptr;
+    EXPECT_TRUE(parameteraufrufe.empty());
+}
+
 TEST_F(Schale, ACloseNotAskedForByTheShellIsIgnored) {
     anlegen(SCHONER);
     EXPECT_FALSE(schliesst_bei(WM_CLOSE));
-}
-
-TEST(Passwort, NoLibraryIsLoadedOnNt) {
-    EXPECT_EQ(ScrPasswortPruefen(nullptr), 1);
-    EXPECT_EQ(GetModuleHandleA("PASSWORD.CPL"), nullptr);
 }
 
 }  // namespace

@@ -14,8 +14,10 @@ inline DWORD WINAPI uhr() { return uhr_ms; }
 
 inline int passwort_richtig = 1;
 inline int passwort_gefragt = 0;
+inline HCURSOR cursor_beim_passwort = nullptr;
 inline int passwort_attrappe(HWND) {
     ++passwort_gefragt;
+    cursor_beim_passwort = GetCursor();
     return passwort_richtig;
 }
 
