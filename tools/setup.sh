@@ -9,7 +9,7 @@ PAKETE=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   googletest
   wine wine64 xvfb fonts-wine fonts-liberation python3-fonttools
-  imagemagick x11-utils xdotool fp-utils-3.2.2
+  imagemagick x11-utils xdotool fp-utils-3.2.2 icoutils
   nsis
 )
 

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Static checks of the two program files of an unpacked release folder, for
 # the build that cannot be run here: the file format, imports from Windows
-# system libraries only (nothing the user would have to install), and the
-# exports the programs rely on.
+# system libraries only (nothing the user would have to install), the
+# exports the programs rely on, and the saver's resources the system reads:
+# its icon group and string 1007, the name the display settings list.
 #   programme_pruefen.sh OBJDUMP FORMAT FOLDER    (FORMAT: pei-i386 or pei-x86-64)
 set -eu
 objdump=$1
@@ -28,6 +29,27 @@ if ! "$objdump" -p "$ordner/Kovra32.scr" | grep -qE '\] ScrFensterProz$'; then
   echo "Kovra32.scr: ScrFensterProz not exported by its plain name"
   fehler=1
 fi
+ressourcen=$(wrestool -l "$ordner/Kovra32.scr")
+if ! printf '%s\n' "$ressourcen" | grep -q -- "--type=14 --name='ID_APP'"; then
+  echo "Kovra32.scr: no icon group ID_APP"
+  fehler=1
+fi
+# Strings 992..1007 form block 63: sixteen counted UTF-16 strings.
+name=$(wrestool -x --raw --type=6 --name=63 "$ordner/Kovra32.scr" | python3 -c '
+import struct, sys
+daten, stelle = sys.stdin.buffer.read(), 0
+for nummer in range(992, 1008):
+    if stelle + 2 > len(daten):
+        break
+    (laenge,) = struct.unpack_from("<H", daten, stelle)
+    if nummer == 1007:
+        print(daten[stelle + 2:stelle + 2 + 2 * laenge].decode("utf-16-le"))
+    stelle += 2 + 2 * laenge
+')
+if [ "$name" != "Screen Saver.Varnis" ]; then
+  echo "Kovra32.scr: string 1007 is '$name', not 'Screen Saver.Varnis'"
+  fehler=1
+fi
 sh "$hier/../window/exporte_pruefen.sh" "$objdump" "$ordner/Varnis32.exe" || fehler=1
-[ "$fehler" -eq 0 ] && echo "$format programs: format, imports and exports as expected"
+[ "$fehler" -eq 0 ] && echo "$format programs: format, imports, exports and resources as expected"
 exit "$fehler"
