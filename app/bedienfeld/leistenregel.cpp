@@ -2,16 +2,8 @@
 
 #include <windows.h>
 
-namespace {
-
-int32_t begrenzt(const Leistenregel& r, int64_t wert) {
-    return static_cast<int32_t>(wert < r.minimum ? r.minimum : wert > r.maximum ? r.maximum : wert);
-}
-
-}  // namespace
-
 int32_t leisten_position(const Leistenregel& r, int32_t wert) {
-    return r.richtung * begrenzt(r, wert);
+    return r.richtung * begrenzt(r.bereich, wert);
 }
 
 bool leisten_schritt(const Leistenregel& r, int32_t art, int32_t daumen, int32_t& wert) {
@@ -24,10 +16,10 @@ bool leisten_schritt(const Leistenregel& r, int32_t art, int32_t daumen, int32_t
         case SB_PAGERIGHT: neu += static_cast<int64_t>(r.richtung) * r.seite; break;
         case SB_THUMBTRACK:
             neu = static_cast<int64_t>(r.richtung) * daumen;
-            if (begrenzt(r, neu) == wert) return false;
+            if (begrenzt(r.bereich, neu) == wert) return false;
             break;
         default: return false;
     }
-    wert = begrenzt(r, neu);
+    wert = begrenzt(r.bereich, neu);
     return true;
 }

@@ -7,7 +7,7 @@
 #include "bedienfeld/orte.h"
 #include "einstellungen.h"
 
-// gelesen is a view held to the controls' ranges (einstellungen_begrenzt).
+// gelesen is a view held to the controls' ranges, as reading holds it.
 // ort is the place of auftrag.ort (null when none was given) and ort_nummer
 // its index in the places file. The result is held as well.
 Ansicht ansicht_fuer(const Ansicht& gelesen, const Kartenauftrag& auftrag, const Ort* ort,

@@ -77,7 +77,6 @@ int32_t einstellungen_holen(const Kartenauftrag& a, const char* ordner, Einstell
     } else {
         e = vorgaben(Programm::STERNKARTE);
     }
-    e = einstellungen_begrenzt(e);
     return FERTIG;
 }
 

@@ -64,8 +64,8 @@ void Himmel_DF::kinder_erzeugen() {
     karte = kind<DIB_KF>(this, "", KIND | WS_BORDER);
     karte->mldg_tabelle = KARTEN_MELDUNGEN;
     rekt_leiste = kind<Tasten_Scrollbar_KF>(this, "", KIND | SBS_HORZ);
-    rekt_leiste->setze_bereich(-REKT_REGEL.maximum, -REKT_REGEL.minimum);
-    dekl_leiste = leiste(this, SBS_VERT, -DEKL_REGEL.maximum, -DEKL_REGEL.minimum);
+    rekt_leiste->setze_bereich(-REKT_REGEL.bereich.maximum, -REKT_REGEL.bereich.minimum);
+    dekl_leiste = leiste(this, SBS_VERT, -DEKL_REGEL.bereich.maximum, -DEKL_REGEL.bereich.minimum);
     monat_wahl = kind<Combobox_KF>(this, "", LISTE);
     zeit_wahl = kind<Combobox_KF>(this, "", LISTE);
     ort_fest = 1;
@@ -76,9 +76,10 @@ void Himmel_DF::kinder_erzeugen() {
     dekl_anzeige = kind<Edit_KF>(this, "", ANZEIGE);
     for (int32_t i = 0; i < EBENEN; ++i) {
         ebenen_titel[i] = kind<Text_KF>(this, ui_text(UI_STERNBILDER + i), KIND);
-        ebenen_leisten[i] = leiste(this, SBS_HORZ, EBENEN_REGEL.minimum, EBENEN_REGEL.maximum);
+        ebenen_leisten[i] =
+            leiste(this, SBS_HORZ, EBENEN_REGEL.bereich.minimum, EBENEN_REGEL.bereich.maximum);
     }
-    feld_leiste = leiste(this, SBS_HORZ, -FELD_REGEL.maximum, -FELD_REGEL.minimum);
+    feld_leiste = leiste(this, SBS_HORZ, -FELD_REGEL.bereich.maximum, -FELD_REGEL.bereich.minimum);
     titel_feld = kind<Text_KF>(this, ui_text(UI_GESICHTSFELD), KIND);
     feld_anzeige = kind<Edit_KF>(this, "", ANZEIGE);
     info_fenster = kind<Canvas_KF>(this, "", WS_CHILD | WS_VISIBLE);

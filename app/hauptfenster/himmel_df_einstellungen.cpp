@@ -18,8 +18,8 @@ const char* oder_ini(const char* datei, const char* ini_pfad) {
 
 void Himmel_DF::einstellungen_laden(const char* datei) {
     const char* pfad = oder_ini(datei, ini_pfad);
-    const Einstellungen e = einstellungen_begrenzt(
-        *pfad ? einstellungen_lesen(pfad, Programm::STERNKARTE) : vorgaben(Programm::STERNKARTE));
+    const Einstellungen e =
+        *pfad ? einstellungen_lesen(pfad, Programm::STERNKARTE) : vorgaben(Programm::STERNKARTE);
     const Ansicht& a = e.ansicht;
     fest = a.fest;
     monat = a.monat;

@@ -84,7 +84,8 @@ TEST(Ansichtsregeln, JederWertImBereichSeinerKontrolle) {
     e.ansicht = {3000, INT_MIN, 0, 1, 99, -4, -7};
     e.darstellung.staerke_prozent[STERNBILDER] = 300;
     e.darstellung.staerke_prozent[HILFSLINIEN] = -5;
-    const Einstellungen b = einstellungen_begrenzt(e);
+    Einstellungen b = e;
+    einstellungen_begrenzen(b);  // as reading holds a file's values
     EXPECT_EQ(2400, b.ansicht.rek);
     EXPECT_EQ(-8999, b.ansicht.dek);  // the negated declination: +89.99 degrees
     EXPECT_EQ(3, b.ansicht.gesichtsfeld);
@@ -98,7 +99,8 @@ TEST(Ansichtsregeln, JederWertImBereichSeinerKontrolle) {
 
     // What lies in range stays as it is, and the sky takes it.
     e.ansicht = {1990, -3933, 37, 2, 5, 13, 3};
-    const Einstellungen gleich = einstellungen_begrenzt(e);
+    Einstellungen gleich = e;
+    einstellungen_begrenzen(gleich);
     EXPECT_EQ(0, memcmp(&e.ansicht, &gleich.ansicht, sizeof e.ansicht));
     Himmel himmel;
     himmel_ausrichten(himmel, gleich.ansicht);

@@ -54,7 +54,7 @@ TEST_F(BefehlszeileAnsicht, WieImBedienfeldGewaehlt) {
         a.stunde = fall.stunde;
         a.feld = fall.feld;
         const Ansicht gelesen =
-            einstellungen_begrenzt(einstellungen_lesen(pfad("Varnis.ini").c_str(), Programm::STERNKARTE)).ansicht;
+            einstellungen_lesen(pfad("Varnis.ini").c_str(), Programm::STERNKARTE).ansicht;
         const Ansicht zeile = ansicht_fuer(gelesen, a, orte.ort(fall.ort), fall.ort);
         const std::string wo = "fest " + std::to_string(fall.fest) + ", " + std::to_string(fall.halbmonat) +
                                "/" + std::to_string(fall.stunde) + "/" + std::to_string(fall.ort);
