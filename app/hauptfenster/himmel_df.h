@@ -15,6 +15,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "darstellung.h"
 #include "dialog.h"
@@ -29,6 +30,7 @@
 #include "zeigen/info_anzeige.h"
 
 class Canvas_KF;
+class Orte;
 class Combobox_KF;
 class DIB_KF;
 class Edit_KF;
@@ -143,6 +145,11 @@ public:
     int32_t ort_fest = 1;  // 1 the place stands as chosen; 0 it follows the declination
     int32_t ort = -1;      // index in ort_wahl, -1 none
     std::unique_ptr<Combobox_KF> ort_wahl;
+    // The latitude of each place of ort_wahl in list order, hundredths of a
+    // degree. Kept here, not as the list's item data: that would cost a
+    // message per place to fill the list, to follow the declination and, as
+    // each item goes, to empty the list.
+    std::vector<int32_t> ort_breiten;
     std::unique_ptr<Text_KF> titel_rekt, titel_dekl, titel_feld;
     std::unique_ptr<Text_KF> ebenen_titel[EBENEN];
     std::unique_ptr<Edit_KF> rekt_anzeige, dekl_anzeige, feld_anzeige;
@@ -168,6 +175,8 @@ private:
 
     // himmel_df_bedienfeld.cpp
     void listen_fuellen();
+    // The names of orte into ort_wahl, their latitudes into ort_breiten.
+    void orte_eintragen(const Orte& orte);
     void ort_nachfuehren();
     void anzeige_setzen(Edit_KF* feld, const char* text);
     // A date or hour chosen in its list, or a place.

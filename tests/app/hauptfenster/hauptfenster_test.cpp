@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "bedienfeld/ort_suche.h"
+#include "bedienfeld/orte.h"
 #include "bedienfeld/tasten_leiste.h"
 #include "bedienfeld/zeitregeln.h"
 #include "canvas_kf.h"
@@ -209,8 +210,18 @@ TEST_F(Hauptfenster, DeklinationFolgtDemOrtUndUmgekehrt) {
     Himmel_DF& f = oeffnen();
     const int32_t n = static_cast<int32_t>(f.ort_wahl->getcount());
     ASSERT_GT(n, 2);
-    std::vector<int32_t> breiten;
-    for (int32_t i = 0; i < n; ++i) breiten.push_back(static_cast<int32_t>(f.ort_wahl->getitemdata(i)));
+    const std::vector<int32_t>& breiten = f.ort_breiten;
+    // The file's places in its order, each name with its latitude.
+    Orte orte;
+    ASSERT_EQ(0, orte_laden(nullptr, orte));
+    ASSERT_EQ(orte.anzahl(), n);
+    ASSERT_EQ(static_cast<size_t>(n), breiten.size());
+    for (int32_t i : {0, n / 2, n - 1}) {
+        char name[64] = "";
+        f.ort_wahl->getlbtext(i, name, sizeof name);
+        EXPECT_STREQ(orte.ort(i)->name, name) << i;
+        EXPECT_EQ(orte.ort(i)->breite, breiten[static_cast<size_t>(i)]) << i;
+    }
 
     // A place chosen from the list sets the declination to its latitude.
     f.ort_wahl->setcursel(1);
