@@ -19,6 +19,7 @@
 #include "edit_kf.h"
 #include "gemeinsam/meldung.h"
 #include "hauptfenster/himmel_df.h"
+#include "wertebereich.h"
 
 namespace {
 
@@ -84,6 +85,8 @@ void Himmel_DF::listen_fuellen() {
         meldung(hwnd, "Die Datei 'Orte.dat' konnte nicht geöffnet werden!", "Fehler", MB_OK);
     }
     orte_eintragen(orte);
+    // A place read from a settings file that the list does not have is none.
+    ort = ort_begrenzt(ort, static_cast<int32_t>(ort_breiten.size()));
     ort_wahl->setcursel(ort);
 }
 

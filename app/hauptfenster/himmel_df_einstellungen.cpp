@@ -1,7 +1,8 @@
 // The main window's view, layers and colours to and from a settings file.
-// The bars hold the view: every value is held to its control's range before
-// it reaches a bar or the sky (bedienfeld/ansichtsregeln.h), and a value
-// read and saved unchanged is written back as it was.
+// Reading holds every value to its key's range, the one the bars span, and
+// the bars hold the view: what is saved back lies within the ranges, and a
+// value within its range is written back as it was. The place is held to
+// the places list when the list is filled.
 #include "bedienfeld/ansichtsregeln.h"
 #include "bedienfeld/leistenregel.h"
 #include "bedienfeld/tasten_leiste.h"

@@ -1,6 +1,6 @@
 // The main window's settings: defaults without a file, the 26 keys written
-// back as read, values beyond the bars' ranges, and the low 8 bits of a
-// colour.
+// back as read, values beyond the bars' ranges, a damaged file healed by the
+// next save, and the low 8 bits of a colour.
 #include "farben.h"
 #include "programm_umgebung.h"
 
@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 
+#include "bedienfeld/orte.h"
 #include "combobox_kf.h"
 #include "edit_kf.h"
 #include "schluessel.h"
@@ -129,6 +130,40 @@ TEST_F(Einstellungen_, WerteJenseitsDerLeistenWerdenGehalten) {
     EXPECT_EQ(3, gespeichert.at("Gesichtsfeld"));
     EXPECT_EQ(100, gespeichert.at("Sternbilder"));
     EXPECT_EQ(0, gespeichert.at("Hilfslinien"));
+}
+
+// Each key comes out of the program within its range, so a damaged file
+// heals on the next save: Fest 1 or 2, Ort a place of the list or -1.
+TEST_F(Einstellungen_, BeschaedigteDateiHeiltBeimSpeichern) {
+    alle_dateien();
+    Orte orte;
+    ASSERT_EQ(0, orte_laden(nullptr, orte));
+    const int32_t n = orte.anzahl();
+    ASSERT_GT(n, 2);
+    const struct {
+        int32_t fest, ort;                  // in the file
+        int32_t fest_danach, ort_danach;    // saved
+    } faelle[] = {
+        {7, 99999, 2, -1},
+        {0, -5, 1, -1},
+        {2, n - 1, 2, n - 1},  // the last place of the list
+        {1, n, 1, -1},         // one past it
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE("Fest=" + std::to_string(f.fest) + " Ort=" + std::to_string(f.ort));
+        DeleteFileA(pfad("Varnis.ini").c_str());
+        schreiben(pfad("Varnis.ini"), {{"Fest", f.fest}, {"Ort", f.ort}, {"Monat", 99}, {"Zeit", -3}});
+        oeffnen();
+        delete fenster;  // saves to Varnis.ini
+        fenster = nullptr;
+        const Werte gespeichert = lesen(pfad("Varnis.ini"));
+        EXPECT_EQ(f.fest_danach, gespeichert.at("Fest"));
+        EXPECT_EQ(f.ort_danach, gespeichert.at("Ort"));
+        for (const char* name : {"Monat", "Zeit"}) {
+            EXPECT_GE(gespeichert.at(name), 0) << name;
+            EXPECT_LE(gespeichert.at(name), 23) << name;
+        }
+    }
 }
 
 TEST_F(Einstellungen_, AndereDateiLadenZeichnetNeu) {
