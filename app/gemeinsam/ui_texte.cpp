@@ -88,6 +88,9 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_UEBERGABE_5 + 3, "Änderungen gespeichert werden."},
         {UI_BANNER_SCHONER, "Einstellungen des Bildschirmschoners"},
         {UI_HILFE_FEHLT, "Die Hilfedatei '%s' konnte nicht geöffnet werden."},
+        {UI_KEIN_WINDOWS_VERZEICHNIS,
+         "Das Windows-Verzeichnis konnte nicht ermittelt werden. "
+         "Der Bildschirmschoner kann nicht installiert werden."},
 
         {UI_BILDDATEI_NICHT_GESCHRIEBEN, "Die Bilddatei '%s' konnte nicht geschrieben werden."},
         {UI_VEKTOR_DIALOG, "Karte als Vektorgrafik speichern"},

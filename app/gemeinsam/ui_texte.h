@@ -11,7 +11,7 @@
 constexpr int32_t UI_TEXTE = 105;  // numbers 0..104
 
 // The numbers in use. Every other place below UI_TEXTE is free and holds "";
-// 99..102 are kept free for new messages.
+// 100..102 are kept free for new messages.
 enum UiText : int32_t {
     UI_PROGRAMM = 0,              // name of the application; caption of the hand-off notice
     UI_HAUPTFENSTER = 1,          // title of the main window
@@ -65,6 +65,7 @@ enum UiText : int32_t {
     UI_BANNER_SCHONER = 96,       // banner on the chart while the saver's settings are edited
     UI_HILFE_FEHLT = 97,          // format: path of the help file that could not be opened
     UI_BILDDATEI_NICHT_GESCHRIEBEN = 98, // format: path of the bitmap or vector file
+    UI_KEIN_WINDOWS_VERZEICHNIS = 99, // the Windows directory could not be read: no installation
     UI_VEKTOR_DIALOG = 103,       // title of the save-vector-file dialog
     UI_BITMAP_DIALOG = 104,       // title of the save-bitmap dialog
 };

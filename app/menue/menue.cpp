@@ -103,10 +103,11 @@ HMENU menue_erzeugen() {
 }
 
 void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis) {
+    const bool bekannt = windows_verzeichnis && *windows_verzeichnis;
     char pfad[PFAD_LAENGE];
-    const bool installiert =
+    const bool installiert = bekannt &&
         pfad_bilden(pfad, sizeof pfad, windows_verzeichnis, "Kovra32.scr") == 0 && lesbar(pfad);
-    schalten(menue, BEFEHL_SCHONER_INSTALLIEREN, !installiert);
+    schalten(menue, BEFEHL_SCHONER_INSTALLIEREN, bekannt && !installiert);
     for (int32_t befehl : MIT_SCHONER) schalten(menue, befehl, installiert);
 }
 

@@ -32,7 +32,9 @@ HMENU menue_erzeugen();
 
 // Greys the install item and enables the other screen-saver items when
 // "Kovra32.scr" can be opened in windows_verzeichnis; the other way round
-// when it cannot (or the path would not fit).
+// when it cannot (or the path would not fit). An empty windows_verzeichnis
+// (the Windows directory could not be read) greys them all: there is
+// nowhere to install to, and a bare name would find a file elsewhere.
 void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis);
 
 // True for a menu command: notification code 0 and an identifier 101..118.

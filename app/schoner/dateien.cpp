@@ -8,7 +8,22 @@
 static_assert(PFAD_LAENGE - 1 + sizeof "\\Kovra32.scr" <= SCHONER_PFAD_LAENGE,
               "room for a directory and a file name");
 
+namespace {
+
+// The volume and index of an existing file, which name it whatever the path.
+bool kennung(const char* pfad, BY_HANDLE_FILE_INFORMATION& info) {
+    const HANDLE datei = CreateFileA(pfad, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (datei == INVALID_HANDLE_VALUE) return false;
+    const BOOL gelesen = GetFileInformationByHandle(datei, &info);
+    CloseHandle(datei);
+    return gelesen != FALSE;
+}
+
+}  // namespace
+
 int32_t schoner_dateien(const Schoner_Orte& orte, Schoner_Dateien& d) {
+    if (!orte.windows_verzeichnis || !*orte.windows_verzeichnis) return -1;
     const int32_t fehler =
         pfad_bilden(d.quelle, sizeof d.quelle, orte.programm_verzeichnis, "Kovra32.scr") |
         pfad_bilden(d.schoner, sizeof d.schoner, orte.windows_verzeichnis, "Kovra32.scr") |
@@ -21,6 +36,12 @@ int32_t schoner_dateien(const Schoner_Orte& orte, Schoner_Dateien& d) {
 bool datei_vorhanden(const char* pfad) {
     const DWORD art = GetFileAttributesA(pfad);
     return art != INVALID_FILE_ATTRIBUTES && !(art & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool gleiche_datei(const char* a, const char* b) {
+    BY_HANDLE_FILE_INFORMATION x, y;
+    return kennung(a, x) && kennung(b, y) && x.dwVolumeSerialNumber == y.dwVolumeSerialNumber &&
+           x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
 }
 
 void ini_parken(const Schoner_Dateien& d) {

@@ -18,11 +18,15 @@ struct Schoner_Dateien {
     char marke[SCHONER_PFAD_LAENGE];    // programm_verzeichnis\Kovra.acc
 };
 
-// All five paths. 0 done; -1 a path does not fit: then nothing may be
-// touched, for an empty path would name a file in the current directory.
+// All five paths. 0 done; -1 when the Windows directory is not known (empty:
+// its paths would name files in the current directory) or a path does not
+// fit: then nothing may be touched.
 int32_t schoner_dateien(const Schoner_Orte& orte, Schoner_Dateien& d);
 
 bool datei_vorhanden(const char* pfad);
+
+// True when both paths name one existing file, however each is spelled.
+bool gleiche_datei(const char* a, const char* b);
 
 // Kovra.si$ exists only while a test run shows unsaved settings from
 // Kovra.ini; it holds the saved ones. Every step that reads or writes

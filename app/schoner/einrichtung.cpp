@@ -58,8 +58,11 @@ void fehler(Schoner_Partner& fenster, int32_t text, const char* pfad) {
     zeigen(fenster, text, pfad, UI_TITEL_FEHLER, MB_OK | MB_ICONSTOP);
 }
 
-// 0 copied, else the box is shown.
+// 0 copied, else the box is shown. A saver that already is the installed
+// one (the program lives in the Windows directory) is not copied: a copy
+// onto itself would empty the file before reading it.
 int32_t kopieren(Schoner_Partner& fenster, const Schoner_Dateien& d) {
+    if (gleiche_datei(d.quelle, d.schoner)) return 0;
     switch (datei_kopieren(d.quelle, d.schoner)) {
         case Kopie::FERTIG:
             return 0;
@@ -92,7 +95,11 @@ int32_t ini_schreiben(Schoner_Partner& fenster, const Schoner_Orte& orte,
 int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Orte& orte,
                              bool immer_einstellungen) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0) return -1;
+    if (schoner_dateien(orte, d) != 0) {
+        meldung(fenster.besitzer(), ui_text(UI_KEIN_WINDOWS_VERZEICHNIS), ui_text(UI_TITEL_FEHLER),
+                MB_OK | MB_ICONSTOP);
+        return -1;
+    }
     const int32_t ergebnis =
         kopieren(fenster, d) == 0 && ini_schreiben(fenster, orte, d, immer_einstellungen) == 0
             ? 0

@@ -8,8 +8,10 @@
 #include "schoner/partner.h"
 
 // Commands 108 (immer_einstellungen: the current settings always go into
-// Kovra.ini) and 109 (only into a Kovra.ini that is there already). Every
-// failure is shown in an error box: the saver cannot be opened or read
+// Kovra.ini) and 109 (only into a Kovra.ini that is there already). A saver
+// already in the Windows directory (the program lives there) stays as it
+// is. Every failure is shown in an error box: the Windows directory is not
+// known (schoner_dateien), the saver cannot be opened or read
 // (its path), the target cannot be created or written in full (its path; a
 // partial copy is removed), no memory for the copy, Kovra.ini cannot be
 // written (its path). Success is shown in an information box.

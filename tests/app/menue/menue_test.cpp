@@ -84,6 +84,22 @@ TEST_F(Menue, ScreenSaverItemsFollowTheInstalledFile) {
     EXPECT_FALSE(grau(117));
 }
 
+// The Windows directory could not be read: nowhere to install to, and the
+// program's own Kovra32.scr in the current directory is no installed saver.
+TEST_F(Menue, AnUnreadWindowsFolderGreysEveryScreenSaverItem) {
+    Temp_Ordner aktuell;
+    FILE* datei = fopen(aktuell.datei("Kovra32.scr").c_str(), "wb");
+    ASSERT_TRUE(datei);
+    fclose(datei);
+    char vorher[MAX_PATH];
+    GetCurrentDirectoryA(sizeof vorher, vorher);
+    ASSERT_TRUE(SetCurrentDirectoryA(aktuell.pfad().c_str()));
+    schoner_punkte_setzen(menue, "");
+    SetCurrentDirectoryA(vorher);
+    for (UINT b : {108, 109, 110, 112, 113}) EXPECT_TRUE(grau(b)) << b;
+    EXPECT_FALSE(grau(101));
+}
+
 TEST_F(Menue, AWindowsFolderTooLongForThePathCountsAsNotInstalled) {
     const std::string lang(300, 'x');
     schoner_punkte_setzen(menue, lang.c_str());

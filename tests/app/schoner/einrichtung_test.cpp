@@ -1,5 +1,6 @@
 // Commands 108 and 109: the copy of the saver, the settings file beside it,
-// and every way the copy can fail.
+// every way the copy can fail, an unknown Windows directory and a saver that
+// is the installed one already.
 #include <cstdio>
 #include <cstring>
 
@@ -125,5 +126,45 @@ TEST_F(Einrichtung, AFailedCopyIsShownAndLeavesNeitherSaverNorSettings) {
         EXPECT_FALSE(vorhanden(f.ziel + "\\Kovra.ini"));
         EXPECT_TRUE(fenster.gespeichert.empty());
         EXPECT_EQ(1, fenster.punkte_gesetzt);
+    }
+}
+
+// The Windows directory could not be read (it is ""): paths into it would
+// name the program's own files in the current directory, so both commands
+// refuse with a box and touch nothing.
+TEST_F(Einrichtung, WithoutTheWindowsDirectoryNothingIsInstalled) {
+    quelle_anlegen();
+    char vorher[MAX_PATH];
+    GetCurrentDirectoryA(sizeof vorher, vorher);
+    ASSERT_TRUE(SetCurrentDirectoryA(programm.c_str()));
+    const Schoner_Orte o{programm.c_str(), "", ini_pfad.c_str()};
+    for (bool immer : {true, false}) {
+        SCOPED_TRACE(immer ? "108" : "109");
+        meldungen.clear();
+        EXPECT_EQ(-1, schoner_installieren(fenster, o, immer));
+        fehler_pruefen(UI_KEIN_WINDOWS_VERZEICHNIS, "");
+    }
+    SetCurrentDirectoryA(vorher);
+    EXPECT_EQ(saver_inhalt(), datei_lesen(programm + "\\Kovra32.scr"));
+    EXPECT_FALSE(vorhanden(programm + "\\Kovra.ini"));
+    EXPECT_TRUE(fenster.gespeichert.empty());
+}
+
+// The program in the Windows directory itself: its saver is the installed
+// one, however the directory is spelled, and is never copied onto itself.
+TEST_F(Einrichtung, ASaverThatIsTheInstalledOneIsKeptAsItIs) {
+    for (const std::string& dort : {windows, windows + "\\.\\", windows + "\\..\\windows"}) {
+        SCOPED_TRACE(dort);
+        ASSERT_TRUE(datei_schreiben(schoner, saver_inhalt()));
+        DeleteFileA(kovra_ini.c_str());
+        meldungen.clear();
+        const Schoner_Orte o{dort.c_str(), windows.c_str(), ini_pfad.c_str()};
+
+        EXPECT_EQ(0, schoner_installieren(fenster, o, true));
+
+        EXPECT_EQ(saver_inhalt(), datei_lesen(schoner));
+        EXPECT_EQ(dort, pfad_von(kovra_ini));
+        ASSERT_EQ(1u, meldungen.size());
+        EXPECT_EQ(UINT(MB_OK | MB_ICONINFORMATION), meldungen[0].art);
     }
 }
