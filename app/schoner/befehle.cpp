@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "schoner/dateien.h"
 #include "schoner/modus.h"
@@ -11,10 +10,12 @@
 void schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Orte& orte) {
     Schoner_Dateien d;
     if (schoner_dateien(orte, d) != 0) return;
-    if (meldung(fenster.besitzer(), ui_text(UI_FRAGE_UEBERNEHMEN), ui_text(UI_TITEL_HINWEIS),
-                MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
+    const int32_t modus = bss_modus;
+    if (schoner_frage(fenster.besitzer(), UI_FRAGE_UEBERNEHMEN,
+                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
         return;
     }
+    if (bss_modus != modus) return;  // the window's end came first and has ended the editing
     ini_zurueckholen(d);
     fenster.einstellungen_speichern(d.ini);
 }

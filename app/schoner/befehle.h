@@ -5,7 +5,8 @@
 #include "schoner/partner.h"
 
 // Command 112: asks (Yes, No; No preselected) and on Yes saves the current
-// settings into Kovra.ini.
+// settings into Kovra.ini, unless the window's end came while the box was
+// open.
 void schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Orte& orte);
 
 // Command 113: starts the installed saver full-screen ("/s") in the Windows

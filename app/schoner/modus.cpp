@@ -11,9 +11,10 @@ int32_t bss_modus = 0;
 
 namespace {
 
-int frage(HWND besitzer, int32_t text, UINT art) {
-    return meldung(besitzer, ui_text(text), ui_text(UI_TITEL_HINWEIS), art);
-}
+// One question at a time: a question of the set-up is open, and the
+// window's end is asking its own (a second close then asks nothing more).
+bool frage_offen = false;
+bool ende_fragt = false;
 
 // Settings from datei, the mode, and a fresh drawing with the banner as it
 // now stands.
@@ -35,8 +36,9 @@ void uebergabe_melden(Schoner_Partner& fenster) {
 void bearbeitung_beenden(Schoner_Partner& fenster, const Schoner_Orte& orte,
                          const Schoner_Dateien& d) {
     const int antwort =
-        frage(fenster.besitzer(), UI_FRAGE_BEARBEITUNG_ENDE, MB_YESNOCANCEL | MB_ICONQUESTION);
+        schoner_frage(fenster.besitzer(), UI_FRAGE_BEARBEITUNG_ENDE, MB_YESNOCANCEL | MB_ICONQUESTION);
     if (antwort != IDYES && antwort != IDNO) return;  // Cancel, or no box at all
+    if (bss_modus != 1) return;  // the window's end came first and has ended the editing
     ini_zurueckholen(d);
     if (antwort == IDYES) fenster.einstellungen_speichern(d.ini);
     wechseln(fenster, orte.ini_pfad, 0);
@@ -45,7 +47,7 @@ void bearbeitung_beenden(Schoner_Partner& fenster, const Schoner_Orte& orte,
 void bearbeitung_beginnen(Schoner_Partner& fenster, const Schoner_Orte& orte,
                           const Schoner_Dateien& d) {
     const int antwort =
-        frage(fenster.besitzer(), UI_HINWEIS_BEARBEITEN, MB_OKCANCEL | MB_ICONINFORMATION);
+        schoner_frage(fenster.besitzer(), UI_HINWEIS_BEARBEITEN, MB_OKCANCEL | MB_ICONINFORMATION);
     if (antwort != IDOK) return;
     fenster.einstellungen_speichern(orte.ini_pfad);
     ini_zurueckholen(d);
@@ -53,6 +55,14 @@ void bearbeitung_beginnen(Schoner_Partner& fenster, const Schoner_Orte& orte,
 }
 
 }  // namespace
+
+int schoner_frage(HWND besitzer, int32_t text, UINT art) {
+    const bool vorher = frage_offen;
+    frage_offen = true;
+    const int antwort = meldung(besitzer, ui_text(text), ui_text(UI_TITEL_HINWEIS), art);
+    frage_offen = vorher;
+    return antwort;
+}
 
 int32_t modus_setzen(Schoner_Partner& fenster, int32_t m) {
     if ((m != 0 && m != 1) || m == bss_modus) return bss_modus;
@@ -80,8 +90,13 @@ void schoner_aktiviert(uint16_t zustand, const Schoner_Orte& orte) {
 
 void schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Orte& orte) {
     Schoner_Dateien d;
-    if (bss_modus != 1 || schoner_dateien(orte, d) != 0) return;
-    const int antwort = frage(nullptr, UI_FRAGE_UEBERNEHMEN, MB_YESNO | MB_ICONQUESTION);
+    if (bss_modus != 1 || ende_fragt || schoner_dateien(orte, d) != 0) return;
+    // While another question of the set-up is open (110, 112) the end asks
+    // nothing over it and keeps the saver's file as it is, as No would.
+    ende_fragt = true;
+    const int antwort =
+        frage_offen ? IDNO : schoner_frage(nullptr, UI_FRAGE_UEBERNEHMEN, MB_YESNO | MB_ICONQUESTION);
+    ende_fragt = false;
     ini_zurueckholen(d);
     if (antwort == IDYES) fenster.einstellungen_speichern(d.ini);
     fenster.einstellungen_laden(orte.ini_pfad);

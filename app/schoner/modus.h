@@ -11,13 +11,20 @@
 
 extern int32_t bss_modus;  // 0 normal, 1 the saver's settings are edited
 
+// A question or notice of the set-up, with the notice caption; returns the
+// answer. One at a time: while one is open the window's end asks nothing
+// over it (schoner_fenster_zerstoert).
+int schoner_frage(HWND besitzer, int32_t text, UINT art);
+
 // m = -1 only asks. m = 0 or 1 sets the mode; a change also sets or clears
 // the chart banner and the check mark. Other values only ask. Returns the mode.
 int32_t modus_setzen(Schoner_Partner& fenster, int32_t m);
 
 // Command 110. In mode 1: keep the changes for the saver? (Yes, No, Cancel);
-// Yes or No go back to the program's own settings. In mode 0: a notice (OK,
-// Cancel); OK saves the program's settings and loads the saver's.
+// Yes or No go back to the program's own settings, unless the window's end
+// came while the box was open (then the answer changes nothing). In mode 0:
+// a notice (OK, Cancel); OK saves the program's settings and loads the
+// saver's.
 void bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Orte& orte);
 
 // Activation of the main window, zustand as WM_ACTIVATE gives it. In mode 1
@@ -26,7 +33,9 @@ void schoner_aktiviert(uint16_t zustand, const Schoner_Orte& orte);
 
 // Destroy of the main window. In mode 1: keep the changes for the saver?
 // (Yes, No; a box without owner, the window is going); then back to the
-// program's own settings, which the window's destructor saves.
+// program's own settings, which the window's destructor saves. One question
+// at a time: a destroy while its own question is open does nothing, and one
+// while another question of the set-up is open asks nothing and answers No.
 void schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Orte& orte);
 
 // Last step of start-up: when the saver has left its marker Kovra.acc in the

@@ -11,6 +11,7 @@
 #include "canvas_kf.h"
 #include "combobox_kf.h"
 #include "dib_kf.h"
+#include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "menue/menue.h"
 #include "projektion.h"
@@ -206,16 +207,32 @@ TEST_F(Verdrahtung, SternZeigtPopupUndLabelKlickHebtHervor) {
     bis_ruhe(f);
 }
 
+// A Windows directory of the test's own in place of the program's, for as
+// long as the object lives; the saver's files in it go with it.
+class EigenesWindows {
+public:
+    explicit EigenesWindows(const std::string& pfad) : vorher(windows_verzeichnis), ordner(pfad) {
+        CreateDirectoryA(ordner.c_str(), nullptr);
+        snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", ordner.c_str());
+    }
+    ~EigenesWindows() {
+        for (const char* name : {"Kovra.ini", "Kovra.si$"}) DeleteFileA(datei(name).c_str());
+        RemoveDirectoryA(ordner.c_str());
+        snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", vorher.c_str());
+    }
+    std::string datei(const char* name) const { return ordner + "\\" + name; }
+
+private:
+    const std::string vorher, ordner;
+};
+
 // Activation after a test run of the saver, in mode 1: the parked settings
 // come back, but not on an activation by a mouse click.
 TEST_F(Verdrahtung, AktivierungHoltGeparkteEinstellungen) {
     alle_dateien();
     ASSERT_EQ(0, varnis_starten(*instanz));
-    const std::string windows = windows_verzeichnis;
-    const std::string win = pfad("win");
-    CreateDirectoryA(win.c_str(), nullptr);
-    snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", win.c_str());
-    const std::string ini = win + "\\Kovra.ini", geparkt = win + "\\Kovra.si$";
+    const EigenesWindows win(pfad("win"));
+    const std::string ini = win.datei("Kovra.ini"), geparkt = win.datei("Kovra.si$");
     bss_modus = 1;
     struct Fall {
         WPARAM zustand;
@@ -230,10 +247,29 @@ TEST_F(Verdrahtung, AktivierungHoltGeparkteEinstellungen) {
             << fall.zustand;
     }
     bss_modus = 0;
-    DeleteFileA(geparkt.c_str());
-    DeleteFileA(ini.c_str());
-    RemoveDirectoryA(win.c_str());
-    snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", windows.c_str());
+}
+
+// Closing twice in mode 1 (the second close comes while the question of the
+// first is open) asks once whether the saver keeps the changes.
+int zweites_schliessen(HWND besitzer, const char* text, const char* titel, UINT) {
+    ProgrammTest::meldungen.push_back({besitzer, text ? text : "", titel ? titel : ""});
+    if (ProgrammTest::meldungen.size() == 1) SendMessageA(hauptfenster->hwnd, WM_CLOSE, 0, 0);
+    return IDNO;
+}
+
+TEST_F(Verdrahtung, ZweimalSchliessenFragtEinmal) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    const EigenesWindows win(pfad("win"));
+    modus_setzen(*hauptfenster, 1);
+    meldung_ersatz = zweites_schliessen;
+    PostMessageA(hauptfenster->hwnd, WM_CLOSE, 0, 0);
+    MSG m;
+    while (GetMessageA(&m, nullptr, 0, 0) > 0) DispatchMessageA(&m);
+    ASSERT_EQ(1u, meldungen.size());
+    EXPECT_EQ(ui_text(UI_FRAGE_UEBERNEHMEN), meldungen[0].text);
+    EXPECT_EQ(0, bss_modus);
+    varnis_beenden();
 }
 
 // The saver's hand-off marker puts the started program into mode 1, with

@@ -1,7 +1,8 @@
-// The settings mode: the banner and the check mark, and command 110 in both
-// modes with each answer.
+// The settings mode: the banner and the check mark, command 110 in both
+// modes with each answer, and one question at a time.
 #include "gemeinsam/ui_texte.h"
 #include "gestirne.h"
+#include "schoner/befehle.h"
 #include "schoner/modus.h"
 #include "schoner_umgebung.h"
 
@@ -66,5 +67,43 @@ TEST_F(Modus, Command110InBothModesWithEachAnswer) {
         const bool gewechselt = f.modus_danach != f.modus;
         EXPECT_EQ(gewechselt ? 1 : 0, fenster.zeichnungen);
         EXPECT_STREQ(f.modus_danach == 1 ? ui_text(UI_BANNER_SCHONER) : "", karten_text);
+    }
+}
+
+// One question at a time: the window's end that comes while a question of
+// the settings mode is open (a second close, or a close during the menu's
+// question or command 112's) shows no second one over it.
+TEST_F(Modus, TheWindowsEndAsksNothingOverAnOpenQuestion) {
+    struct Fall {
+        const char* name;
+        void (*offen)(Schoner_Partner&, const Schoner_Orte&);  // what shows the first box
+        int32_t kovra_danach;
+    };
+    const Fall faelle[] = {
+        // The end's own question stands; its Yes keeps the changes.
+        {"closed twice", schoner_fenster_zerstoert, 1111},
+        // The end answers No for itself; the late Yes changes nothing.
+        {"closed during command 110", bearbeitung_umschalten, 2222},
+        {"closed during command 112", schoner_uebergeben, 2222},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ini_anlegen(ini_pfad, 333);
+        ini_anlegen(kovra_ini, 2222);
+        modus_setzen(fenster, 1);
+        fenster.werte.ansicht.rek = 1111;
+        fenster.geladen.clear();
+        meldungen.clear();
+        antworten = {IDYES};
+        im_kasten = [this] { schoner_fenster_zerstoert(fenster, orte); };
+
+        f.offen(fenster, orte);
+
+        EXPECT_EQ(1u, meldungen.size());
+        EXPECT_EQ(f.kovra_danach, rek_von(kovra_ini));
+        EXPECT_EQ(0, bss_modus);
+        EXPECT_EQ(333, fenster.werte.ansicht.rek) << "the program's own settings are back";
+        EXPECT_EQ(333, rek_von(ini_pfad));
+        EXPECT_EQ(1u, fenster.geladen.size());
     }
 }

@@ -9,6 +9,7 @@
 #include "schoner/prozess.h"
 
 std::deque<int> SchonerTest::antworten;
+std::function<void()> SchonerTest::im_kasten;
 std::vector<Meldung> SchonerTest::meldungen;
 std::vector<Start> SchonerTest::starts;
 
@@ -16,6 +17,11 @@ namespace {
 
 int antworten_aus_liste(HWND besitzer, const char* text, const char* titel, UINT art) {
     SchonerTest::meldungen.push_back({besitzer, text, titel, art});
+    if (SchonerTest::im_kasten) {
+        const std::function<void()> jetzt = SchonerTest::im_kasten;
+        SchonerTest::im_kasten = nullptr;
+        jetzt();
+    }
     if (SchonerTest::antworten.empty()) return IDOK;
     const int antwort = SchonerTest::antworten.front();
     SchonerTest::antworten.pop_front();
@@ -63,6 +69,7 @@ bool vorhanden(const std::string& pfad) {
 void SchonerTest::SetUp() {
     ASSERT_EQ(0, ui_texte_entschluesseln());
     antworten.clear();
+    im_kasten = nullptr;
     meldungen.clear();
     starts.clear();
     meldung_ersatz = antworten_aus_liste;

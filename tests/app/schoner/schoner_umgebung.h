@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,9 @@ protected:
 
 public:
     static std::deque<int> antworten;  // the next boxes' answers; IDOK when empty
+    // Runs once inside the next box, before it is answered: what the program
+    // does while a box is open.
+    static std::function<void()> im_kasten;
     static std::vector<Meldung> meldungen;
     static std::vector<Start> starts;
 
