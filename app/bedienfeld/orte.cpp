@@ -88,6 +88,13 @@ int32_t orte_laden(const char* verzeichnis, Orte& orte) {
     if (pfad_bilden(pfad, sizeof pfad, verzeichnis, "Orte.dat") != 0) return -1;
     FILE* datei = fopen(pfad, "r");
     if (!datei) return -1;
+    orte_lesen(datei, orte);
+    fclose(datei);
+    return 0;
+}
+
+void orte_lesen(FILE* datei, Orte& orte) {
+    orte.leeren();
     char zeile[ZEILE];
     while (fgets(zeile, sizeof zeile, datei)) {
         // The rest of an over-long line belongs to it, not to a line of its own.
@@ -95,6 +102,4 @@ int32_t orte_laden(const char* verzeichnis, Orte& orte) {
         Ort ort;
         if (ort_lesen(zeile, ort) == 0 && orte.anhaengen(ort) != 0) break;  // out of memory: keep what fits
     }
-    fclose(datei);
-    return 0;
 }

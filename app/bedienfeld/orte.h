@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 constexpr int32_t MAX_ORTSNAME = 48;  // characters of a name kept; longer names are cut
 
@@ -49,3 +50,6 @@ int32_t ort_index(const Orte& orte, const char* name);
 // (empty or null: the current directory). 0 done; -1 when the file cannot be
 // opened (orte stays empty).
 int32_t orte_laden(const char* verzeichnis, Orte& orte);
+
+// The same from a file the caller opened (text mode) and closes.
+void orte_lesen(std::FILE* datei, Orte& orte);

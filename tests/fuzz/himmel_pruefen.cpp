@@ -102,22 +102,6 @@ void invarianten_pruefen(const Himmel& h) {
     }
 }
 
-Speicherdatei::Speicherdatei(const uint8_t* data, size_t size)
-    // Read only: the stream never writes into the fuzzer's bytes.
-    : datei_(fmemopen(const_cast<uint8_t*>(data), size, "rb")) {
-    if (datei_ == nullptr) __builtin_trap();
-    std::setvbuf(datei_, puffer_, _IOFBF, sizeof puffer_);
-}
-
-Speicherdatei::~Speicherdatei() {
-    std::fclose(datei_);
-}
-
-std::FILE* Speicherdatei::von_vorn() {
-    std::rewind(datei_);
-    return datei_;
-}
-
 void himmel_pruefen(Himmel& h) {
     invarianten_pruefen(h);
     stern_texte(h);  // nothing selected yet

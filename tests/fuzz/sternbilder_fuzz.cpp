@@ -8,6 +8,7 @@
 
 #include "himmel.h"
 #include "himmel_pruefen.h"
+#include "speicherdatei.h"
 #include "pruefe.h"
 
 namespace {

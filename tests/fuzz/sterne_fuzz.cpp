@@ -9,6 +9,7 @@
 
 #include "himmel.h"
 #include "himmel_pruefen.h"
+#include "speicherdatei.h"
 
 namespace {
 // A constellation over star numbers 1 to 4, so that its lines resolve where
