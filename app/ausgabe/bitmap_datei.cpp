@@ -1,5 +1,6 @@
 #include "ausgabe/bitmap_datei.h"
 
+#include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/ui_texte.h"
 #include "zeichnen/farbtabelle.h"
 

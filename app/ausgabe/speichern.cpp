@@ -26,12 +26,6 @@ bool speicherdialog(HWND besitzer, char* pfad, size_t groesse, const char* filte
     return GetSaveFileNameA(&ofn) != 0;
 }
 
-bool schreibgeschuetzt(const char* pfad) {
-    const DWORD art = GetFileAttributesA(pfad);
-    return art != INVALID_FILE_ATTRIBUTES && (art & FILE_ATTRIBUTE_READONLY) &&
-           !(art & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 void schreibfehler_melden(HWND besitzer, const char* pfad) {
     char text[DATEINAME_LAENGE + 100];
     snprintf(text, sizeof text, ui_text(UI_BILDDATEI_NICHT_GESCHRIEBEN), pfad);

@@ -19,11 +19,6 @@ using Dateiwahl = bool (*)(HWND besitzer, char* pfad, size_t groesse);
 bool speicherdialog(HWND besitzer, char* pfad, size_t groesse, const char* filter,
                     const char* endung, const char* titel);
 
-// True for an existing file marked read-only. The outputs leave such a file
-// alone, as Windows refuses to open it for writing, even where a process
-// with the rights to pass over the mark could (root under Wine).
-bool schreibgeschuetzt(const char* pfad);
-
 // The error box of a file that could not be written: UI text 98 with the
 // path, caption UI text 65.
 void schreibfehler_melden(HWND besitzer, const char* pfad);

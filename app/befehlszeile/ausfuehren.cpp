@@ -13,6 +13,7 @@
 #include "befehlszeile/konsole.h"
 #include "befehlszeile/schalter.h"
 #include "bedienfeld/ansichtsregeln.h"
+#include "gemeinsam/dateiattribute.h"
 #include "zeichnen/farbtabelle.h"
 #include "zeichnen/kartenschriften.h"
 #include "zeichnen/plan_ausfuehren.h"
@@ -32,14 +33,9 @@ __attribute__((format(printf, 2, 3))) int32_t melden(int32_t rueckgabe, const ch
     return rueckgabe;
 }
 
-bool ist_datei(const char* pfad) {
-    const DWORD art = GetFileAttributesA(pfad);
-    return art != INVALID_FILE_ATTRIBUTES && !(art & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 // Whether the folder a file name points into exists; a name without a
 // folder lies in the current one.
-bool ordner_da(const char* datei) {
+bool zielordner_vorhanden(const char* datei) {
     char ordner[DATEINAME_LAENGE];
     snprintf(ordner, sizeof ordner, "%s", datei);
     char* ende = nullptr;
@@ -47,18 +43,17 @@ bool ordner_da(const char* datei) {
         if (*p == '\\' || *p == '/' || *p == ':') ende = p;
     if (!ende) return true;
     ende[1] = '\0';  // "C:\" and "C:" stay themselves
-    const DWORD art = GetFileAttributesA(ordner);
-    return art != INVALID_FILE_ATTRIBUTES && (art & FILE_ATTRIBUTE_DIRECTORY);
+    return ordner_vorhanden(ordner);
 }
 
 // Why a file could not be written, as far as the file system tells.
 int32_t schreibfehler(const char* pfad) {
-    const DWORD art = GetFileAttributesA(pfad);
-    if (art != INVALID_FILE_ATTRIBUTES && (art & FILE_ATTRIBUTE_DIRECTORY))
+    if (ordner_vorhanden(pfad))
         return melden(NICHT_GESCHRIEBEN, "'%s' ist ein Ordner, keine Datei.", pfad);
-    if (art != INVALID_FILE_ATTRIBUTES && (art & FILE_ATTRIBUTE_READONLY))
+    if (schreibgeschuetzt(pfad))
         return melden(NICHT_GESCHRIEBEN, "Die Datei '%s' ist schreibgesch\xFCtzt.", pfad);
-    if (!ordner_da(pfad)) return melden(NICHT_GESCHRIEBEN, "Den Ordner f\xFCr '%s' gibt es nicht.", pfad);
+    if (!zielordner_vorhanden(pfad))
+        return melden(NICHT_GESCHRIEBEN, "Den Ordner f\xFCr '%s' gibt es nicht.", pfad);
     return melden(NICHT_GESCHRIEBEN,
                   "Die Datei '%s' konnte nicht geschrieben werden (kein Schreibrecht oder kein Platz).",
                   pfad);
@@ -69,7 +64,7 @@ int32_t schreibfehler(const char* pfad) {
 int32_t einstellungen_holen(const Kartenauftrag& a, const char* ordner, Einstellungen& e) {
     char pfad[PFAD_LAENGE];
     if (a.einstellungen[0]) {
-        if (!ist_datei(a.einstellungen))
+        if (!datei_vorhanden(a.einstellungen))
             return melden(DATEN_FEHLEN, "Die Einstellungsdatei '%s' gibt es nicht.", a.einstellungen);
         e = einstellungen_lesen(a.einstellungen, Programm::STERNKARTE);
     } else if (pfad_bilden(pfad, sizeof pfad, ordner, "Varnis.ini") == 0) {

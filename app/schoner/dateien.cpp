@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/pfad.h"
 
 // The program's directories fit PFAD_LAENGE, so its paths always fit here.
@@ -31,11 +32,6 @@ int32_t schoner_dateien(const Schoner_Orte& orte, Schoner_Dateien& d) {
         pfad_bilden(d.geparkt, sizeof d.geparkt, orte.windows_verzeichnis, "Kovra.si$") |
         pfad_bilden(d.marke, sizeof d.marke, orte.programm_verzeichnis, "Kovra.acc");
     return fehler ? -1 : 0;
-}
-
-bool datei_vorhanden(const char* pfad) {
-    const DWORD art = GetFileAttributesA(pfad);
-    return art != INVALID_FILE_ATTRIBUTES && !(art & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool gleiche_datei(const char* a, const char* b) {

@@ -23,8 +23,6 @@ struct Schoner_Dateien {
 // fit: then nothing may be touched.
 int32_t schoner_dateien(const Schoner_Orte& orte, Schoner_Dateien& d);
 
-bool datei_vorhanden(const char* pfad);
-
 // True when both paths name one existing file, however each is spelled.
 bool gleiche_datei(const char* a, const char* b);
 

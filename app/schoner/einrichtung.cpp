@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "schoner/dateien.h"

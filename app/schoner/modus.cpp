@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "gestirne.h"
