@@ -13,7 +13,6 @@
 #include "hauptfenster/anordnung.h"
 #include "instanz.h"
 #include "text_kf.h"
-#include "zeichnen/kartenschriften.h"
 
 namespace {
 
@@ -39,9 +38,6 @@ void platzieren(Fenster* f, const Platz& p) { f->masse_abs(p.x, p.y, p.breite, p
 
 Himmel_DF::Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe)
     : Dialog_F(nullptr, "", x, y, breite, hoehe, HAUPTFENSTER),
-      schrift_text(SCHRIFT_TEXT, HOEHE_TEXT),
-      schrift_sternbild(sternbild_schrift(schrift_text)),
-      schrift_symbol(SCHRIFT_SYMBOL, HOEHE_SYMBOL),
       zeichen_schritt(STUFE_RUHE) {
     char verzeichnis[PFAD_LAENGE];
     const DWORD n = GetCurrentDirectoryA(sizeof verzeichnis, verzeichnis);

@@ -21,11 +21,11 @@
 #include "dialog.h"
 #include "dib.h"
 #include "einstellungen.h"
-#include "font.h"
 #include "gemeinsam/pfad.h"
 #include "himmel.h"
 #include "schoner/partner.h"
 #include "zeichnen/karteninhalt.h"
+#include "zeichnen/kartenschriften.h"
 #include "zeichnen/zeichenplan.h"
 #include "zeigen/info_anzeige.h"
 
@@ -161,9 +161,7 @@ public:
     HCURSOR cursor_sternbild;
     std::unique_ptr<Canvas_KF> info_fenster;
     Info_Anzeige info_anzeige;  // what is under the mouse; art and place of the next popup
-    Font schrift_text;
-    Font schrift_sternbild;
-    Font schrift_symbol;
+    Kartenschriften schriften;
     int32_t zeichen_schritt;  // stage of the drawing cycle (zeichnen/zeichenplan.h)
 
 private:

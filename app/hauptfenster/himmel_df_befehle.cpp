@@ -83,7 +83,7 @@ void Himmel_DF::menue_befehl(int32_t id) {
 }
 
 Karteninhalt Himmel_DF::inhalt() {
-    return Karteninhalt{*himmel, {schrift_text, schrift_sternbild, schrift_symbol}, darstellung};
+    return Karteninhalt{*himmel, schriften.schriften(), darstellung};
 }
 
 Schoner_Orte Himmel_DF::schoner_orte() const {
