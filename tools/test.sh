@@ -5,7 +5,7 @@
 #            and the setup program, which the win64 tests check
 #   win64    the programs and all tests under Wine and Xvfb (MinGW x86_64)
 #   win32    the 32-bit release programs, built warning-free (MinGW i686)
-#   fuzz     libFuzzer targets of the file loaders, run for FUZZ_SECONDS each (clang)
+#   fuzz     libFuzzer targets of every reader of outside bytes, FUZZ_SECONDS each (clang)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 quelle=$PWD
