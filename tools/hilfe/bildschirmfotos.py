@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Makes the pictures of the help from the running program:
 
-    python3 tools/hilfe/bilder.py [--build BUILD]
+    python3 tools/hilfe/bildschirmfotos.py [--build BUILD]
 
 It builds Varnis32.exe in BUILD/win64 as tools/run.sh does, and starts it
 under Wine on a private Xvfb display of 800 x 600 pixels, where the main

@@ -12,7 +12,7 @@ Only the standard library is used, plus ImageMagick's "convert" with the
 Liberation fonts for the lettering. Random stars come from a seeded generator
 of our own, so every run writes the same bytes.
 
-    python3 tools/bilder/bilder.py [output folder, default resources/]
+    python3 tools/ressourcen/zeichnen.py [output folder, default resources/]
 """
 
 import math
