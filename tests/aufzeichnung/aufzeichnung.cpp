@@ -1,5 +1,6 @@
 #include "aufzeichnung.h"
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -21,6 +22,7 @@ struct Zustand {
     Objekt schrift{Objekt::SCHRIFT, 0, 0, "", 0};
     COLORREF text_farbe = RGB(0, 0, 0);
     COLORREF text_grund = RGB(255, 255, 255);
+    UINT ausrichtung = TA_LEFT | TA_TOP;
     POINT position{};
 
     Ereignis ereignis(Ereignis::Art art) const {
@@ -31,6 +33,7 @@ struct Zustand {
         e.pinsel = pinsel.farbe;
         e.text_farbe = text_farbe;
         e.text_grund = text_grund;
+        e.ausrichtung = ausrichtung;
         e.schrift = schrift.name;
         e.schrift_hoehe = schrift.hoehe;
         return e;
@@ -81,21 +84,26 @@ RECT rechteck_von(const RECTL& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 int CALLBACK satz_lesen(HDC, HANDLETABLE*, const ENHMETARECORD* satz, int, LPARAM daten) {
     auto& z = *reinterpret_cast<Zustand*>(daten);
-    auto& liste = z.a->ereignisse;
+    Aufzeichnung& a = *z.a;
+    auto& liste = a.ereignisse;
     switch (satz->iType) {
     case EMR_CREATEPEN: {
         const auto* s = reinterpret_cast<const EMRCREATEPEN*>(satz);
         z.objekte[s->ihPen] = {Objekt::STIFT, s->lopn.lopnColor, s->lopn.lopnWidth.x, "", 0};
+        a.stifte.push_back({s->ihPen, s->lopn.lopnStyle, s->lopn.lopnWidth.x, s->lopn.lopnColor});
         break;
     }
     case EMR_EXTCREATEPEN: {
         const auto* s = reinterpret_cast<const EMREXTCREATEPEN*>(satz);
-        z.objekte[s->ihPen] = {Objekt::STIFT, s->elp.elpColor, static_cast<LONG>(s->elp.elpWidth), "", 0};
+        const auto breite = static_cast<LONG>(s->elp.elpWidth);
+        z.objekte[s->ihPen] = {Objekt::STIFT, s->elp.elpColor, breite, "", 0};
+        a.stifte.push_back({s->ihPen, static_cast<UINT>(s->elp.elpPenStyle), breite, s->elp.elpColor});
         break;
     }
     case EMR_CREATEBRUSHINDIRECT: {
         const auto* s = reinterpret_cast<const EMRCREATEBRUSHINDIRECT*>(satz);
         z.objekte[s->ihBrush] = {Objekt::PINSEL, s->lb.lbColor, 0, "", 0};
+        a.pinsel.push_back({s->ihBrush, s->lb.lbColor});
         break;
     }
     case EMR_EXTCREATEFONTINDIRECTW: {
@@ -104,8 +112,17 @@ int CALLBACK satz_lesen(HDC, HANDLETABLE*, const ENHMETARECORD* satz, int, LPARA
         z.objekte[s->ihFont] = {Objekt::SCHRIFT, 0, 0, name_von(lf.lfFaceName), lf.lfHeight};
         break;
     }
-    case EMR_SELECTOBJECT:
-        z.waehlen(reinterpret_cast<const EMRSELECTOBJECT*>(satz)->ihObject);
+    case EMR_SELECTOBJECT: {
+        const DWORD ih = reinterpret_cast<const EMRSELECTOBJECT*>(satz)->ihObject;
+        z.waehlen(ih);
+        a.gewaehlt.push_back(ih);
+        break;
+    }
+    case EMR_DELETEOBJECT:
+        a.geloescht.push_back(reinterpret_cast<const EMRDELETEOBJECT*>(satz)->ihObject);
+        break;
+    case EMR_SETTEXTALIGN:
+        z.ausrichtung = reinterpret_cast<const EMRSETTEXTALIGN*>(satz)->iMode;
         break;
     case EMR_SETTEXTCOLOR:
         z.text_farbe = reinterpret_cast<const EMRSETTEXTCOLOR*>(satz)->crColor;
@@ -185,6 +202,30 @@ std::vector<std::string> Aufzeichnung::texte() const {
     std::vector<std::string> t;
     for (const auto* e : alle(Ereignis::TEXT)) t.push_back(e->text);
     return t;
+}
+
+std::vector<const Ereignis*> Aufzeichnung::texte_mit(const std::string& text) const {
+    std::vector<const Ereignis*> gefunden;
+    for (const auto* e : alle(Ereignis::TEXT))
+        if (e->text == text) gefunden.push_back(e);
+    return gefunden;
+}
+
+std::vector<DWORD> Aufzeichnung::nicht_geloescht() const {
+    std::vector<DWORD> offen;
+    auto pruefen = [&](DWORD ih) {
+        // Handle-table slots are reused: a slot is free again once deleted.
+        const auto n_erzeugt = std::count_if(stifte.begin(), stifte.end(),
+                                             [&](const Stift& s) { return s.ih == ih; }) +
+                               std::count_if(pinsel.begin(), pinsel.end(),
+                                             [&](const Pinsel& p) { return p.ih == ih; });
+        if (n_erzeugt > std::count(geloescht.begin(), geloescht.end(), ih)) offen.push_back(ih);
+    };
+    for (const auto& s : stifte) pruefen(s.ih);
+    for (const auto& p : pinsel) pruefen(p.ih);
+    std::sort(offen.begin(), offen.end());
+    offen.erase(std::unique(offen.begin(), offen.end()), offen.end());
+    return offen;
 }
 
 Aufzeichnung auswerten(HENHMETAFILE emf) {
