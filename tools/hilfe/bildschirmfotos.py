@@ -4,9 +4,11 @@
     python3 tools/hilfe/bildschirmfotos.py [--build BUILD]
 
 It builds Varnis32.exe in BUILD/win64 as tools/run.sh does, and starts it
-under Wine on a private Xvfb display of 800 x 600 pixels, where the main
-window takes its smallest size (640 x 480), once per scene with a settings
-file of its own. It takes screenshots, asks fensterplan.exe (built here with
+under Wine (tools/wine-env.sh) on a private Xvfb display of 800 x 600
+pixels, where the main window takes its smallest size (640 x 480): first
+once without a settings file, so that what it writes when it closes gives
+the defaults of a new installation, then once per scene with a settings file
+of its own made from them. It takes screenshots, asks fensterplan.exe (built here with
 MinGW) where the controls stand, moves and clicks the mouse with xdotool,
 and draws the labels with ImageMagick. The results are 8-bit palette PNG
 files in tools/hilfe/bilder/, which the help generator takes as they are;
@@ -17,6 +19,8 @@ fonts-liberation).
 """
 import argparse
 import os
+import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -31,40 +35,53 @@ ZIEL = os.path.join(HIER, "bilder")
 SCHRIFT = "/usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"
 SCHRIFT_FETT = "/usr/share/fonts/truetype/liberation/LiberationSans-Bold.ttf"
 BILDSCHIRM = (800, 600)
-DATEN = ["Varnis32.exe", "VARNIS.DAT", "STBILDER.DAT", "Orte.dat"]
+PROGRAMM = "Varnis32.exe"
+WINE_ENV = os.path.join(WURZEL, "tools", "wine-env.sh")
 
-# The settings of every scene: the defaults of a new installation, written
-# out so that no settings file of a user changes a picture.
-ALLGEMEIN = {"Rek": 1990, "Dek": -3933, "Gesichtsfeld": 37, "Fest": 1, "Monat": 2, "Zeit": 7, "Ort": 15}
-EBENEN = {"Sternbilder": 70, "Sternbildnamen": 70, "Sternnamen": 95, "Hilfslinien": 30}
-FARBEN = {"Hintergrund": (0, 0, 48), "Sternbilder": (56, 255, 255), "Sternbildnamen": (48, 255, 255),
-          "Sternnamen": (160, 204, 240), "Hilfslinien": (255, 243, 255)}
-
-# Colours on the screen: a constellation's name at the intensity above, and
-# the brightest stars of spectral class A (Deneb, Vega).
-NAMENFARBE = tuple(int(k * EBENEN["Sternbildnamen"] / 100) for k in FARBEN["Sternbildnamen"])
+# The brightest stars of spectral class A (Deneb, Vega) on the screen.
 A_STERN = (160, 208, 255)
 
-# The layers one by one, as the chart shows them when the others are off.
-STUFEN = [
-    ("Sterne", {}),
-    ("+ Hilfslinien", {"Hilfslinien": 30}),
-    ("+ Sternbilder", {"Hilfslinien": 30, "Sternbilder": 70}),
-    ("+ Sternbildnamen", {"Hilfslinien": 30, "Sternbilder": 70, "Sternbildnamen": 70}),
-    ("+ Sternnamen", EBENEN),
-]
+# The layers (keys of [Anzeige]) in the order the layers picture adds them
+# to the stars, each at its default intensity.
+STUFEN = ["Hilfslinien", "Sternbilder", "Sternbildnamen", "Sternnamen"]
 KACHEL = 250                  # side of one chart cut-out in the layers picture
 
 GELB, RAND, LINIE = "#FFF4C0", "#806000", "#C00000"
 
 
-def ini_text(ebenen):
-    zeilen = ["[Allgemein]"] + ["%s=%d" % paar for paar in ALLGEMEIN.items()]
-    zeilen += ["[Anzeige]"] + ["%s=%d" % (name, ebenen.get(name, 0)) for name in EBENEN]
-    zeilen += ["[Farben]"]
-    for name, farbe in FARBEN.items():
-        zeilen += ["%s_%s=%d" % (kanal, name, wert) for kanal, wert in zip(("Rot", "Gruen", "Blau"), farbe)]
+def lieferumfang(liste):
+    """One list of cmake/lieferumfang.cmake, the place that names the shipped files."""
+    with open(os.path.join(WURZEL, "cmake", "lieferumfang.cmake")) as datei:
+        return re.search(r"^set\(%s ([^)$]*)\)" % liste, datei.read(), re.M).group(1).split()
+
+
+def ini_lesen(pfad):
+    """A settings file as {section: {key: value}}, both in the file's order."""
+    abschnitte, abschnitt = {}, None
+    with open(pfad, encoding="cp1252") as datei:
+        for zeile in map(str.strip, datei):
+            if zeile.startswith("["):
+                abschnitt = abschnitte.setdefault(zeile[1:-1], {})
+            elif "=" in zeile:
+                name, wert = zeile.split("=", 1)
+                abschnitt[name.strip()] = int(wert)
+    return abschnitte
+
+
+def ini_text(vorgaben, ebenen):
+    """The defaults with the layers of [Anzeige] at the intensities in ebenen (others off)."""
+    werte = dict(vorgaben, Anzeige={name: ebenen.get(name, 0) for name in vorgaben["Anzeige"]})
+    zeilen = []
+    for abschnitt, schluessel in werte.items():
+        zeilen += ["[%s]" % abschnitt] + ["%s=%d" % paar for paar in schluessel.items()]
     return "\r\n".join(zeilen) + "\r\n"
+
+
+def namenfarbe(vorgaben):
+    """A constellation's name on the screen: its colour at its default intensity."""
+    staerke = vorgaben["Anzeige"]["Sternbildnamen"]
+    return tuple(int(vorgaben["Farben"]["%s_Sternbildnamen" % kanal] * staerke / 100)
+                 for kanal in ("Rot", "Gruen", "Blau"))
 
 
 def lauf(befehl, **optionen):
@@ -73,12 +90,10 @@ def lauf(befehl, **optionen):
 
 def programm_bauen(build):
     """Varnis32.exe in build/win64/programm and fensterplan.exe beside this script's temp files."""
+    lauf(["bash", "-c", 'source "$quelle/tools/konfigurieren.sh" && konfigurieren win64'],
+         env=dict(os.environ, quelle=WURZEL, build=build))
     baum = os.path.join(build, "win64")
-    lauf(["cmake", "-G", "Ninja", "-S", WURZEL, "-B", baum, "-DCMAKE_BUILD_TYPE=Release",
-          "-DCMAKE_TOOLCHAIN_FILE=" + os.path.join(WURZEL, "cmake", "toolchain-mingw-x86_64.cmake")],
-         stdout=subprocess.DEVNULL)
     lauf(["cmake", "--build", baum, "--target", "Varnis32"], stdout=subprocess.DEVNULL)
-    lauf(["bash", os.path.join(WURZEL, "tools", "wine-env.sh"), "prefix", baum])
     return baum
 
 
@@ -109,25 +124,24 @@ class Sitzung:
         self.plan_exe = os.path.join(ordner, "fensterplan.exe")
         lauf(["x86_64-w64-mingw32-g++", "-std=c++17", "-O2", "-Wall", "-Wextra", "-Werror", "-static",
               "-o", self.plan_exe, os.path.join(HIER, "fensterplan.cpp")])
-        self.umgebung = dict(os.environ, WINEPREFIX=os.path.join(baum, "wineprefix"), WINEDEBUG="-all",
-                             WINEDLLOVERRIDES="mscoree,mshtml=")
+        # The build tree's Wine prefix, as "export NAME=VALUE" lines quoted for the shell.
+        exporte = subprocess.run(["bash", WINE_ENV, "umgebung", baum], check=True, capture_output=True,
+                                 text=True).stdout
+        self.umgebung = dict(os.environ)
+        for zeile in exporte.splitlines():
+            name, wert = shlex.split(zeile)[1].split("=", 1)
+            self.umgebung[name] = wert
 
     @contextmanager
     def anzeige(self):
-        nummer = next(n for n in range(141, 200) if not os.path.exists("/tmp/.X%d-lock" % n))
-        xvfb = subprocess.Popen(["Xvfb", ":%d" % nummer, "-screen", "0", "%dx%dx24" % BILDSCHIRM,
-                                 "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.umgebung["DISPLAY"] = ":%d" % nummer
+        """The build tree's Wine environment on a display of the screen's size."""
         try:
-            for _ in range(50):
-                if os.path.exists("/tmp/.X11-unix/X%d" % nummer):
-                    break
-                time.sleep(0.1)
+            self.umgebung["DISPLAY"] = subprocess.run(
+                ["bash", WINE_ENV, "start", self.baum, "%dx%d" % BILDSCHIRM], check=True,
+                capture_output=True, text=True).stdout.strip()
             yield
         finally:
-            subprocess.run(["wineserver", "-k"], env=self.umgebung, stderr=subprocess.DEVNULL)
-            xvfb.terminate()
-            xvfb.wait()
+            lauf(["bash", WINE_ENV, "stop", self.baum])
 
     def plan(self):
         """The windows of the running Varnis, or None while it has none."""
@@ -153,17 +167,34 @@ class Sitzung:
     def bildschirm(self, pfad):
         lauf(["import", "-window", "root", pfad], env=self.umgebung)
 
-    @contextmanager
-    def varnis(self, ebenen):
-        """Varnis started in a folder of its own with these layer intensities;
-        yields its window plan once the chart is drawn."""
+    def programm_ordner(self, ini=None):
+        """A folder of its own with Varnis, its data files and, when given,
+        the text ini as its settings file."""
         ordner = tempfile.mkdtemp(dir=self.ordner)
-        for name in DATEN:
+        for name in [PROGRAMM] + lieferumfang("VARNIS_DATEN"):
             shutil.copy(os.path.join(self.baum, "programm", name), ordner)
-        with open(os.path.join(ordner, "Varnis.ini"), "w", newline="") as datei:
-            datei.write(ini_text(ebenen))
+        if ini is not None:
+            with open(os.path.join(ordner, "Varnis.ini"), "w", newline="") as datei:
+                datei.write(ini)
+        return ordner
+
+    def vorgaben(self):
+        """The settings of a new installation: what Varnis, started without a
+        settings file, writes into one when it closes."""
+        ordner = self.programm_ordner()
+        with self.varnis(ordner):
+            pass
+        ini = os.path.join(ordner, "Varnis.ini")
+        if not os.path.exists(ini):
+            sys.exit("bildschirmfotos: Varnis wrote no settings file when it closed")
+        return ini_lesen(ini)
+
+    @contextmanager
+    def varnis(self, ordner):
+        """Varnis started in ordner; yields its window plan once the chart is
+        drawn, and closes it (as the user does, so it saves its settings)."""
         self.maus(BILDSCHIRM[0] - 5, BILDSCHIRM[1] - 5)     # away from the chart
-        prozess = subprocess.Popen(["wine", "Varnis32.exe"], cwd=ordner, env=self.umgebung,
+        prozess = subprocess.Popen(["wine", PROGRAMM], cwd=ordner, env=self.umgebung,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             plan = None
@@ -173,11 +204,11 @@ class Sitzung:
                     break
                 time.sleep(0.5)
             if not plan:
-                sys.exit("bilder: Varnis showed no window")
+                sys.exit("bildschirmfotos: Varnis showed no window")
             time.sleep(3)             # the drawing cycle's stages
             yield plan
         finally:
-            subprocess.run(["wine", "taskkill", "/im", "Varnis32.exe"], env=self.umgebung,
+            subprocess.run(["wine", "taskkill", "/im", PROGRAMM], env=self.umgebung,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             prozess.wait(timeout=60)
 
@@ -344,20 +375,26 @@ def infofenster_bild(bildschirm, plan, stern, ziel):
 
 
 def szenen(sitzung, ordner):
+    vorgaben = sitzung.vorgaben()
+    def szene(anzahl):
+        """Varnis with the first anzahl layers of STUFEN at their defaults."""
+        ebenen = {name: vorgaben["Anzeige"][name] for name in STUFEN[:anzahl]}
+        return sitzung.varnis(sitzung.programm_ordner(ini_text(vorgaben, ebenen)))
+    titel = ["Sterne"] + ["+ " + name for name in STUFEN]
     kacheln = []
-    for nummer, (text, ebenen) in enumerate(STUFEN[:-1]):
-        with sitzung.varnis(ebenen) as plan:
+    for nummer, text in enumerate(titel[:-1]):
+        with szene(nummer) as plan:
             bild = os.path.join(ordner, "stufe%d.png" % nummer)
             sitzung.bildschirm(bild)
             kacheln.append(os.path.join(ordner, "kachel%d.png" % nummer))
             kachel(bild, steuerelemente(plan)["karte"], text, kacheln[-1])
-    with sitzung.varnis(EBENEN) as plan:
+    with szene(len(STUFEN)) as plan:
         karte = steuerelemente(plan)["karte"]
         haupt = os.path.join(ordner, "haupt.png")
         sitzung.bildschirm(haupt)
         hauptfenster_bild(haupt, plan, os.path.join(ZIEL, "hauptfenster.png"))
         kacheln.append(os.path.join(ordner, "kachel4.png"))
-        kachel(haupt, karte, STUFEN[-1][0], kacheln[-1])
+        kachel(haupt, karte, titel[-1], kacheln[-1])
         # The mouse resting on the largest bright star opens its popup.
         stern = mitte_von(max(haufen(farbpunkte(haupt, karte, A_STERN), 1), key=len))
         sitzung.maus(*stern)
@@ -371,7 +408,7 @@ def szenen(sitzung, ordner):
         ecke = (karte.links + 3, karte.unten - 3)
         sitzung.maus(*ecke)
         time.sleep(1)
-        namen = [mitte_von(g) for g in haufen(farbpunkte(haupt, karte, NAMENFARBE)) if len(g) > 20]
+        namen = [mitte_von(g) for g in haufen(farbpunkte(haupt, karte, namenfarbe(vorgaben))) if len(g) > 20]
         name = min(namen, key=lambda p: (p[0] - karte.mitte[0]) ** 2 + (p[1] - karte.mitte[1]) ** 2)
         sitzung.maus(*name, klick=True)
         time.sleep(2)
