@@ -12,6 +12,7 @@ coordinates of the zone (distance) and against the place's longitude (the
 standard offset near mean solar time); the exceptions are listed with why.
 """
 import argparse
+import datetime
 import math
 import os
 import struct
@@ -157,7 +158,8 @@ def _regel(fuss):
 
 
 def _wechsel_utc(w, jahr, versatz):
-    import datetime
+    """The UTC instant of a rule's change (m, w, d, seconds) in jahr, its local
+    time at offset versatz (seconds east), as zeit/ortszeit.cpp computes it."""
     m, woche, tag, sekunden = w
     erster = datetime.date(jahr, m, 1)
     t = 1 + (tag - (erster.isoweekday() % 7)) % 7 + (woche - 1) * 7
@@ -179,7 +181,7 @@ def zone(name, ordner):
         if t <= ANFANG:
             zu_beginn = i
     liste = [(ANFANG, zu_beginn)] + [(t, i) for t, i in uebergaenge if ANFANG < t < ENDE]
-    # Thin (slim) files leave the rule's years to the footer: add them.
+    # Slim files leave the rule's years to the footer; Debian's are full.
     if regel[2] is not None and liste[-1][0] < ENDE - 366 * 86400:
         sys.exit("%s: the table ends in %d; only full tables are read" % (name, liste[-1][0]))
     # The types in use, each once (tzdata repeats equal ones), in order of use.
