@@ -152,7 +152,7 @@ int32_t zonen_lesen(std::FILE* datei, Zonen& zonen) {
         }
         if (ende > zeile && ende[-1] == '\r') --ende;
         *ende = '\0';
-        char* felder[11];
+        char* felder[11] = {};
         const int32_t n = felder_teilen(zeile, felder, 11);
         const char art = felder[0][0];
         if (art != 'Z' && art != 'Y' && art != 'U' && art != 'O') continue;
