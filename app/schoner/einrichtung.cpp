@@ -82,18 +82,18 @@ int32_t kopieren(Schoner_Partner& fenster, const Schoner_Dateien& d) {
 }
 
 // 0 done, else the box is shown: without "Pfad" the saver finds no data.
-int32_t ini_schreiben(Schoner_Partner& fenster, const Schoner_Orte& orte,
+int32_t ini_schreiben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte,
                       const Schoner_Dateien& d, bool immer_einstellungen) {
     ini_zurueckholen(d);
     if (immer_einstellungen || datei_vorhanden(d.ini)) fenster.einstellungen_speichern(d.ini);
-    if (daten_verzeichnis_schreiben(d.ini, orte.programm_verzeichnis) == 0) return 0;
+    if (daten_verzeichnis_schreiben(d.ini, orte.start_verzeichnis) == 0) return 0;
     fehler(fenster, UI_SCHONER_ZIEL, d.ini);
     return -1;
 }
 
 }  // namespace
 
-int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Orte& orte,
+int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte,
                              bool immer_einstellungen) {
     Schoner_Dateien d;
     if (schoner_dateien(orte, d) != 0) {

@@ -11,14 +11,14 @@ using Modus = SchonerTest;
 TEST_F(Modus, BannerAndCheckMarkFollowEachChangeOfMode) {
     EXPECT_EQ(0, modus_setzen(fenster, -1));
     EXPECT_EQ(1, modus_setzen(fenster, 1));
-    EXPECT_STREQ(ui_text(UI_BANNER_SCHONER), karten_text);
+    EXPECT_STREQ(ui_text(UI_BANNER_SCHONER), karten_banner());
     EXPECT_TRUE(fenster.haken);
     EXPECT_EQ(1, modus_setzen(fenster, 1));
     EXPECT_EQ(1, modus_setzen(fenster, -1));
     EXPECT_EQ(1, modus_setzen(fenster, 7));  // no such mode
     EXPECT_EQ(1, fenster.markiert);
     EXPECT_EQ(0, modus_setzen(fenster, 0));
-    EXPECT_STREQ("", karten_text);
+    EXPECT_STREQ("", karten_banner());
     EXPECT_FALSE(fenster.haken);
     EXPECT_EQ(2, fenster.markiert);
 }
@@ -66,7 +66,7 @@ TEST_F(Modus, Command110InBothModesWithEachAnswer) {
         EXPECT_EQ(f.ansicht_danach, fenster.werte.ansicht.rek);
         const bool gewechselt = f.modus_danach != f.modus;
         EXPECT_EQ(gewechselt ? 1 : 0, fenster.zeichnungen);
-        EXPECT_STREQ(f.modus_danach == 1 ? ui_text(UI_BANNER_SCHONER) : "", karten_text);
+        EXPECT_STREQ(f.modus_danach == 1 ? ui_text(UI_BANNER_SCHONER) : "", karten_banner());
     }
 }
 
@@ -76,7 +76,7 @@ TEST_F(Modus, Command110InBothModesWithEachAnswer) {
 TEST_F(Modus, TheWindowsEndAsksNothingOverAnOpenQuestion) {
     struct Fall {
         const char* name;
-        void (*offen)(Schoner_Partner&, const Schoner_Orte&);  // what shows the first box
+        int32_t (*offen)(Schoner_Partner&, const Schoner_Verzeichnisse&);  // what shows the first box
         int32_t kovra_danach;
     };
     const Fall faelle[] = {

@@ -56,7 +56,7 @@ TEST_F(Testlauf, InTheSettingsModeTheSavedSettingsWaitUntilTheWindowIsActivated)
 TEST_F(Testlauf, SavedSettingsSurviveWhateverFollowsATestRun) {
     struct Fall {
         const char* name;
-        void (*danach)(Schoner_Partner&, const Schoner_Orte&);
+        int32_t (*danach)(Schoner_Partner&, const Schoner_Verzeichnisse&);
         int antwort;
         int32_t kovra_danach;
     };

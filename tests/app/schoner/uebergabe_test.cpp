@@ -16,7 +16,7 @@ TEST_F(Uebergabe, WithoutTheMarkerTheStartIsUnchanged) {
     EXPECT_TRUE(fenster.geladen.empty());
     EXPECT_EQ(0, fenster.vorn);
     EXPECT_EQ(0, bss_modus);
-    EXPECT_STREQ("", karten_text);
+    EXPECT_STREQ("", karten_banner());
 }
 
 TEST_F(Uebergabe, TheMarkerOpensTheSaversSettingsWithANotice) {
@@ -32,7 +32,7 @@ TEST_F(Uebergabe, TheMarkerOpensTheSaversSettingsWithANotice) {
     EXPECT_EQ(1, fenster.vorn);
     EXPECT_EQ(1, bss_modus);
     EXPECT_TRUE(fenster.haken);
-    EXPECT_STREQ(ui_text(UI_BANNER_SCHONER), karten_text);
+    EXPECT_STREQ(ui_text(UI_BANNER_SCHONER), karten_banner());
     ASSERT_EQ(1u, meldungen.size());
     std::string text;
     for (int32_t i = UI_UEBERGABE_1; i <= UI_UEBERGABE_5 + 3; ++i) {
