@@ -1,7 +1,7 @@
 // The control panel of the main window: the value fields and lists follow
 // the view, and the lists, the bars and the arrow keys move it. The view
 // centre is the observer's zenith: its right ascension is the sidereal time
-// of the date and hour (bedienfeld/zeitregeln.h), its declination the
+// of the date and hour (karte/zeitregeln.h), its declination the
 // latitude of the place.
 #include <cmath>
 #include <cstdio>
