@@ -48,17 +48,17 @@ void ausgabe_befehl(Himmel_DF& f, int32_t id) {
 // The result of the command's files: 0 done, -1 a file not written or
 // moved (installation: its own boxes have told the user).
 int32_t schoner_befehl(Himmel_DF& f, int32_t id) {
-    const Schoner_Verzeichnisse orte = f.schoner_verzeichnisse();
+    const Schoner_Verzeichnisse verzeichnisse = f.schoner_verzeichnisse();
     switch (id) {
         case BEFEHL_SCHONER_INSTALLIEREN:
         case BEFEHL_SCHONER_NEU:
-            return schoner_installieren(f, orte, id == BEFEHL_SCHONER_INSTALLIEREN);
+            return schoner_installieren(f, verzeichnisse, id == BEFEHL_SCHONER_INSTALLIEREN);
         case BEFEHL_SCHONER_BEARBEITEN:
-            return bearbeitung_umschalten(f, orte);
+            return bearbeitung_umschalten(f, verzeichnisse);
         case BEFEHL_SCHONER_UEBERGEBEN:
-            return schoner_uebergeben(f, orte);
+            return schoner_uebergeben(f, verzeichnisse);
         case BEFEHL_SCHONER_TESTEN:
-            return schoner_testen(f, orte);
+            return schoner_testen(f, verzeichnisse);
         default:
             return 0;
     }

@@ -8,9 +8,9 @@
 #include "schoner/modus.h"
 #include "schoner/prozess.h"
 
-int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte) {
+int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0) return -1;
+    if (schoner_dateien(verzeichnisse, d) != 0) return -1;
     const int32_t modus = bss_modus;
     if (schoner_frage(fenster.besitzer(), UI_FRAGE_UEBERNEHMEN,
                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
@@ -22,9 +22,9 @@ int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse
     return zurueck != 0 ? zurueck : geschrieben;
 }
 
-int32_t schoner_testen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte) {
+int32_t schoner_testen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0) return -1;
+    if (schoner_dateien(verzeichnisse, d) != 0) return -1;
     int32_t ergebnis = 0;
     if (bss_modus == 1) {
         const int32_t zurueck = ini_zurueckholen(d);
@@ -37,6 +37,6 @@ int32_t schoner_testen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& or
     // in the program's own directory.
     char zeile[SCHONER_PFAD_LAENGE + 8];
     snprintf(zeile, sizeof zeile, "\"%s\" /s", d.schoner);
-    prozess_starten(d.schoner, zeile, orte.windows_verzeichnis);
+    prozess_starten(d.schoner, zeile, verzeichnisse.windows_verzeichnis);
     return ergebnis;
 }

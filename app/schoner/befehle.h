@@ -10,7 +10,7 @@
 // settings into Kovra.ini, unless the window's end came while the box was
 // open. 0 written (or not asked for), -1 the paths are not known, Kovra.si$
 // could not be taken back or Kovra.ini not written.
-int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte);
+int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);
 
 // Command 113: starts the installed saver full-screen ("/s") in the Windows
 // directory. In mode 1 it shows the unsaved settings: the saved Kovra.ini is
@@ -18,4 +18,4 @@ int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse
 // are as they should be, -1 the paths are not known or a file could not be
 // moved or written (the test run starts all the same). Whether the saver
 // started is not known here.
-int32_t schoner_testen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte);
+int32_t schoner_testen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);

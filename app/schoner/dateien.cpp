@@ -23,14 +23,14 @@ bool kennung(const char* pfad, BY_HANDLE_FILE_INFORMATION& info) {
 
 }  // namespace
 
-int32_t schoner_dateien(const Schoner_Verzeichnisse& orte, Schoner_Dateien& d) {
-    if (!orte.windows_verzeichnis || !*orte.windows_verzeichnis) return -1;
+int32_t schoner_dateien(const Schoner_Verzeichnisse& verzeichnisse, Schoner_Dateien& d) {
+    if (!verzeichnisse.windows_verzeichnis || !*verzeichnisse.windows_verzeichnis) return -1;
     const int32_t fehler =
-        pfad_bilden(d.quelle, sizeof d.quelle, orte.start_verzeichnis, "Kovra32.scr") |
-        pfad_bilden(d.schoner, sizeof d.schoner, orte.windows_verzeichnis, "Kovra32.scr") |
-        pfad_bilden(d.ini, sizeof d.ini, orte.windows_verzeichnis, "Kovra.ini") |
-        pfad_bilden(d.geparkt, sizeof d.geparkt, orte.windows_verzeichnis, "Kovra.si$") |
-        pfad_bilden(d.marke, sizeof d.marke, orte.start_verzeichnis, "Kovra.acc");
+        pfad_bilden(d.quelle, sizeof d.quelle, verzeichnisse.start_verzeichnis, "Kovra32.scr") |
+        pfad_bilden(d.schoner, sizeof d.schoner, verzeichnisse.windows_verzeichnis, "Kovra32.scr") |
+        pfad_bilden(d.ini, sizeof d.ini, verzeichnisse.windows_verzeichnis, "Kovra.ini") |
+        pfad_bilden(d.geparkt, sizeof d.geparkt, verzeichnisse.windows_verzeichnis, "Kovra.si$") |
+        pfad_bilden(d.marke, sizeof d.marke, verzeichnisse.start_verzeichnis, "Kovra.acc");
     return fehler ? -1 : 0;
 }
 

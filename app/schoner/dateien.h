@@ -21,7 +21,7 @@ struct Schoner_Dateien {
 // All five paths. 0 done; -1 when the Windows directory is not known (empty:
 // its paths would name files in the current directory) or a path does not
 // fit: then nothing may be touched.
-int32_t schoner_dateien(const Schoner_Verzeichnisse& orte, Schoner_Dateien& d);
+int32_t schoner_dateien(const Schoner_Verzeichnisse& verzeichnisse, Schoner_Dateien& d);
 
 // True when both paths name one existing file, however each is spelled.
 bool gleiche_datei(const char* a, const char* b);

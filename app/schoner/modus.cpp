@@ -38,7 +38,7 @@ void uebergabe_melden(Schoner_Partner& fenster) {
     meldung(fenster.besitzer(), text, ui_text(UI_PROGRAMM), MB_OK | MB_ICONINFORMATION);
 }
 
-int32_t bearbeitung_beenden(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte,
+int32_t bearbeitung_beenden(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
                             const Schoner_Dateien& d) {
     const int antwort =
         schoner_frage(fenster.besitzer(), UI_FRAGE_BEARBEITUNG_ENDE, MB_YESNOCANCEL | MB_ICONQUESTION);
@@ -46,16 +46,16 @@ int32_t bearbeitung_beenden(Schoner_Partner& fenster, const Schoner_Verzeichniss
     if (bss_modus != 1) return 0;  // the window's end came first and has ended the editing
     int32_t ergebnis = ini_zurueckholen(d);
     if (antwort == IDYES) ergebnis = erstes(ergebnis, fenster.einstellungen_speichern(d.ini));
-    wechseln(fenster, orte.ini_pfad, 0);
+    wechseln(fenster, verzeichnisse.ini_pfad, 0);
     return ergebnis;
 }
 
-int32_t bearbeitung_beginnen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte,
+int32_t bearbeitung_beginnen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
                              const Schoner_Dateien& d) {
     const int antwort =
         schoner_frage(fenster.besitzer(), UI_HINWEIS_BEARBEITEN, MB_OKCANCEL | MB_ICONINFORMATION);
     if (antwort != IDOK) return 0;
-    int32_t ergebnis = fenster.einstellungen_speichern(orte.ini_pfad);
+    int32_t ergebnis = fenster.einstellungen_speichern(verzeichnisse.ini_pfad);
     ergebnis = erstes(ergebnis, ini_zurueckholen(d));
     wechseln(fenster, d.ini, 1);
     return ergebnis;
@@ -78,22 +78,22 @@ int32_t modus_setzen(Schoner_Partner& fenster, int32_t m) {
     return bss_modus;
 }
 
-int32_t bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte) {
+int32_t bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0) return -1;
-    return bss_modus == 1 ? bearbeitung_beenden(fenster, orte, d)
-                          : bearbeitung_beginnen(fenster, orte, d);
+    if (schoner_dateien(verzeichnisse, d) != 0) return -1;
+    return bss_modus == 1 ? bearbeitung_beenden(fenster, verzeichnisse, d)
+                          : bearbeitung_beginnen(fenster, verzeichnisse, d);
 }
 
-int32_t schoner_aktiviert(uint16_t zustand, const Schoner_Verzeichnisse& orte) {
+int32_t schoner_aktiviert(uint16_t zustand, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (bss_modus != 1 || zustand != WA_ACTIVE || schoner_dateien(orte, d) != 0) return 0;
+    if (bss_modus != 1 || zustand != WA_ACTIVE || schoner_dateien(verzeichnisse, d) != 0) return 0;
     return ini_zurueckholen(d);
 }
 
-int32_t schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte) {
+int32_t schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (bss_modus != 1 || ende_fragt || schoner_dateien(orte, d) != 0) return 0;
+    if (bss_modus != 1 || ende_fragt || schoner_dateien(verzeichnisse, d) != 0) return 0;
     // While another question of the set-up is open (110, 112) the end asks
     // nothing over it and keeps the saver's file as it is, as No would.
     ende_fragt = true;
@@ -102,16 +102,16 @@ int32_t schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Verzei
     ende_fragt = false;
     int32_t ergebnis = ini_zurueckholen(d);
     if (antwort == IDYES) ergebnis = erstes(ergebnis, fenster.einstellungen_speichern(d.ini));
-    fenster.einstellungen_laden(orte.ini_pfad);
+    fenster.einstellungen_laden(verzeichnisse.ini_pfad);
     modus_setzen(fenster, 0);
     return ergebnis;
 }
 
-void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte) {
+void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0 || !datei_vorhanden(d.marke)) return;
+    if (schoner_dateien(verzeichnisse, d) != 0 || !datei_vorhanden(d.marke)) return;
     DeleteFileA(d.marke);
-    if (bss_modus == 0) fenster.einstellungen_speichern(orte.ini_pfad);
+    if (bss_modus == 0) fenster.einstellungen_speichern(verzeichnisse.ini_pfad);
     ini_zurueckholen(d);
     fenster.nach_vorn();
     wechseln(fenster, d.ini, 1);

@@ -33,12 +33,12 @@ const char* karten_banner();
 // saver's. 0 done (or nothing asked for), -1 a file could not be written or
 // moved (the paths not known, Kovra.si$ not taken back, a settings file not
 // written); the step goes on all the same, as it always has.
-int32_t bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte);
+int32_t bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);
 
 // Activation of the main window, zustand as WM_ACTIVATE gives it. In mode 1
 // and not by a mouse click, the settings parked by a test run come back.
 // 0 done or nothing to do, -1 Kovra.si$ could not be taken back.
-int32_t schoner_aktiviert(uint16_t zustand, const Schoner_Verzeichnisse& orte);
+int32_t schoner_aktiviert(uint16_t zustand, const Schoner_Verzeichnisse& verzeichnisse);
 
 // Destroy of the main window. In mode 1: keep the changes for the saver?
 // (Yes, No; a box without owner, the window is going); then back to the
@@ -47,10 +47,10 @@ int32_t schoner_aktiviert(uint16_t zustand, const Schoner_Verzeichnisse& orte);
 // while another question of the set-up is open asks nothing and answers No.
 // 0 done or nothing to do, -1 Kovra.si$ not taken back or Kovra.ini not
 // written.
-int32_t schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte);
+int32_t schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);
 
 // Last step of start-up: when the saver has left its marker Kovra.acc in the
 // program's directory, the marker goes, the program's settings are saved,
 // the saver's loaded, and the main window comes to the top in mode 1 with a
 // notice of what happened.
-void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& orte);
+void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);

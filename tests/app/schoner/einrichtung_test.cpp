@@ -64,7 +64,7 @@ TEST_F(Einrichtung, CopiesTheSaverAndWritesTheSettingsAsTheCommandAsks) {
         fenster.gespeichert.clear();
         fenster.punkte_gesetzt = 0;
 
-        EXPECT_EQ(0, schoner_installieren(fenster, orte, f.immer));
+        EXPECT_EQ(0, schoner_installieren(fenster, verzeichnisse, f.immer));
 
         EXPECT_EQ(saver_inhalt(), datei_lesen(schoner));
         EXPECT_EQ(programm, pfad_von(kovra_ini));
@@ -93,7 +93,7 @@ TEST_F(Einrichtung, SettingsParkedByATestRunComeBackBeforeTheInstallation) {
     ini_anlegen(geparkt, 2222);
     ini_anlegen(kovra_ini, 5555);  // the unsaved settings of the test run
     quelle_anlegen();
-    ASSERT_EQ(0, schoner_installieren(fenster, orte, false));
+    ASSERT_EQ(0, schoner_installieren(fenster, verzeichnisse, false));
     EXPECT_FALSE(vorhanden(geparkt));
     EXPECT_EQ(1111, rek_von(kovra_ini));  // the current view, saved over the parked one
 }

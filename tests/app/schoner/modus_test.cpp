@@ -51,7 +51,7 @@ TEST_F(Modus, Command110InBothModesWithEachAnswer) {
         meldungen.clear();
         antworten = {f.antwort};
 
-        bearbeitung_umschalten(fenster, orte);
+        bearbeitung_umschalten(fenster, verzeichnisse);
 
         ASSERT_EQ(1u, meldungen.size());
         EXPECT_EQ(ui_text(f.modus == 1 ? UI_FRAGE_BEARBEITUNG_ENDE : UI_HINWEIS_BEARBEITEN),
@@ -95,9 +95,9 @@ TEST_F(Modus, TheWindowsEndAsksNothingOverAnOpenQuestion) {
         fenster.geladen.clear();
         meldungen.clear();
         antworten = {IDYES};
-        im_kasten = [this] { schoner_fenster_zerstoert(fenster, orte); };
+        im_kasten = [this] { schoner_fenster_zerstoert(fenster, verzeichnisse); };
 
-        f.offen(fenster, orte);
+        f.offen(fenster, verzeichnisse);
 
         EXPECT_EQ(1u, meldungen.size());
         EXPECT_EQ(f.kovra_danach, rek_von(kovra_ini));

@@ -89,7 +89,7 @@ void SchonerTest::SetUp() {
     geparkt = windows + "\\Kovra.si$";
     marke = programm + "\\Kovra.acc";
     schoner = windows + "\\Kovra32.scr";
-    orte = {programm.c_str(), windows.c_str(), ini_pfad.c_str()};
+    verzeichnisse = {programm.c_str(), windows.c_str(), ini_pfad.c_str()};
     fenster.werte.ansicht.rek = 1111;
 }
 

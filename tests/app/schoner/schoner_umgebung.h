@@ -61,7 +61,7 @@ protected:
     std::string programm, windows;  // the two directories
     std::string ini_pfad;           // programm\Varnis.ini
     std::string kovra_ini, geparkt, marke, schoner;
-    Schoner_Verzeichnisse orte{};
+    Schoner_Verzeichnisse verzeichnisse{};
     Fenster_Attrappe fenster;
 
 public:
