@@ -1,7 +1,7 @@
 #include "befehlszeile/ansicht.h"
 
 #include "bedienfeld/leistenregel.h"
-#include "bedienfeld/zeitregeln.h"
+#include "zeitregeln.h"
 
 Ansicht ansicht_fuer(const Ansicht& gelesen, const Kartenauftrag& a, const Ort* ort,
                      int32_t ort_nummer) {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "bedienfeld/zeitregeln.h"
+#include "zeitregeln.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The control panel of the main window: the value fields and lists follow
 // the view, and the lists, the bars and the arrow keys move it. The view
 // centre is the observer's zenith: its right ascension is the sidereal time
-// of the date and hour (bedienfeld/zeitregeln.h), its declination the
+// of the date and hour (karte/zeitregeln.h), its declination the
 // latitude of the place.
 #include <cmath>
 #include <cstdio>
@@ -13,7 +13,7 @@
 #include "bedienfeld/orte.h"
 #include "bedienfeld/tasten_leiste.h"
 #include "bedienfeld/wertanzeige.h"
-#include "bedienfeld/zeitregeln.h"
+#include "zeitregeln.h"
 #include "combobox_kf.h"
 #include "dib_kf.h"
 #include "edit_kf.h"
@@ -23,6 +23,12 @@
 
 namespace {
 
+// The date list's entries. Not in the user-interface table (gemeinsam/
+// ui_texte.h): they are the values of the panel's half-month rule
+// (karte/zeitregeln.h), one per index, not menus, captions or messages, and
+// the table's free numbers (three, kept for new messages) have no room for
+// 24 of them. The hour list's "%d Uhr" likewise: a value with its unit, and
+// the table holds no format with a number argument.
 const char* const HALBMONAT_TEXTE[HALBMONATE] = {
     "  1. Januar",    "15. Januar",    "  1. Februar", "15. Februar",  "  1. März",
     "15. März",       "  1. April",    "15. April",    "  1. Mai",     "15. Mai",
@@ -82,6 +88,10 @@ void Himmel_DF::listen_fuellen() {
     zeit_wahl->setcursel(zeit);
     Orte orte;
     if (orte_laden(nullptr, orte) != 0) {
+        // Word for word and without an icon, as the panel has always shown
+        // it; not in the user-interface table, whose three free numbers are
+        // kept for the messages of the coming issue on files and writes,
+        // which words this box anew.
         meldung(hwnd, "Die Datei 'Orte.dat' konnte nicht geöffnet werden!", "Fehler", MB_OK);
     }
     orte_eintragen(orte);

@@ -12,7 +12,7 @@
 #include "bedienfeld/leistenregel.h"
 #include "bedienfeld/ort_suche.h"
 #include "bedienfeld/wertanzeige.h"
-#include "bedienfeld/zeitregeln.h"
+#include "zeitregeln.h"
 #include "himmel.h"
 
 namespace {

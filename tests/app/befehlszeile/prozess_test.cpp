@@ -64,11 +64,11 @@ TEST_F(Befehlszeile, BitmapGleichDerDateiDerBitmapBefehle) {
     ASSERT_GT(sternpixel(f.karte_bild), 500);
 
     const struct {
-        Bildfarben farben;
+        Farbschema farben;
         std::vector<std::string> schema;
     } faelle[] = {
-        {Bildfarben::SCHIRM, {}},
-        {Bildfarben::SCHWARZ_WEISS, {"/schema", "schwarz-auf-weiss"}},
+        {Farbschema::SCHIRM, {}},
+        {Farbschema::SCHWARZ_AUF_WEISS, {"/schema", "schwarz-auf-weiss"}},
     };
     for (const auto& fall : faelle) {
         dialog.antwort = pfad("fenster.bmp");

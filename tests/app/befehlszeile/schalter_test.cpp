@@ -81,7 +81,7 @@ TEST(Schalter, EinAuftragAusAllenSchaltern) {
     EXPECT_EQ(22, a.stunde);
     EXPECT_STREQ("M\xFCnchen", a.ort);
     EXPECT_EQ(60, a.feld);
-    EXPECT_EQ(Schema::WEISS_AUF_SCHWARZ, a.schema);
+    EXPECT_EQ(Farbschema::WEISS_AUF_SCHWARZ, a.schema);
     EXPECT_EQ(GROESSE_VORGABE, a.groesse);
     EXPECT_STREQ("", a.einstellungen);
     EXPECT_FALSE(a.hilfe);
@@ -94,7 +94,7 @@ TEST(Schalter, EinAuftragAusAllenSchaltern) {
     EXPECT_EQ(-1, a.halbmonat);
     EXPECT_EQ(-1, a.stunde);
     EXPECT_EQ(0, a.feld);
-    EXPECT_EQ(Schema::VORGABE, a.schema);
+    EXPECT_FALSE(a.schema.has_value());  // none: the command's scheme
     char erwartet[MAX_PATH];
     GetFullPathNameA("Mein.ini", sizeof erwartet, erwartet, nullptr);
     EXPECT_STREQ(erwartet, a.einstellungen);

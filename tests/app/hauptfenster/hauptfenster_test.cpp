@@ -9,7 +9,7 @@
 #include "bedienfeld/ort_suche.h"
 #include "bedienfeld/orte.h"
 #include "bedienfeld/tasten_leiste.h"
-#include "bedienfeld/zeitregeln.h"
+#include "zeitregeln.h"
 #include "canvas_kf.h"
 #include "combobox_kf.h"
 #include "dib_kf.h"

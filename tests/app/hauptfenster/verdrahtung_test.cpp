@@ -171,7 +171,7 @@ TEST_F(Verdrahtung, SternZeigtPopupUndLabelKlickHebtHervor) {
     alle_dateien();
     Himmel_DF& f = oeffnen();
     Himmel& h = *f.himmel;
-    const Kartenflaeche flaeche = kartenflaeche(f.karte->hwnd, f.hwnd);
+    const Kartenbereich flaeche = kartenbereich(f.karte->hwnd, f.hwnd);
     const int32_t r = flaeche.breite / 2;
     int32_t x = 0, y = 0;
     ASSERT_TRUE(stern_finden(h, r, x, y));

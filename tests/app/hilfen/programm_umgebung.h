@@ -17,7 +17,7 @@
 #include "hauptfenster/himmel_df.h"
 #include "instanz.h"
 #include "scrollbar_kf.h"
-#include "zeichnen/farbtabelle.h"
+#include "leinwand.h"
 
 struct Meldung {
     HWND besitzer;

@@ -33,7 +33,7 @@ TEST_F(Start, MitAllenDateienOhneMeldung) {
     EXPECT_TRUE(IsWindowVisible(hauptfenster->hwnd));
     EXPECT_EQ(hauptfenster, instanz->hf());
     EXPECT_EQ(ui_text(UI_HAUPTFENSTER), text_von(hauptfenster->hwnd));
-    EXPECT_STREQ(ordner.c_str(), programm_verzeichnis);
+    EXPECT_STREQ(ordner.c_str(), start_verzeichnis);
     EXPECT_NE('\0', windows_verzeichnis[0]);
     EXPECT_EQ(88, hauptfenster->himmel->sternbild_anzahl);
     EXPECT_EQ(orte_im_datenordner(), hauptfenster->ort_wahl->getcount());

@@ -1,4 +1,4 @@
-#include "bedienfeld/zeitregeln.h"
+#include "zeitregeln.h"
 
 #include <cmath>
 
@@ -36,4 +36,11 @@ int32_t stunde_aus_rekt(double rektaszension, int32_t halbmonat) {
 void listen_nachfuehren(double rektaszension, int32_t fest, int32_t& halbmonat, int32_t& stunde) {
     if (fest != 1) halbmonat = halbmonat_aus_rekt(rektaszension, stunde);
     if (fest != 2) stunde = stunde_aus_rekt(rektaszension, halbmonat);
+}
+
+double sternzeit(int32_t monat, int32_t tag, int32_t stunde, int32_t minute, int32_t sekunde) {
+    double t = 2.0 * monat + tag / 15.0 - 17 + stunde + minute / 60.0 + sekunde / 3600.0;
+    while (t >= 24) t -= 24;
+    while (t < 0) t += 24;
+    return t;
 }

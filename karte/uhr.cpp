@@ -1,9 +1,9 @@
-// The saver's sidereal time from the local clock.
+// The saver's clock rule from the local clock.
 #include <windows.h>
 
-#include "rahmen.h"
+#include "zeitregeln.h"
 
-double ScrSternzeit() {
+double sternzeit_jetzt() {
     SYSTEMTIME jetzt;
     GetLocalTime(&jetzt);
     return sternzeit(jetzt.wMonth - 1, jetzt.wDay, jetzt.wHour, jetzt.wMinute, jetzt.wSecond);

@@ -1,8 +1,9 @@
-#include "schirm_farben.h"
+#include "leinwand.h"
+
+#include <windows.h>
 
 #include "farben.h"
-#include "figuren.h"
-#include "gitter.h"
+#include "gestirne.h"  // KARTEN_TEXT_FARBE
 
 namespace {
 
@@ -31,4 +32,30 @@ void schirm_farben_setzen(DIB& bild, const Darstellung& werte) {
     bild.farbe_setzen(GITTER_INDEX, ebenen_eintrag(werte, HILFSLINIEN));
     bild.farbe_setzen(INDEX_FELD, 0xC0C0C0);
     bild.farbe_setzen(INDEX_FREI, 0xFF00FF);
+}
+
+void farbtabelle_schirm(DIB& bild, const Darstellung& werte) {
+    schirm_farben_setzen(bild, werte);
+    bild.farbe_setzen(INDEX_KARTENTEXT, KARTEN_TEXT_FARBE);
+}
+
+void farbtabelle_schwarz_weiss(DIB& bild) {
+    bild.farbe_setzen(INDEX_HINTERGRUND, 0xFFFFFF);
+    for (int32_t i = 1; i < 256; ++i) bild.farbe_setzen(i, 0x000000);
+}
+
+int32_t leinwand_erzeugen(DIB& bild, int32_t breite, int32_t hoehe) {
+    const int32_t ergebnis = bild.erzeugen(breite, hoehe, 8, 0, 0);
+    if (bild.dc) SelectObject(bild.dc, GetStockObject(SYSTEM_FONT));
+    return ergebnis;
+}
+
+int32_t flaechen_leinwand(DIB& bild, int32_t breite, int32_t hoehe, const Kartenquadrat& quadrat,
+                          const Darstellung& werte) {
+    if (bild.erzeugen(breite, hoehe, 8, quadrat.versatz_x, quadrat.versatz_y) != 0 || !bild.dc)
+        return -1;
+    SelectObject(bild.dc, GetStockObject(SYSTEM_FONT));
+    schirm_farben_setzen(bild, werte);
+    SetBkColor(bild.dc, farbwert(werte.hintergrund));
+    return 0;
 }
