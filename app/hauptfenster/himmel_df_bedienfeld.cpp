@@ -89,9 +89,9 @@ void Himmel_DF::listen_fuellen() {
     Orte orte;
     if (orte_laden(nullptr, orte) != 0) {
         // Word for word and without an icon, as the panel has always shown
-        // it; not in the user-interface table, whose three free numbers are
-        // kept for the messages of the coming issue on files and writes,
-        // which words this box anew.
+        // it; not in the user-interface table, whose last three free numbers
+        // are kept for the messages of failed file writes, which will word
+        // this box anew.
         meldung(hwnd, "Die Datei 'Orte.dat' konnte nicht geöffnet werden!", "Fehler", MB_OK);
     }
     orte_eintragen(orte);

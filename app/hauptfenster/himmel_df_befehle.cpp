@@ -68,8 +68,8 @@ int32_t schoner_befehl(Himmel_DF& f, int32_t id) {
 
 void Himmel_DF::menue_befehl(int32_t id) {
     if (id >= BEFEHL_SCHONER_INSTALLIEREN && id <= BEFEHL_SCHONER_TESTEN) {
-        // A failed write of the saver's files is not shown yet: that belongs
-        // to the later issue on files and writes.
+        // A failed write of the saver's files is not shown yet; the result
+        // reaches this caller so that a message can be added here.
         static_cast<void>(schoner_befehl(*this, id));
     } else if (id == BEFEHL_BEENDEN) {
         programm_beenden(hwnd);

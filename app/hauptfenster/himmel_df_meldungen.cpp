@@ -71,7 +71,8 @@ LRESULT Himmel_DF::wm_timer(WPARAM nummer, LPARAM proz) {
 
 // A test run's parked settings come back when the user returns.
 LRESULT Himmel_DF::wm_activate(uint16_t zustand, LPARAM anderes, uint16_t minimiert) {
-    // Kovra.si$ not taken back is not shown yet (a later issue on writes).
+    // Kovra.si$ not taken back is not shown to the user yet; the result
+    // reaches this caller so that a message can be added here.
     static_cast<void>(schoner_aktiviert(zustand, schoner_verzeichnisse()));
     return Dialog_F::wm_activate(zustand, anderes, minimiert);
 }
@@ -86,7 +87,8 @@ LRESULT Himmel_DF::wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) {
 
 // Leaves the screen-saver editing before the window goes.
 LRESULT Himmel_DF::wm_destroy() {
-    // A failed write is not shown: the window is going (a later issue).
+    // A failed write is not shown: the window is going, and no box may
+    // hold up its end.
     static_cast<void>(schoner_fenster_zerstoert(*this, schoner_verzeichnisse()));
     return Dialog_F::wm_destroy();
 }

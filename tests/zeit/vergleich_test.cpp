@@ -34,7 +34,7 @@ double winkel(double rekt1, double dekl1, double rekt2, double dekl2) {
 
 // ephem's radec_of gives the catalogue place of a star that appears at the
 // zenith: the apparent zenith with the annual aberration taken out. Ours is
-// the direction itself (no aberration), as the issue asks. So ephem's place
+// the direction itself (no aberration), as the catalogue's places are. So ephem's place
 // gets the aberration back (ERFA's eraAb, the Earth's velocity of eraEpv00)
 // before the two are compared; the rest, the time scales, the sidereal time
 // and precession-nutation, ephem models on its own.

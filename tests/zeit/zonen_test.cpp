@@ -143,7 +143,9 @@ TEST_F(ShippedZones, AusserhalbDerTabelleDieHeutigeRegel) {
     EXPECT_EQ(utc(sydney, {2100, 1, 1}, {12, 0}), 4102448400);
 }
 
-// Today's rules of the places the issue names.
+// Today's rules of places whose summer time changed lately (Istanbul,
+// Moskau, Reykjavik, Rio and Windhuk without it, Kairo with it again),
+// beside three whose rules stayed.
 TEST_F(ShippedZones, HeutigeRegelnDerGenanntenOrte) {
     struct Fall {
         const char* ort;
