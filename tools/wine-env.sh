@@ -81,6 +81,13 @@ starten() {
   # Standard output carries the display alone.
   prefix_anlegen >&2
   mkdir -p "$zustand"
+  # One environment per build folder: a display still recorded from an
+  # earlier start (a run killed before its stop) goes first, or its Xvfb
+  # would outlive the pid file that names it.
+  if [ -f "$zustand/xvfb.pid" ] && kill -0 "$(cat "$zustand/xvfb.pid")" 2>/dev/null; then
+    echo "wine-env: stopping the environment still running for $build" >&2
+    stoppen
+  fi
   local n; n=$(freie_anzeige)
   # Both run detached from our output, so CTest does not wait on their pipes.
   setsid Xvfb ":$n" -screen 0 "${bildschirm}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
