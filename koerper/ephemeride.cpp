@@ -25,9 +25,9 @@ int planet_nummer(int32_t art) {
     }
 }
 
-double laenge3(const double v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
-
 }  // namespace
+
+double betrag(const double v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
 
 void erde_berechnen(double tt1, double tt2, Erde& erde) {
     eraEpv00(tt1, tt2, erde.helio, erde.bary);
@@ -72,7 +72,7 @@ int32_t ort_berechnen(int32_t art, double tt1, double tt2, const Erde& erde,
             neu.geo[i] = geo[i] - beobachter[i];
             neu.helio[i] = helio[i];
         }
-        tau = laenge3(neu.geo) * LICHTZEIT_TAG;
+        tau = betrag(neu.geo) * LICHTZEIT_TAG;
     }
     ort = neu;
     return KOERPER_OK;

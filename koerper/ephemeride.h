@@ -35,6 +35,9 @@ void erde_berechnen(double tt1, double tt2, Erde& erde);
 int32_t ort_berechnen(int32_t art, double tt1, double tt2, const Erde& erde,
                       const double beobachter[3], Ort& ort);
 
+// The length of a vector.
+double betrag(const double v[3]);
+
 // The place at breite (degrees north), laenge (degrees east), height 0 on
 // WGS84, relative to the Earth's centre in GCRS, AU, at the moment skalen.
 void beobachter_gcrs(const Zeitskalen& skalen, double breite, double laenge, double ort[3]);

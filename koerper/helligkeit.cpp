@@ -16,8 +16,6 @@
 
 namespace {
 
-double betrag(const double v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
-
 // The planetocentric latitude (radians) of the point of the planet that
 // faces richtung (a vector from the planet), for a pole at (rekt, dekl)
 // degrees in J2000.

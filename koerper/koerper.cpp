@@ -15,8 +15,6 @@ namespace {
 constexpr double RADIUS_KM[KOERPER_ANZAHL] = {695700.0, 1737.4,  2440.53, 6051.8, 3396.19,
                                                71492.0,  60268.0, 25559.0, 24764.0};
 
-double betrag(const double v[3]) { return std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]); }
-
 // Angle between two vectors, radians 0..pi.
 double winkel(const double a[3], const double b[3]) {
     const double kreuz[3] = {a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2],

@@ -23,7 +23,8 @@ T: the civil day (midnight to midnight at the zone of the place's meridian)
    geometric horizon, no other refraction; streifend 1 where the body's
    highest or lowest altitude near that day comes within 0.5 degree of the
    rising altitude or an event's altitude changes by less than 2 degrees an
-   hour: grazing, where a few arcseconds move the time by minutes.
+   hour (grazing, where a few arcseconds move the time by minutes), or where
+   ephem has no answer (see tageslauf).
 """
 import math
 import random
@@ -150,6 +151,16 @@ def tageslauf(beob, art, Klasse, tag, tt_versatz, zeilen):
                 break
             if abs(hoehe_ueber_rand(beob, b, t)) < STREIFEND_RAND:
                 streifend = 1
+    # ephem decides "never up" and "always up" from the declination where its
+    # search starts; the Moon's changes by up to 6 degrees a day, so at high
+    # latitudes it may rise or set within the day after all. Where ephem's
+    # own hourly altitudes cross the rising altitude and it found no event,
+    # it has no answer: the day is left out as well.
+    hoehen = [hoehe_ueber_rand(beob, b, tag + h / 24.0) for h in range(25)]
+    paare = list(zip(hoehen, hoehen[1:]))
+    if (auf is None and any(a <= 0.0 < n for a, n in paare)) or \
+            (unter is None and any(a > 0.0 >= n for a, n in paare)):
+        streifend = 1
     for t in (auf, unter):
         if t is not None:
             schritt = 300.0 / 86400.0
