@@ -24,6 +24,7 @@ import sternbilder
 import sterndatei
 import sterne
 import uebersetzungen
+import zonen
 
 WURZEL = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -122,6 +123,7 @@ def main():
     sterndatei.schreiben(os.path.join(optionen.ziel, "VARNIS.DAT"), sternliste)
     sternbilddatei.schreiben(os.path.join(optionen.ziel, "STBILDER.DAT"), bilder)
     orte.schreiben(os.path.join(optionen.ziel, "Orte.dat"))
+    zonen.schreiben(os.path.join(optionen.ziel, "Zonen.dat"), zonen.bereitstellen(optionen.cache))
     _bericht(sternliste, bilder, stern_quellen, hip_paare, optionen.ziel)
 
 
