@@ -17,6 +17,7 @@
 #include "einstellungen.h"
 #include "gestirne.h"
 #include "gitter.h"
+#include "kalender.h"
 #include "koerper.h"
 #include "namen.h"
 #include "schirm_farben.h"
@@ -173,8 +174,9 @@ int main(int argc, char** argv) {
         stern_kennungen(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein,
                         skalierte_farbe(w, STERNBILDER));
     });
-    // 15 December 2026, 21:00 UT, over Muenchen (TT - UT 69.2 s).
-    const Zeitskalen moment{2451545.0, 9845.375, 2451545.0, 9845.375 + 69.2 / 86400.0};
+    // 15 December 2026, 21:00 UTC, over Muenchen.
+    Zeitskalen moment{};
+    zeitskalen_aus_utc(tage_seit_1970(Datum{2026, 12, 15}) * 86400 + 21 * 3600, moment);
     Koerperlage lage;
     messen("bodies for a moment (Sun, Moon, 7 planets)", 500,
            [&] { koerper_berechnen(moment, 48.14, 11.58, lage); });
