@@ -1,7 +1,8 @@
 // Times the drawing of a complete chart from the shipped catalogue: every
 // layer around Orion (5.6 h, +3 degrees, 60-degree field, the designations of
 // Orion and Taurus) into a 1024 x 768 and a 3000 x 3000 canvas, the star layer
-// alone and fuellen. Prints milliseconds per drawing.
+// alone and fuellen, and computing the Sun, the Moon and the planets for a
+// moment (once per moment, not per drawing). Prints milliseconds per run.
 //   karte_bench [chart.bmp]   also saves the 1024 x 768 chart
 #include <windows.h>
 
@@ -16,8 +17,11 @@
 #include "einstellungen.h"
 #include "gestirne.h"
 #include "gitter.h"
+#include "kalender.h"
+#include "koerper.h"
 #include "namen.h"
 #include "leinwand.h"
+#include "tageslauf.h"
 
 namespace {
 
@@ -170,6 +174,15 @@ int main(int argc, char** argv) {
         stern_kennungen(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein,
                         skalierte_farbe(w, STERNBILDER));
     });
+    // 15 December 2026, 21:00 UTC, over Muenchen.
+    Zeitskalen moment{};
+    zeitskalen_aus_utc(tage_seit_1970(Datum{2026, 12, 15}) * 86400 + 21 * 3600, moment);
+    Koerperlage lage;
+    messen("bodies for a moment (Sun, Moon, 7 planets)", 500,
+           [&] { koerper_berechnen(moment, 48.14, 11.58, lage); });
+    Tageslauf lauf;
+    messen("  the Moon's rising and setting (on request)", 50,
+           [&] { tageslauf(moment, 86400.0, 48.14, 11.58, MOND, lauf); });
     messen("fuellen 1024 x 768", 500, [&] { klein.fuellen(0); });
     messen("fuellen 3000 x 3000", 100, [&] { gross.fuellen(0); });
 
