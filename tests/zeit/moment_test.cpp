@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "gelieferte_zonen.h"
 #include "moment.h"
 #include "zeitskalen.h"
 
@@ -18,10 +19,7 @@ double abweichung_s(double a, double b) {
 class Momente : public ::testing::Test {
 protected:
     void SetUp() override {
-        FILE* datei = std::fopen(VARNIS_TEST_DATA "/Zonen.dat", "rb");
-        ASSERT_NE(datei, nullptr);
-        ASSERT_EQ(zonen_lesen(datei, zonen), ZEIT_OK);
-        std::fclose(datei);
+        ASSERT_NO_FATAL_FAILURE(gelieferte_zonen_lesen(zonen));
     }
     Moment ort(const char* name, double breite, double laenge, Datum d, Uhrzeit u) {
         return Moment{d, u, Standort{breite, laenge, zonen.zone_des_orts(name)}};

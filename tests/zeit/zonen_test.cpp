@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 
+#include "gelieferte_zonen.h"
 #include "ortszeit.h"
 #include "zonen.h"
 
@@ -112,10 +113,7 @@ TEST(Zonen, FehlerVerwerfenDieGanzeDatei) {
 class ShippedZones : public ::testing::Test {
 protected:
     void SetUp() override {
-        FILE* datei = std::fopen(VARNIS_TEST_DATA "/Zonen.dat", "rb");
-        ASSERT_NE(datei, nullptr);
-        ASSERT_EQ(zonen_lesen(datei, zonen), ZEIT_OK);
-        std::fclose(datei);
+        ASSERT_NO_FATAL_FAILURE(gelieferte_zonen_lesen(zonen));
         berlin = zonen.zone_des_orts("M\xfcnchen");
         ASSERT_GE(berlin, 0);
     }
