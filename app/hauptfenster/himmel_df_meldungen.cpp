@@ -41,7 +41,7 @@ LRESULT aktiviert(wFenster* f, uint16_t zustand, LPARAM anderes, uint16_t minimi
 // list notifications.
 LRESULT befehl(wFenster* f, uint16_t id, LPARAM kontrolle, uint16_t code) {
     auto* h = static_cast<Himmel_DF*>(f);
-    if (ist_menue_befehl(id, code)) h->menue_befehl(id);
+    if (ist_menue_befehl(id, code, kontrolle)) h->menue_befehl(id);
     return h->wm_command(id, kontrolle, code);
 }
 
@@ -87,6 +87,9 @@ LRESULT Himmel_DF::wm_timer(WPARAM nummer, LPARAM proz) {
     switch (nummer) {
         case ZEICHEN_TIMER:
             zeitschritt();
+            return 0;
+        case UHR_TIMER:
+            uhr_zeitgeber();
             return 0;
         case ZEITGEBER_INFO_ZEIGEN:
         case ZEITGEBER_INFO_VERBERGEN:
