@@ -8,7 +8,7 @@
 set(VARNIS_PROGRAMME Varnis32.exe Kovra32.scr)
 # Read by the programs from their folder; copied from data/. The help in both
 # forms: HTML Help for every Windows, WinHelp for those that still show it.
-set(VARNIS_DATEN VARNIS.DAT STBILDER.DAT Orte.dat Varnis.chm Varnis.hlp)
+set(VARNIS_DATEN VARNIS.DAT STBILDER.DAT Orte.dat Zonen.dat Varnis.chm Varnis.hlp)
 # For the reader, made by lieferung/: the German read-me (Windows-1252,
 # CR LF), the GPL that the data files are distributed under, and the
 # licences of the MinGW-w64 runtime and of ERFA linked into the programs.

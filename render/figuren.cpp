@@ -35,24 +35,21 @@ void figuren_zeichnen(Himmel& himmel, const Strich& ziel, Massstab massstab, int
 
 }  // namespace
 
-void karte_figuren(Himmel& himmel, HDC dc, DIB* bild, const Font&, const Font&, int32_t r,
-                   uint32_t) {
+void karte_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r) {
     if (bild) figuren_zeichnen(himmel, Strich{bild, dc, FIGUREN_INDEX}, Massstab::karte, r);
 }
 
-void uebersicht_figuren(Himmel& himmel, HDC dc, DIB* bild, const Font&, const Font&, int32_t r,
-                        uint32_t) {
+void uebersicht_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r) {
     if (bild) figuren_zeichnen(himmel, Strich{bild, dc, FIGUREN_INDEX}, Massstab::uebersicht, r);
 }
 
-void druck_figuren(Himmel& himmel, HDC dc, const Font&, const Font&, int32_t r, uint32_t farbe) {
+void druck_figuren(Himmel& himmel, HDC dc, int32_t r, uint32_t farbe) {
     GdiObjekt stift(CreatePen(PS_SOLID, DRUCK_STIFT_BREITE, farbe));
     Auswahl wahl(dc, stift.handle());
     figuren_zeichnen(himmel, Strich{nullptr, dc, FIGUREN_INDEX}, Massstab::karte, r);
 }
 
-void sternbild_namen(Himmel& himmel, HDC dc, DIB*, const Font& schrift, const Font&, int32_t r,
-                     uint32_t farbe) {
+void sternbild_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe) {
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_BASELINE | TA_CENTER);
     SelectObject(dc, schrift.handle());

@@ -7,7 +7,6 @@
 #include "stern_lage.h"
 #include "sternfarben.h"
 
-char karten_text[KARTEN_TEXT_GROESSE] = "";
 
 namespace {
 
@@ -95,8 +94,8 @@ void figurstern_zeichnen(Himmel& himmel, DIB& bild, int32_t r, int32_t klasse, i
 
 }  // namespace
 
-void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font&,
-                    int32_t r, int32_t erste_klasse, int32_t letzte_klasse) {
+void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r,
+                    int32_t erste_klasse, int32_t letzte_klasse, const char* kartentext) {
     if (!bild) return;
     erste_klasse = std::max(erste_klasse, 0);
     letzte_klasse = std::min(letzte_klasse, KLASSEN - 1);
@@ -109,21 +108,20 @@ void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, cons
                              karten_farbindex(satz.spektrum, satz.helligkeit));
         });
     }
-    karten_text_zeichnen(dc, schrift, r, KARTEN_TEXT_FARBE);  // entry 254 on the screen
+    karten_text_zeichnen(dc, schrift, r, KARTEN_TEXT_FARBE, kartentext);  // entry 254 on the screen
 }
 
-void karten_text_zeichnen(HDC dc, const Font& schrift, int32_t r, uint32_t farbe) {
-    if (!karten_text[0]) return;
+void karten_text_zeichnen(HDC dc, const Font& schrift, int32_t r, uint32_t farbe, const char* text) {
+    if (!text || !text[0]) return;
     SetTextColor(dc, farbe);
     SelectObject(dc, schrift.handle());
     SetTextAlign(dc, TA_TOP | TA_CENTER);
-    text_aus(dc, r, 0, karten_text);
+    text_aus(dc, r, 0, text);
     SetTextAlign(dc, TA_BOTTOM | TA_CENTER);
-    text_aus(dc, r, 2 * r, karten_text);
+    text_aus(dc, r, 2 * r, text);
 }
 
-void uebersicht_gestirne(Himmel& himmel, HDC, DIB* bild, const Font&, const Font&, int32_t r,
-                         int32_t, int32_t) {
+void uebersicht_gestirne(Himmel& himmel, DIB* bild, int32_t r) {
     if (!bild) return;
     uint8_t markiert[STERN_NUMMERN] = {};
     for (int32_t s = 0; s < himmel.sternbild_anzahl; ++s) {
@@ -136,8 +134,8 @@ void uebersicht_gestirne(Himmel& himmel, HDC, DIB* bild, const Font&, const Font
     }
 }
 
-void druck_gestirne(Himmel& himmel, HDC dc, const Font&, const Font&, int32_t r,
-                    int32_t einfarbig, int32_t invertiert, uint32_t rand_farbe) {
+void druck_gestirne(Himmel& himmel, HDC dc, int32_t r, int32_t einfarbig, int32_t invertiert,
+                    uint32_t rand_farbe) {
     if (einfarbig && invertiert) rand_farbe = 0x00FFFFFF;
     GdiObjekt stift(CreatePen(PS_SOLID, 0, rand_farbe));
     GdiObjekt pinsel(CreateSolidBrush(invertiert ? 0x00000000 : 0x00FFFFFF));

@@ -12,30 +12,44 @@
 #include "font.h"
 #include "himmel.h"
 
-// The program-wide chart caption, empty at start; the application sets and
-// clears it, karte_gestirne draws it at the top and bottom edge.
-constexpr int KARTEN_TEXT_GROESSE = 256;
-extern char karten_text[KARTEN_TEXT_GROESSE];
+// The chart caption's colour on the screen (colour-table entry
+// INDEX_KARTENTEXT, render/farbindizes.h).
 constexpr uint32_t KARTEN_TEXT_FARBE = 0x004080FF;  // red 255, green 128, blue 64
 
-// The caption, when there is one, centred at the top edge (hanging from y 0)
+// The caption text, when it is not empty, centred at the top edge (hanging from y 0)
 // and at the bottom edge (standing on y 2r) of a chart of radius r, in farbe
 // (0x00BBGGRR) and schrift.
-void karten_text_zeichnen(HDC dc, const Font& schrift, int32_t r, uint32_t farbe);
+void karten_text_zeichnen(HDC dc, const Font& schrift, int32_t r, uint32_t farbe, const char* text);
 
 // The stars of magnitude classes erste_klasse..letzte_klasse (clamped to
-// 0..99) within the field of view; then the caption in schrift.
-void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font& symbol,
-                    int32_t r, int32_t erste_klasse, int32_t letzte_klasse);
+// 0..99) within the field of view; then the caption kartentext (the
+// drawing's input, "" for none) in schrift and KARTEN_TEXT_FARBE.
+void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r,
+                    int32_t erste_klasse, int32_t letzte_klasse, const char* kartentext);
 
 // The stars at the ends of the constellation figure lines, on the overview
-// scale. The class range is accepted for the common call form and not used.
-void uebersicht_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift,
-                         const Font& symbol, int32_t r, int32_t erste_klasse,
-                         int32_t letzte_klasse);
+// scale.
+void uebersicht_gestirne(Himmel& himmel, DIB* bild, int32_t r);
 
 // Every star within the square as a filled circle, outlined in rand_farbe
 // (0x00BBGGRR). einfarbig: white fill (black when invertiert) instead of the
 // spectral colours; both flags: white outline.
-void druck_gestirne(Himmel& himmel, HDC dc, const Font& schrift, const Font& symbol, int32_t r,
-                    int32_t einfarbig, int32_t invertiert, uint32_t rand_farbe);
+void druck_gestirne(Himmel& himmel, HDC dc, int32_t r, int32_t einfarbig, int32_t invertiert,
+                    uint32_t rand_farbe);
+
+// ---- The engine tests' common call form: every layer with the same
+// arguments, those a layer does not need ignored. The chart's layers
+// (karte/schichten.h) call the forms above, which take what they use.
+inline void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font&,
+                           int32_t r, int32_t erste_klasse, int32_t letzte_klasse,
+                           const char* kartentext = "") {
+    karte_gestirne(himmel, dc, bild, schrift, r, erste_klasse, letzte_klasse, kartentext);
+}
+inline void uebersicht_gestirne(Himmel& himmel, HDC, DIB* bild, const Font&, const Font&, int32_t r,
+                                int32_t, int32_t) {
+    uebersicht_gestirne(himmel, bild, r);
+}
+inline void druck_gestirne(Himmel& himmel, HDC dc, const Font&, const Font&, int32_t r,
+                           int32_t einfarbig, int32_t invertiert, uint32_t rand_farbe) {
+    druck_gestirne(himmel, dc, r, einfarbig, invertiert, rand_farbe);
+}

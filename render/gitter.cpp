@@ -128,19 +128,17 @@ void gitter_zeichnen(const Himmel& himmel, const GitterArt& art, HDC dc, const S
 
 }  // namespace
 
-void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font&, int32_t r,
-                  uint32_t farbe) {
+void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r, uint32_t farbe) {
     if (bild) gitter_zeichnen(himmel, KARTE, dc, Strich{bild, dc, GITTER_INDEX}, schrift, r, farbe);
 }
 
-void uebersicht_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font&,
-                       int32_t r, uint32_t farbe) {
+void uebersicht_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r,
+                       uint32_t farbe) {
     if (bild)
         gitter_zeichnen(himmel, UEBERSICHT, dc, Strich{bild, dc, GITTER_INDEX}, schrift, r, farbe);
 }
 
-void druck_gitter(Himmel& himmel, HDC dc, const Font& schrift, const Font&, int32_t r,
-                  uint32_t farbe) {
+void druck_gitter(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe) {
     GdiObjekt stift(CreatePen(PS_SOLID, 0, farbe));
     Auswahl wahl(dc, stift.handle());
     gitter_zeichnen(himmel, DRUCK, dc, Strich{nullptr, dc, GITTER_INDEX}, schrift, r, farbe);

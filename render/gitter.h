@@ -9,14 +9,28 @@
 #include <cstdint>
 
 #include "dib.h"
+#include "farbindizes.h"  // GITTER_INDEX
 #include "font.h"
 #include "himmel.h"
 
-constexpr int32_t GITTER_INDEX = 96;
 
-void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font& symbol,
-                  int32_t r, uint32_t farbe);
-void uebersicht_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font& symbol,
-                       int32_t r, uint32_t farbe);
-void druck_gitter(Himmel& himmel, HDC dc, const Font& schrift, const Font& symbol, int32_t r,
-                  uint32_t farbe);
+void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r, uint32_t farbe);
+void uebersicht_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r,
+                       uint32_t farbe);
+void druck_gitter(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe);
+
+// ---- The engine tests' common call form: every layer with the same
+// arguments, those a layer does not need ignored. The chart's layers
+// (karte/schichten.h) call the forms above, which take what they use.
+inline void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font&,
+                         int32_t r, uint32_t farbe) {
+    karte_gitter(himmel, dc, bild, schrift, r, farbe);
+}
+inline void uebersicht_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, const Font&,
+                              int32_t r, uint32_t farbe) {
+    uebersicht_gitter(himmel, dc, bild, schrift, r, farbe);
+}
+inline void druck_gitter(Himmel& himmel, HDC dc, const Font& schrift, const Font&, int32_t r,
+                         uint32_t farbe) {
+    druck_gitter(himmel, dc, schrift, r, farbe);
+}

@@ -8,22 +8,16 @@
 
 namespace {
 
-// Positions inside bezeichnung.
-constexpr int FLAMSTEED = 0, FLAMSTEED_LAENGE = 3;
-constexpr int BAYER = 3;
-constexpr int BAYER_INDEX = 6;
-constexpr int STERNBILD = 7, STERNBILD_LAENGE = 3;
-
 constexpr int NAME_ABSTAND = 10;  // pixels right of the star
 constexpr int LINKS_ABSTAND = 2;  // pixels left of the star, for links_beschriftet names
 
 // The Flamsteed number: leading blanks skipped, digits up to the first other
 // character, 0 when there are none.
 int32_t flamsteed_nummer(const char* bezeichnung) {
-    int i = FLAMSTEED;
-    while (i < FLAMSTEED + FLAMSTEED_LAENGE && bezeichnung[i] == ' ') ++i;
+    int i = KENNUNG_FLAMSTEED;
+    while (i < KENNUNG_FLAMSTEED + KENNUNG_FLAMSTEED_LAENGE && bezeichnung[i] == ' ') ++i;
     int32_t zahl = 0;
-    for (; i < FLAMSTEED + FLAMSTEED_LAENGE && bezeichnung[i] >= '0' && bezeichnung[i] <= '9'; ++i)
+    for (; i < KENNUNG_FLAMSTEED + KENNUNG_FLAMSTEED_LAENGE && bezeichnung[i] >= '0' && bezeichnung[i] <= '9'; ++i)
         zahl = zahl * 10 + (bezeichnung[i] - '0');
     return zahl;
 }
@@ -32,7 +26,7 @@ int32_t flamsteed_nummer(const char* bezeichnung) {
 // or -1.
 int32_t sternbild_von(const Himmel& himmel, const char* bezeichnung) {
     for (int32_t s = 0; s < himmel.sternbild_anzahl; ++s)
-        if (strncmp(himmel.sternbilder[s].abk, bezeichnung + STERNBILD, STERNBILD_LAENGE) == 0)
+        if (strncmp(himmel.sternbilder[s].abk, bezeichnung + KENNUNG_STERNBILD, KENNUNG_STERNBILD_LAENGE) == 0)
             return s;
     return -1;
 }
@@ -63,7 +57,7 @@ private:
 
 void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, Buchstabenbreiten& breiten,
                       int32_t x, int32_t y, char* bezeichnung) {
-    if (bezeichnung[BAYER] == ' ') {
+    if (bezeichnung[KENNUNG_BAYER] == ' ') {
         char zahl[12];
         snprintf(zahl, sizeof zahl, "%d", static_cast<int>(flamsteed_nummer(bezeichnung)));
         SelectObject(dc, schrift.handle());
@@ -71,20 +65,19 @@ void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, Buchstabe
         return;
     }
     // griechisch lowers the case of the letter in the catalogue itself.
-    const char buchstabe[2] = {griechisch(bezeichnung + BAYER), '\0'};
+    const char buchstabe[2] = {griechisch(bezeichnung + KENNUNG_BAYER), '\0'};
     SelectObject(dc, symbol.handle());
     text_aus(dc, x, y, buchstabe);
     SelectObject(dc, schrift.handle());
-    if (bezeichnung[BAYER_INDEX] != ' ') {
-        const char index[2] = {bezeichnung[BAYER_INDEX], '\0'};
+    if (bezeichnung[KENNUNG_BAYER_INDEX] != ' ') {
+        const char index[2] = {bezeichnung[KENNUNG_BAYER_INDEX], '\0'};
         text_aus(dc, x + breiten.breite(buchstabe), y, index);
     }
 }
 
 }  // namespace
 
-void stern_namen(Himmel& himmel, HDC dc, DIB*, const Font& schrift, const Font&, int32_t r,
-                 uint32_t farbe) {
+void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe) {
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
     SelectObject(dc, schrift.handle());
@@ -103,8 +96,8 @@ void stern_namen(Himmel& himmel, HDC dc, DIB*, const Font& schrift, const Font&,
     }
 }
 
-void stern_kennungen(Himmel& himmel, HDC dc, DIB*, const Font& schrift, const Font& symbol,
-                     int32_t r, uint32_t farbe) {
+void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& symbol, int32_t r,
+                     uint32_t farbe) {
     if (himmel.sternbild_anzahl == 0) return;
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_TOP | TA_LEFT);
@@ -113,7 +106,7 @@ void stern_kennungen(Himmel& himmel, HDC dc, DIB*, const Font& schrift, const Fo
     for (int32_t k = KLASSEN - 1; k >= 0; --k) {
         fuer_sterne_der_klasse(himmel, k, [&](SternSatz& satz, const PolarPos& p) {
             if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld)) return;
-            if (satz.bezeichnung[STERNBILD] == ' ') return;
+            if (satz.bezeichnung[KENNUNG_STERNBILD] == ' ') return;
             const int32_t sternbild = sternbild_von(himmel, satz.bezeichnung);
             if (sternbild < 0 || !beschriftet(himmel, sternbild, farbe)) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);

@@ -8,18 +8,18 @@
 
 #include "dib.h"
 #include "darstellung.h"
-#include "font.h"
 #include "himmel.h"
+#include "kartenschriften.h"
 
 struct ScrHimmelZustand {
     HWND fenster;
     std::unique_ptr<Himmel> himmel;  // made on WM_CREATE, gone on WM_DESTROY
     DIB bild;                        // the off-screen picture, window-sized
     // Made on WM_CREATE, kept to the end of the program.
-    std::unique_ptr<Font> schrift_text, schrift_sternbild, schrift_symbol;
+    std::unique_ptr<Kartenschriften> schriften;
     Darstellung werte;  // intensities and colours as read from "Kovra.ini"
     double rektaszension;  // hours; the sidereal time from the first frame on
-    double deklination;    // the declination setting: the view centre lies at its negative
+    double deklination;    // of the view centre, degrees (ansicht_deklination of the stored value)
     int32_t gesichtsfeld;  // degrees
     int32_t radius;        // half the shorter side of the client area, pixels
     int vorschau;

@@ -11,6 +11,13 @@ constexpr int STERN_NUMMERN = 10000; // star numbers are 1..9999
 // helligkeit unaligned at offset 21: read it by value, never bind a reference
 // or pointer to it); eigenname follows. The loader ends bezeichnung with a NUL
 // whatever the file holds there.
+// The fields of SternSatz::bezeichnung, one definition for everyone who
+// reads a designation (the engine's labels, the hover popup).
+constexpr int KENNUNG_FLAMSTEED = 0, KENNUNG_FLAMSTEED_LAENGE = 3;
+constexpr int KENNUNG_BAYER = 3;        // three letters of the Greek letter's name
+constexpr int KENNUNG_BAYER_INDEX = 6;  // the index digit of a Bayer letter
+constexpr int KENNUNG_STERNBILD = 7, KENNUNG_STERNBILD_LAENGE = 3;
+
 struct SternSatz {
     int16_t nummer;         // 0: star number 1..9999
     char bezeichnung[11];   // 2: Flamsteed (3), Bayer (3), index (1), constellation (3), NUL

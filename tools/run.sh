@@ -8,14 +8,16 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup.sh
-build=${BUILD_DIR:-$PWD/build}/win64
-cmake -G Ninja -S . -B "$build" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/toolchain-mingw-x86_64.cmake" >/dev/null
+quelle=$PWD
+build=${BUILD_DIR:-$PWD/build}
+source tools/konfigurieren.sh
+konfigurieren win64
+build="$build/win64"
 cmake --build "$build" -j "$(nproc)" --target Varnis32 kovra32
 
 programm="$build/programm"   # Varnis32.exe with its data files beside it
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 bash tools/wine-env.sh prefix "$build"
+eval "$(bash tools/wine-env.sh umgebung "$build")"
 
 if [ "${RUN_DISPLAY:-}" = none ]; then
   # The command line draws without a window, so Wine needs no X server.
@@ -31,14 +33,9 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
 fi
 
 # Headless: a display of our own, a few seconds of Varnis, a screenshot.
-n=99
-while [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$n"
-aufraeumen() { wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true; }
-trap aufraeumen EXIT
-for _ in $(seq 1 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'bash tools/wine-env.sh stop "$build"' EXIT
+DISPLAY=$(bash tools/wine-env.sh start "$build")
+export DISPLAY
 
 (cd "$programm" && wine Varnis32.exe >/dev/null 2>&1 &)
 sleep "${RUN_SECONDS:-8}"

@@ -23,9 +23,9 @@ scr="$build/programm/Kovra32.scr"
 
 ort="$build/dauertest"
 mkdir -p "$ort"
-export WINEPREFIX="$ort/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml="
-"$hier/wine-env.sh" start "$ort"
-export DISPLAY=$(cat "$ort/wine-env/display")
+eval "$("$hier/wine-env.sh" umgebung "$ort")"
+DISPLAY=$("$hier/wine-env.sh" start "$ort")
+export DISPLAY
 
 # Kovra.ini of the prefix names the shipped data; a file that was there
 # before comes back at the end.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every configuration and runs every test:
-#   native   the portable parts with AddressSanitizer and UBSan (g++)
+#   native   the portable parts with AddressSanitizer and UBSan (g++), the
+#            moment compared with python3-ephem and zoneinfo
 #   release  tools/release.sh: the win64 and win32 programs, both archives
 #            and the setup program, which the win64 tests check
 #   win64    the programs and all tests under Wine and Xvfb (MinGW x86_64)

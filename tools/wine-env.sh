@@ -1,14 +1,28 @@
 #!/usr/bin/env bash
-# The Wine environment of one build tree: a private prefix with the fonts the
-# programs use, an Xvfb display and a persistent wineserver, so that a whole
-# test run pays for one Wine start-up only.
-#   wine-env.sh prefix BUILD   create the prefix if it is missing
-#   wine-env.sh start  BUILD   prefix + Xvfb + wineserver, remembered in BUILD
-#   wine-env.sh stop   BUILD   stop what start started
+# The Wine environment of one build tree, for every script that runs a
+# Windows program (the tests, tools/run.sh, the help's screenshots, the
+# saver's long run): a private prefix with the fonts the programs use, an
+# Xvfb display and a persistent wineserver, so that a whole test run pays for
+# one Wine start-up only.
+#   wine-env.sh prefix   BUILD            create the prefix if it is missing
+#   wine-env.sh umgebung BUILD            print the prefix's variables as
+#                                         export lines, for eval or a parser
+#   wine-env.sh start    BUILD [WxH]      prefix + Xvfb (1024x768 unless
+#                                         given) + wineserver, remembered in
+#                                         BUILD; prints the display (":N")
+#   wine-env.sh stop     BUILD            stop what start started
+#   wine-env.sh run      BUILD PROGRAM.exe [ARGS...]
+#                                         run a program in the prefix, on the
+#                                         display of start when it is up
+#                                         (CTest's emulator for the cross build)
 set -euo pipefail
 aktion=$1
 build=$(cd "$2" && pwd)
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+shift 2
+# Wine quiet, and without Mono and Gecko: neither is needed, and Wine would
+# offer to install them.
+umgebung=(WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=")
+export "${umgebung[@]}"
 zustand="$build/wine-env"
 
 prefix_anlegen() {
@@ -63,11 +77,13 @@ freie_anzeige() {
 }
 
 starten() {
-  prefix_anlegen
+  local bildschirm=${1:-1024x768}
+  # Standard output carries the display alone.
+  prefix_anlegen >&2
   mkdir -p "$zustand"
   local n; n=$(freie_anzeige)
   # Both run detached from our output, so CTest does not wait on their pipes.
-  setsid Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  setsid Xvfb ":$n" -screen 0 "${bildschirm}x24" -nolisten tcp </dev/null >/dev/null 2>&1 &
   echo $! > "$zustand/xvfb.pid"
   echo ":$n" > "$zustand/display"
   local i
@@ -78,6 +94,7 @@ starten() {
   DISPLAY=":$n" setsid wineserver -p </dev/null >/dev/null 2>&1
   # Start Wine's helper processes now, detached, so no test pays for them.
   DISPLAY=":$n" setsid wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+  echo ":$n"
 }
 
 stoppen() {
@@ -88,9 +105,26 @@ stoppen() {
   fi
 }
 
+ausfuehren() {
+  prefix_anlegen
+  [ -f "$zustand/display" ] && export DISPLAY=$(cat "$zustand/display")
+  # Wine leaves its helper processes (services, the desktop) running beside the
+  # persistent wineserver, and they inherit our standard output: a caller that
+  # reads it through a pipe, such as CTest, would wait for them forever. So the
+  # program writes into a file that is passed on when it ends.
+  local rc=0
+  ausgabe=$(mktemp)   # global: the EXIT trap reads it
+  trap 'rm -f "$ausgabe"' EXIT
+  wine "$@" >"$ausgabe" 2>&1 </dev/null || rc=$?
+  cat "$ausgabe"
+  exit $rc
+}
+
 case "$aktion" in
   prefix) prefix_anlegen ;;
-  start) starten ;;
+  umgebung) printf 'export %q\n' "${umgebung[@]}" ;;
+  start) starten "$@" ;;
   stop) stoppen ;;
-  *) echo "usage: wine-env.sh prefix|start|stop BUILD" >&2; exit 2 ;;
+  run) ausfuehren "$@" ;;
+  *) echo "usage: wine-env.sh prefix|umgebung|start|stop|run BUILD ..." >&2; exit 2 ;;
 esac

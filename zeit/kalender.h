@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "ergebnis.h"
+
 constexpr int32_t JAHR_MIN = 1800;
 constexpr int32_t JAHR_MAX = 2200;
 

@@ -37,7 +37,9 @@ int32_t himmelslage(const Zonen& zonen, const Moment& moment, Himmelslage& lage)
 // moment.zeit is not read. A sidereal day is 3 min 56 s shorter than a civil
 // day, so a sidereal time can occur twice on one day (then the earlier) or,
 // on a day that clocks are set ahead, not at all (then the end of the day
-// nearer to it). ZEIT_OK and zeit filled; the errors of himmelslage.
+// nearer to it). In the second pass of an hour the clocks repeat, which no
+// civil time names (himmelslage reads it as the first), the nearer end of
+// that pass. ZEIT_OK and zeit filled; the errors of himmelslage.
 int32_t uhrzeit_fuer_sternzeit(const Zonen& zonen, const Moment& moment, double sternzeit_soll,
                                Uhrzeit& zeit);
 

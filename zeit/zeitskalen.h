@@ -20,10 +20,12 @@ struct Zeitskalen {
 
 // TT - UT1 in seconds for a decimal year (2026.5 = about 1 July 2026), by the
 // polynomials of Espenak and Meeus (NASA's Five Millennium Canon of Solar
-// Eclipses, 2006), for -1999..3000; outside that range the nearest end's.
+// Eclipses, 2006): their pieces for 1700..2150, the long-term parabola
+// -20 + 32 u^2 (u in centuries from 1820) outside.
 double delta_t(double jahr);
 
 // The time scales at UTC instant utc (seconds since 1970-01-01 00:00 without
-// leap seconds, within 1800..2200). ZEIT_OK; ZEIT_BEREICH outside 1800..2200;
+// leap seconds) from 1799-12-31 to 2201-01-01 (the civil dates 1800..2200 of
+// every zone). ZEIT_OK; ZEIT_BEREICH outside;
 // ZEIT_ERFA when ERFA reports an error (skalen unchanged on an error).
 int32_t zeitskalen_aus_utc(int64_t utc, Zeitskalen& skalen);

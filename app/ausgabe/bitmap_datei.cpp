@@ -2,7 +2,7 @@
 
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/ui_texte.h"
-#include "zeichnen/farbtabelle.h"
+#include "leinwand.h"
 
 namespace {
 
@@ -37,9 +37,9 @@ int32_t bild_sichern(DIB& bild, const char* pfad, HWND besitzer) {
     return ergebnis;
 }
 
-int32_t bitmap_schreiben(DIB& karte_bild, Bildfarben farben, const char* pfad) {
+int32_t bitmap_schreiben(DIB& karte_bild, Farbschema farben, const char* pfad) {
     if (schreibgeschuetzt(pfad)) return -1;
-    if (farben == Bildfarben::SCHIRM) return karte_bild.speichern(pfad);
+    if (farben != Farbschema::SCHWARZ_AUF_WEISS) return karte_bild.speichern(pfad);
     const Farbtabelle schirm(karte_bild);
     farbtabelle_schwarz_weiss(karte_bild);
     rahmen(karte_bild);
@@ -48,7 +48,7 @@ int32_t bitmap_schreiben(DIB& karte_bild, Bildfarben farben, const char* pfad) {
     return ergebnis;
 }
 
-int32_t bitmap_datei(DIB& karte_bild, Bildfarben farben, HWND besitzer, Dateiwahl waehlen) {
+int32_t bitmap_datei(DIB& karte_bild, Farbschema farben, HWND besitzer, Dateiwahl waehlen) {
     char pfad[DATEINAME_LAENGE] = "*.bmp";
     if (!waehlen(besitzer, pfad, sizeof pfad)) return 1;
     const int32_t ergebnis = bitmap_schreiben(karte_bild, farben, pfad);

@@ -11,6 +11,7 @@
 
 #include "ausgabe/speichern.h"
 #include "dib.h"
+#include "farbschema.h"
 
 // The standard save dialog: filter "*.bmp", title UI text 104, read-only box
 // hidden, asks before an existing file is overwritten.
@@ -21,18 +22,19 @@ bool bitmap_dateiwahl(HWND besitzer, char* pfad, size_t groesse);
 // -1 for a read-only file.
 int32_t bild_sichern(DIB& bild, const char* pfad, HWND besitzer);
 
-enum class Bildfarben { SCHIRM, SCHWARZ_WEISS };
 
-// Writes the chart canvas to pfad in screen colours or black on white. Black
+// Writes the chart canvas to pfad in screen colours or black on white (a
+// bitmap has no white-on-black scheme: SCHIRM and WEISS_AUF_SCHWARZ both
+// write the screen colours). Black
 // on white: the canvas takes the black-on-white table and a frame round its
 // edge for the file, then its whole screen table back as it was (the frame
 // stays in the canvas, in the colour of its entry, until the next drawing).
 // The result of DIB::speichern (-1 for a read-only file); nothing is
 // reported.
-int32_t bitmap_schreiben(DIB& karte_bild, Bildfarben farben, const char* pfad);
+int32_t bitmap_schreiben(DIB& karte_bild, Farbschema farben, const char* pfad);
 
-// Commands 102 (SCHIRM) and 103 (SCHWARZ_WEISS) on the chart canvas: the
+// Commands 102 (SCHIRM) and 103 (SCHWARZ_AUF_WEISS) on the chart canvas: the
 // dialog, bitmap_schreiben and the error box when it fails. The result of
 // bitmap_schreiben, or 1 when the user cancelled the dialog.
-int32_t bitmap_datei(DIB& karte_bild, Bildfarben farben, HWND besitzer,
+int32_t bitmap_datei(DIB& karte_bild, Farbschema farben, HWND besitzer,
                      Dateiwahl waehlen = bitmap_dateiwahl);

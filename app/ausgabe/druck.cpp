@@ -5,13 +5,10 @@
 #include <algorithm>
 #include <new>
 
-#include "ausgabe/kennungen.h"
 #include "dc_zustand.h"
 #include "farben.h"
-#include "figuren.h"
 #include "gestirne.h"
-#include "gitter.h"
-#include "namen.h"
+#include "kartenzeichnung.h"
 #include "schrifthoehe.h"
 
 namespace {
@@ -56,36 +53,36 @@ private:
     PRINTDLGA pd;
 };
 
-uint32_t ebenen_farbe(Druckfarben farben, const Darstellung& werte, Ebene ebene) {
+uint32_t ebenen_farbe(Farbschema farben, const Darstellung& werte, Ebene ebene) {
     switch (farben) {
-    case Druckfarben::SCHIRM: return skalierte_farbe(werte, ebene);
-    case Druckfarben::WEISS_AUF_SCHWARZ: return WEISS;
-    case Druckfarben::SCHWARZ_AUF_WEISS: break;
+    case Farbschema::SCHIRM: return skalierte_farbe(werte, ebene);
+    case Farbschema::WEISS_AUF_SCHWARZ: return WEISS;
+    case Farbschema::SCHWARZ_AUF_WEISS: break;
     }
     return SCHWARZ;
 }
 
 // The caption as the chart canvas colours it: its own colour on the screen,
 // else the colour of every layer.
-uint32_t kartentext_farbe(Druckfarben farben) {
+uint32_t kartentext_farbe(Farbschema farben) {
     switch (farben) {
-    case Druckfarben::SCHIRM: return KARTEN_TEXT_FARBE;
-    case Druckfarben::WEISS_AUF_SCHWARZ: return WEISS;
-    case Druckfarben::SCHWARZ_AUF_WEISS: break;
+    case Farbschema::SCHIRM: return KARTEN_TEXT_FARBE;
+    case Farbschema::WEISS_AUF_SCHWARZ: return WEISS;
+    case Farbschema::SCHWARZ_AUF_WEISS: break;
     }
     return SCHWARZ;
 }
 
 // The background of the square (the white page needs none) and the text
 // background to match it.
-void grund_fuellen(HDC dc, int32_t s, Druckfarben farben, uint32_t hintergrund) {
+void grund_fuellen(HDC dc, int32_t s, Farbschema farben, uint32_t hintergrund) {
     const RECT quadrat{0, 0, s, s};
-    if (farben == Druckfarben::SCHIRM) {
+    if (farben == Farbschema::SCHIRM) {
         HBRUSH pinsel = CreateSolidBrush(hintergrund);
         FillRect(dc, &quadrat, pinsel);
         DeleteObject(pinsel);
         SetBkColor(dc, hintergrund);
-    } else if (farben == Druckfarben::WEISS_AUF_SCHWARZ) {
+    } else if (farben == Farbschema::WEISS_AUF_SCHWARZ) {
         FillRect(dc, &quadrat, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
         SetBkColor(dc, SCHWARZ);
     }
@@ -105,27 +102,21 @@ void rahmen_und_ausschnitt(HDC dc, int32_t s) {
     IntersectClipRect(dc, 0, 0, s, s);
 }
 
-void ebenen_drucken(HDC dc, int32_t r, Druckfarben farben, const Karteninhalt& k) {
-    Himmel& h = k.himmel;
-    const Schriften& s = k.schriften;
+// The printer's layers (DRUCK_FOLGE of karte/schichten.h) in the scheme's
+// colours; the designations without the mouse's selection.
+void ebenen_drucken(HDC dc, int32_t r, Farbschema farben, const Karteninhalt& k) {
     const Darstellung& w = k.werte;
-    auto farbe = [&](Ebene e) { return ebenen_farbe(farben, w, e); };
-    if (sichtbar(w, HILFSLINIEN)) druck_gitter(h, dc, s.text, s.symbol, r, farbe(HILFSLINIEN));
-    if (sichtbar(w, STERNBILDNAMEN))
-        sternbild_namen(h, dc, nullptr, s.sternbild, s.symbol, r, farbe(STERNBILDNAMEN));
-    if (sichtbar(w, STERNNAMEN)) stern_namen(h, dc, nullptr, s.text, s.symbol, r, farbe(STERNNAMEN));
-    if (sichtbar(w, STERNBILDER)) {
-        druck_figuren(h, dc, s.sternbild, s.symbol, r, farbe(STERNBILDER));
-        kennungen_zeichnen(k, dc, nullptr, r, farbe(STERNBILDER));
-    }
-    const int32_t einfarbig = farben == Druckfarben::SCHIRM ? 0 : 1;
-    const int32_t invertiert = farben == Druckfarben::SCHWARZ_AUF_WEISS ? 1 : 0;
-    druck_gestirne(h, dc, s.text, s.symbol, r, einfarbig, invertiert, farbwert(w.hintergrund));
+    Ausgabeart art{Leinwand::DRUCK, {}, true, {}};
+    for (int32_t e = 0; e < EBENEN; ++e) art.farben.farbe[e] = ebenen_farbe(farben, w, static_cast<Ebene>(e));
+    art.druckstil.einfarbig = farben == Farbschema::SCHIRM ? 0 : 1;
+    art.druckstil.invertiert = farben == Farbschema::SCHWARZ_AUF_WEISS ? 1 : 0;
+    art.druckstil.rand_farbe = farbwert(w.hintergrund);
+    folge_zeichnen(DRUCK_FOLGE, Ziel{dc, nullptr, r}, k, art);
 }
 
 }  // namespace
 
-void druckbild_zeichnen(HDC dc, int32_t s, Druckfarben farben, const Karteninhalt& inhalt,
+void druckbild_zeichnen(HDC dc, int32_t s, Farbschema farben, const Karteninhalt& inhalt,
                         bool mit_kartentext) {
     const Schriften& schriften = inhalt.schriften;
     // Declared before the context's state: the context lets go of the fonts
@@ -137,15 +128,16 @@ void druckbild_zeichnen(HDC dc, int32_t s, Druckfarben farben, const Karteninhal
     grund_fuellen(dc, s, farben, farbwert(inhalt.werte.hintergrund));
     rahmen_und_ausschnitt(dc, s);
     ebenen_drucken(dc, s / 2, farben, inhalt);
-    if (mit_kartentext) karten_text_zeichnen(dc, schriften.text, s / 2, kartentext_farbe(farben));
+    if (mit_kartentext)
+        karten_text_zeichnen(dc, schriften.text, s / 2, kartentext_farbe(farben), inhalt.kartentext);
 }
 
-void druckseite_zeichnen(HDC dc, Druckfarben farben, const Karteninhalt& inhalt) {
+void druckseite_zeichnen(HDC dc, Farbschema farben, const Karteninhalt& inhalt) {
     const int32_t s = std::min(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES)) - 1;
     druckbild_zeichnen(dc, s, farben, inhalt, false);
 }
 
-int32_t drucken(Druckauftrag& auftrag, Druckfarben farben, const Karteninhalt& inhalt) {
+int32_t drucken(Druckauftrag& auftrag, Farbschema farben, const Karteninhalt& inhalt) {
     if (auftrag.dokument_beginnen("Varnis") <= 0) return -1;
     const int32_t seiten = std::max(auftrag.kopien(), 1);
     for (int32_t i = 0; i < seiten; ++i) {
@@ -174,6 +166,6 @@ std::unique_ptr<Druckauftrag> druckdialog(HWND besitzer) {
     return std::unique_ptr<Druckauftrag>(drucker);
 }
 
-void drucken(HWND besitzer, Druckfarben farben, const Karteninhalt& inhalt) {
+void drucken(HWND besitzer, Farbschema farben, const Karteninhalt& inhalt) {
     if (std::unique_ptr<Druckauftrag> auftrag = druckdialog(besitzer)) drucken(*auftrag, farben, inhalt);
 }

@@ -8,13 +8,11 @@
 #include <cstdint>
 #include <memory>
 
-#include "zeichnen/karteninhalt.h"
+#include "farbschema.h"
+#include "kartenbild.h"
 
-enum class Druckfarben {
-    SCHIRM,             // 104: the screen colours on the background colour
-    WEISS_AUF_SCHWARZ,  // 105
-    SCHWARZ_AUF_WEISS,  // 106: on the white page
-};
+// The schemes of the commands: 104 SCHIRM, 105 WEISS_AUF_SCHWARZ, 106
+// SCHWARZ_AUF_WEISS (on the white page).
 
 // A print job as the print command sees it: the printer's drawing context,
 // the number of copies and the page escapes. The print dialog makes the real
@@ -42,20 +40,20 @@ std::unique_ptr<Druckauftrag> druckdialog(HWND besitzer);
 // Draws the chart on dc as the square from (0, 0) to (s, s): the scheme's
 // background, the frame, everything after it clipped to the square, the
 // layers with an intensity above 0 and the stars. With mit_kartentext also
-// the chart caption (karten_text, when there is one) at the top and bottom
+// the chart caption (inhalt.kartentext, when there is one) at the top and bottom
 // edge in the scheme's colour for it, as the chart canvas shows it. The
 // fonts are printer-sized meanwhile and have their heights back afterwards;
 // dc has its state back as well.
-void druckbild_zeichnen(HDC dc, int32_t s, Druckfarben farben, const Karteninhalt& inhalt,
+void druckbild_zeichnen(HDC dc, int32_t s, Farbschema farben, const Karteninhalt& inhalt,
                         bool mit_kartentext);
 
 // A printed page: the largest square from the top left corner of dc's page,
 // without the caption.
-void druckseite_zeichnen(HDC dc, Druckfarben farben, const Karteninhalt& inhalt);
+void druckseite_zeichnen(HDC dc, Farbschema farben, const Karteninhalt& inhalt);
 
 // Prints the document "Varnis", one page per copy. A failed start or page
 // ends the job early (the spooler tells the user). 0 done, -1 stopped.
-int32_t drucken(Druckauftrag& auftrag, Druckfarben farben, const Karteninhalt& inhalt);
+int32_t drucken(Druckauftrag& auftrag, Farbschema farben, const Karteninhalt& inhalt);
 
 // The command: print dialog, then drucken. Cancel does nothing.
-void drucken(HWND besitzer, Druckfarben farben, const Karteninhalt& inhalt);
+void drucken(HWND besitzer, Farbschema farben, const Karteninhalt& inhalt);

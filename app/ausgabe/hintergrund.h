@@ -9,7 +9,7 @@
 
 #include "ausgabe/bitmap_datei.h"
 #include "dib.h"
-#include "zeichnen/karteninhalt.h"
+#include "kartenbild.h"
 
 // The canvas of the desktop picture, made on first use and kept for the
 // next, so a second command 101 need not allocate again; freed at the end.

@@ -59,7 +59,7 @@ int32_t datei_schreiben(const char* pfad, const BYTE* daten, size_t n) {
 
 }  // namespace
 
-HENHMETAFILE vektorbild_aufnehmen(Druckfarben farben, const Karteninhalt& inhalt) {
+HENHMETAFILE vektorbild_aufnehmen(Farbschema farben, const Karteninhalt& inhalt) {
     // The frame in hundredths of a millimetre; the screen is the reference
     // device, as for any metafile made on a desktop.
     const RECT rahmen{0, 0, VEKTOR_KANTE_MM * 100, VEKTOR_KANTE_MM * 100};
@@ -82,7 +82,7 @@ HENHMETAFILE vektorbild_aufnehmen(Druckfarben farben, const Karteninhalt& inhalt
     return emf ? umgrenzt(emf) : nullptr;
 }
 
-int32_t vektordatei_schreiben(const char* pfad, Druckfarben farben, const Karteninhalt& inhalt) {
+int32_t vektordatei_schreiben(const char* pfad, Farbschema farben, const Karteninhalt& inhalt) {
     if (schreibgeschuetzt(pfad)) return -1;
     HENHMETAFILE emf = vektorbild_aufnehmen(farben, inhalt);
     if (!emf) return -2;
@@ -100,7 +100,7 @@ bool vektor_dateiwahl(HWND besitzer, char* pfad, size_t groesse) {
 int32_t vektor_datei(const Karteninhalt& inhalt, HWND besitzer, Dateiwahl waehlen) {
     char pfad[DATEINAME_LAENGE] = "*.emf";
     if (!waehlen(besitzer, pfad, sizeof pfad)) return 1;
-    const int32_t ergebnis = vektordatei_schreiben(pfad, Druckfarben::SCHWARZ_AUF_WEISS, inhalt);
+    const int32_t ergebnis = vektordatei_schreiben(pfad, Farbschema::SCHWARZ_AUF_WEISS, inhalt);
     if (ergebnis != 0) schreibfehler_melden(besitzer, pfad);
     return ergebnis;
 }

@@ -15,7 +15,7 @@
 
 #include "ausgabe/druck.h"
 #include "ausgabe/speichern.h"
-#include "zeichnen/karteninhalt.h"
+#include "kartenbild.h"
 
 constexpr int32_t VEKTOR_KANTE_MM = 200;  // side of the square
 // Logical units across the square: 12 per millimetre (about 305 per inch),
@@ -28,13 +28,13 @@ constexpr int32_t VEKTOR_PUNKTE = 12 * VEKTOR_KANTE_MM;
 // Records the chart in the scheme farben into a metafile in memory; the
 // caller deletes it (DeleteEnhMetaFile). Null when the system cannot make
 // one.
-HENHMETAFILE vektorbild_aufnehmen(Druckfarben farben, const Karteninhalt& inhalt);
+HENHMETAFILE vektorbild_aufnehmen(Farbschema farben, const Karteninhalt& inhalt);
 
 // Writes the chart as an EMF file. 0 done; -1 the file could not be made or
 // written in full: a file begun is removed, so nothing half-written remains
 // (a file that could not be opened, such as a read-only one, is untouched);
 // -2 no metafile or no memory for its bytes (nothing written).
-int32_t vektordatei_schreiben(const char* pfad, Druckfarben farben, const Karteninhalt& inhalt);
+int32_t vektordatei_schreiben(const char* pfad, Farbschema farben, const Karteninhalt& inhalt);
 
 // The standard save dialog: filter "*.emf", title UI text 103, ".emf" added
 // to a name typed without an ending, asks before an existing file is

@@ -2,9 +2,10 @@
 
 #include <cstdio>
 
-#include "bedienfeld/leistenregel.h"
 #include "bedienfeld/momentregeln.h"
 #include "ortszeit.h"
+#include "zeitregeln.h"
+#include "quadrat.h"  // ansicht_deklination, the saver's rule as well
 
 void himmel_ausrichten(Himmel& himmel, const Ansicht& a, const Zonen& zonen, const Moment& moment,
                        int32_t regel) {
@@ -13,12 +14,12 @@ void himmel_ausrichten(Himmel& himmel, const Ansicht& a, const Zonen& zonen, con
     if (regel == REGEL_MOMENT && himmelslage(zonen, moment, lage) == ZEIT_OK) {
         himmel.setze_mitte(lage.rekt_j2000, lage.dekl_j2000);
     } else {
-        himmel.setze_mitte(a.rek / 100.0, leisten_wert(DEKL_REGEL, a.dek) / 100.0);
+        himmel.setze_mitte(a.rek / 100.0, ansicht_deklination(a.dek));
     }
 }
 
 Standort standort_aus(const Einstellungen& e, const Orte& orte, const Zonen& zonen) {
-    Standort s{leisten_wert(DEKL_REGEL, e.ansicht.dek) / 100.0, e.moment.laenge / 100.0, -1};
+    Standort s{ansicht_deklination(e.ansicht.dek), e.moment.laenge / 100.0, -1};
     const Ort* ort = orte.ort(e.ansicht.ort);
     if (ort) {
         s.laenge = ort->laenge / 100.0;
@@ -36,8 +37,11 @@ Moment moment_aus(const Einstellungen& e, const Standort& standort, const Zonen&
              {w.uhrzeit / 100, w.uhrzeit % 100},
              standort};
     if (datum_pruefen(m.datum) == ZEIT_OK && uhrzeit_pruefen(m.zeit) == ZEIT_OK) return m;
-    m.datum = datum_des_halbmonats(jahr, e.ansicht.monat);
-    m.zeit = {e.ansicht.zeit, 0};
+    // The lists as the panel shows them once the file is loaded.
+    int32_t halbmonat = e.ansicht.monat, stunde = e.ansicht.zeit;
+    listen_nachfuehren(e.ansicht.rek / 100.0, e.ansicht.fest, halbmonat, stunde);
+    m.datum = datum_des_halbmonats(jahr, halbmonat);
+    m.zeit = {stunde, 0};
     if (w.regel == REGEL_MOMENT) moment_nach_sternzeit(zonen, m, e.ansicht.rek / 100.0, e.ansicht.fest);
     return m;
 }

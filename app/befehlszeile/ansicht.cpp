@@ -5,7 +5,7 @@
 #include "bedienfeld/ansichtsregeln.h"
 #include "bedienfeld/leistenregel.h"
 #include "bedienfeld/momentregeln.h"
-#include "bedienfeld/zeitregeln.h"
+#include "zeitregeln.h"
 #include "ortszeit.h"
 
 Kartenansicht ansicht_fuer(const Einstellungen& e, const Kartenauftrag& a, const Orte& orte,

@@ -15,8 +15,9 @@
 #include "bedienfeld/ansichtsregeln.h"
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/uhr.h"
-#include "zeichnen/farbtabelle.h"
-#include "zeichnen/kartenschriften.h"
+#include "leinwand.h"
+#include "kartenschriften.h"
+#include "kataloge.h"
 #include "zeichnen/plan_ausfuehren.h"
 
 namespace {
@@ -85,9 +86,9 @@ int32_t datei_laden(Himmel& himmel, const char* ordner, const char* name,
 }
 
 int32_t himmel_laden(Himmel& himmel, const char* ordner) {
-    const int32_t sterne = datei_laden(himmel, ordner, "VARNIS.DAT", &Himmel::stern_datei_laden);
+    const int32_t sterne = datei_laden(himmel, ordner, STERN_KATALOG, &Himmel::stern_datei_laden);
     if (sterne != FERTIG) return sterne;
-    return datei_laden(himmel, ordner, "STBILDER.DAT", &Himmel::sternbild_datei_laden);
+    return datei_laden(himmel, ordner, STERNBILD_KATALOG, &Himmel::sternbild_datei_laden);
 }
 
 // The places and their zones, and the place of /ort; nummer -1 when none
@@ -105,12 +106,6 @@ int32_t ort_holen(const Kartenauftrag& a, const char* ordner, Orte& orte, Zonen&
     return FERTIG;
 }
 
-Druckfarben druckfarben(Schema schema) {
-    if (schema == Schema::BILDSCHIRM) return Druckfarben::SCHIRM;
-    if (schema == Schema::WEISS_AUF_SCHWARZ) return Druckfarben::WEISS_AUF_SCHWARZ;
-    return Druckfarben::SCHWARZ_AUF_WEISS;
-}
-
 // The chart pane's picture at the size of /groesse, as command 102 or 103
 // would write it.
 int32_t bitmap_erstellen(const Kartenauftrag& a, const Karteninhalt& inhalt) {
@@ -120,13 +115,11 @@ int32_t bitmap_erstellen(const Kartenauftrag& a, const Karteninhalt& inhalt) {
                       static_cast<int>(a.groesse), static_cast<int>(a.groesse));
     farbtabelle_schirm(karte, inhalt.werte);
     karte_ganz_zeichnen(karte, leinwand_radius(a.groesse), inhalt);
-    const Bildfarben farben =
-        a.schema == Schema::SCHWARZ_AUF_WEISS ? Bildfarben::SCHWARZ_WEISS : Bildfarben::SCHIRM;
-    return bitmap_schreiben(karte, farben, a.karte) == 0 ? FERTIG : schreibfehler(a.karte);
+    return bitmap_schreiben(karte, a.schema.value_or(Farbschema::SCHIRM), a.karte) == 0 ? FERTIG : schreibfehler(a.karte);
 }
 
 int32_t vektorgrafik_erstellen(const Kartenauftrag& a, const Karteninhalt& inhalt) {
-    switch (vektordatei_schreiben(a.karte, druckfarben(a.schema), inhalt)) {
+    switch (vektordatei_schreiben(a.karte, a.schema.value_or(Farbschema::SCHWARZ_AUF_WEISS), inhalt)) {
         case 0: return FERTIG;
         case -2: return melden(NICHT_GESCHRIEBEN, "F\xFCr die Vektorgrafik fehlt der Speicher.");
         default: return schreibfehler(a.karte);

@@ -55,12 +55,12 @@ constexpr size_t NAME_LAENGE = 24;  // longer than every switch's name
 
 struct Schema_Name {
     const char* name;
-    Schema schema;
+    Farbschema schema;
 };
 constexpr Schema_Name SCHEMATA[] = {
-    {"bildschirm", Schema::BILDSCHIRM},
-    {"schwarz-auf-weiss", Schema::SCHWARZ_AUF_WEISS},
-    {"weiss-auf-schwarz", Schema::WEISS_AUF_SCHWARZ},
+    {"bildschirm", Farbschema::SCHIRM},
+    {"schwarz-auf-weiss", Farbschema::SCHWARZ_AUF_WEISS},
+    {"weiss-auf-schwarz", Farbschema::WEISS_AUF_SCHWARZ},
 };
 
 // The line for the user; every value in it is cut, so it always fits.
@@ -193,7 +193,7 @@ int32_t zusammen_pruefen(const Kartenauftrag& a, const bool* gegeben, Meldung& m
         return m.fehler("/groesse gilt nur f\xFC" "r .bmp; eine Vektorgrafik ist immer 20 cm gro\xDF.");
     if (gegeben[static_cast<int>(Art::ZEIT)] && gegeben[static_cast<int>(Art::STUNDE)])
         return m.fehler("/zeit und /stunde geben beide die Uhrzeit; bitte nur einen der beiden.");
-    if (a.art == Bildart::BMP && a.schema == Schema::WEISS_AUF_SCHWARZ)
+    if (a.art == Bildart::BMP && a.schema == Farbschema::WEISS_AUF_SCHWARZ)
         return m.fehler("Das Schema weiss-auf-schwarz gibt es nur f\xFC" "r .emf.");
     return FERTIG;
 }

@@ -18,9 +18,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 #include "ausgabe/speichern.h"
 #include "bedienfeld/orte.h"
+#include "farbschema.h"
 #include "gemeinsam/pfad.h"
 #include "kalender.h"
 
@@ -34,9 +36,6 @@ enum Rueckgabe : int32_t {
 
 enum class Bildart { BMP, EMF };
 
-// The colour schemes of the two outputs; VORGABE takes the menu command's:
-// screen colours for a bitmap (102), black on white for a vector file (118).
-enum class Schema { VORGABE, BILDSCHIRM, SCHWARZ_AUF_WEISS, WEISS_AUF_SCHWARZ };
 
 constexpr int32_t GROESSE_VORGABE = 600;  // side of a bitmap without /groesse
 constexpr int32_t GROESSE_MIN = 100;
@@ -54,7 +53,9 @@ struct Kartenauftrag {
     char ort[MAX_ORTSNAME + 1] = "";       // "" not given
     int32_t feld = 0;                      // degrees 3..180, 0 not given
     int32_t groesse = GROESSE_VORGABE;     // pixels, bitmaps only
-    Schema schema = Schema::VORGABE;
+    // The colour scheme of /schema; none takes the menu command's: screen
+    // colours for a bitmap (102), black on white for a vector file (118).
+    std::optional<Farbschema> schema;
 };
 
 // Reads the arguments argv[1..argc-1] (argv[0] is the program, as in main).

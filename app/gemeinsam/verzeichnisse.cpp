@@ -1,4 +1,4 @@
 #include "gemeinsam/verzeichnisse.h"
 
-char programm_verzeichnis[PFAD_LAENGE] = "";
+char start_verzeichnis[PFAD_LAENGE] = "";
 char windows_verzeichnis[PFAD_LAENGE] = "";

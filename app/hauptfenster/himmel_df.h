@@ -26,8 +26,8 @@
 #include "himmel.h"
 #include "moment.h"
 #include "schoner/partner.h"
-#include "zeichnen/karteninhalt.h"
-#include "zeichnen/kartenschriften.h"
+#include "kartenbild.h"
+#include "kartenschriften.h"
 #include "zeichnen/zeichenplan.h"
 #include "zeigen/info_anzeige.h"
 #include "zonen.h"
@@ -46,9 +46,9 @@ constexpr UINT_PTR ZEICHEN_TIMER = 1;
 // Timer 4 follows the clock: it fires at the start of each minute.
 constexpr UINT_PTR UHR_TIMER = 4;
 
-// Activation, command and destroy of the main window, attached at start-up;
-// the chart pane's mouse and the popup's paint, which reach the main window.
-extern const Mldg_Eintrag HAUPTFENSTER_MELDUNGEN[];
+// The chart pane's mouse and the popup's paint, which reach the main window
+// from its children (the main window's own messages go to its virtual
+// handlers).
 extern const Mldg_Eintrag KARTEN_MELDUNGEN[];
 extern const Mldg_Eintrag INFO_MELDUNGEN[];
 
@@ -68,8 +68,13 @@ public:
     // The Left and Right arrow keys, however they come (the right-ascension
     // bar claims them from the dialog keyboard filter and hands them here).
     LRESULT wm_keydown(WPARAM code, LPARAM daten) override;
+    // Activation: a test run's parked settings come back (schoner/modus.h).
+    LRESULT wm_activate(uint16_t zustand, LPARAM anderes, uint16_t minimiert) override;
+    // Destroy: the screen-saver editing is left first (schoner/modus.h).
+    LRESULT wm_destroy() override;
     LRESULT wm_size(WPARAM art, uint16_t breite, uint16_t hoehe) override;
     LRESULT wm_timer(WPARAM nummer, LPARAM proz) override;
+    // Menu commands (menue_befehl), then the panel's list notifications.
     LRESULT wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) override;
     LRESULT wm_hscroll(uint16_t art, int16_t pos, LPARAM leiste) override;
     LRESULT wm_vscroll(uint16_t art, int16_t pos, LPARAM leiste) override;
@@ -134,7 +139,7 @@ public:
     // the layer settings, lent for one call.
     Karteninhalt inhalt();
     // The directories and settings file of the screen-saver set-up.
-    Schoner_Orte schoner_orte() const;
+    Schoner_Verzeichnisse schoner_verzeichnisse() const;
     // Schoner_Partner.
     HWND besitzer() const override { return hwnd; }
     void bearbeiten_markieren(bool an) override;
@@ -145,7 +150,8 @@ public:
     // The 26 keys; null or "" means ini_pfad. Loading sets the view, the
     // layers and the colours and draws afresh.
     void einstellungen_laden(const char* datei = nullptr) override;
-    void einstellungen_speichern(const char* datei = nullptr) override;
+    // Saving: 0 done, -1 not written (also when there is no settings file).
+    int32_t einstellungen_speichern(const char* datei = nullptr) override;
     // The own place of a settings file, listed after those of Orte.dat.
     void eigenen_ort_uebernehmen(const Einstellungen& e);
     // The current state as the settings files hold it: the view from the

@@ -2,7 +2,7 @@
 // the moment, and the lists, the bars and the arrow keys move it. The bars
 // show the observer's zenith as the user reads it: the right ascension is
 // the local sidereal time of the moment (by the original rule, the fixed
-// rule of bedienfeld/zeitregeln.h), the declination the latitude.
+// rule of karte/zeitregeln.h), the declination the latitude.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -14,7 +14,7 @@
 #include "bedienfeld/orte.h"
 #include "bedienfeld/tasten_leiste.h"
 #include "bedienfeld/wertanzeige.h"
-#include "bedienfeld/zeitregeln.h"
+#include "zeitregeln.h"
 #include "combobox_kf.h"
 #include "dib_kf.h"
 #include "edit_kf.h"
@@ -25,6 +25,12 @@
 
 namespace {
 
+// The date list's entries. Not in the user-interface table (gemeinsam/
+// ui_texte.h): they are the values of the panel's half-month rule
+// (karte/zeitregeln.h), one per index, not menus, captions or messages, and
+// the table's free numbers (three, kept for new messages) have no room for
+// 24 of them. The hour list's "%d Uhr" likewise: a value with its unit, and
+// the table holds no format with a number argument.
 const char* const HALBMONAT_TEXTE[HALBMONATE] = {
     "  1. Januar",    "15. Januar",    "  1. Februar", "15. Februar",  "  1. März",
     "15. März",       "  1. April",    "15. April",    "  1. Mai",     "15. Mai",
@@ -144,10 +150,14 @@ void Himmel_DF::liste_gewaehlt(LPARAM liste) {
         const int32_t halbmonat = static_cast<int32_t>(monat_wahl->getcursel());
         const int32_t stunde = static_cast<int32_t>(zeit_wahl->getcursel());
         if (halbmonat < 0 || stunde < 0) return;
+        monat = halbmonat;
+        zeit = stunde;
         Moment neu = moment;
-        // The list chosen sets its part; the other keeps the moment's.
-        if (fest == 1) neu.datum = datum_des_halbmonats(moment.datum.jahr, halbmonat);
-        if (fest == 2) neu.zeit = {stunde, 0};
+        // By the original rule the two lists are the moment, as their sky
+        // has always been; by the moment's rule the list chosen sets its
+        // part and the other keeps the moment's, to the minute.
+        if (regel == REGEL_ORIGINAL || fest == 1) neu.datum = datum_des_halbmonats(moment.datum.jahr, halbmonat);
+        if (regel == REGEL_ORIGINAL || fest == 2) neu.zeit = {stunde, 0};
         moment_setzen(neu);
     } else if (ist(ort_wahl.get(), liste)) {
         const int32_t gewaehlt = static_cast<int32_t>(ort_wahl->getcursel());

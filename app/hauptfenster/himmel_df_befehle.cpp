@@ -23,46 +23,44 @@ void ausgabe_befehl(Himmel_DF& f, int32_t id) {
                                GetSystemMetrics(SM_CYSCREEN), windows_verzeichnis, f.hwnd);
             break;
         case BEFEHL_BITMAP:
-            bitmap_datei(f.karte_bild, Bildfarben::SCHIRM, f.hwnd);
+            bitmap_datei(f.karte_bild, Farbschema::SCHIRM, f.hwnd);
             break;
         case BEFEHL_BITMAP_SCHWARZ_WEISS:
-            bitmap_datei(f.karte_bild, Bildfarben::SCHWARZ_WEISS, f.hwnd);
+            bitmap_datei(f.karte_bild, Farbschema::SCHWARZ_AUF_WEISS, f.hwnd);
             break;
         case BEFEHL_VEKTOR:
             vektor_datei(f.inhalt(), f.hwnd);
             break;
         case BEFEHL_DRUCKEN:
-            drucken(f.hwnd, Druckfarben::SCHIRM, f.inhalt());
+            drucken(f.hwnd, Farbschema::SCHIRM, f.inhalt());
             break;
         case BEFEHL_DRUCKEN_WEISS_SCHWARZ:
-            drucken(f.hwnd, Druckfarben::WEISS_AUF_SCHWARZ, f.inhalt());
+            drucken(f.hwnd, Farbschema::WEISS_AUF_SCHWARZ, f.inhalt());
             break;
         case BEFEHL_DRUCKEN_SCHWARZ_WEISS:
-            drucken(f.hwnd, Druckfarben::SCHWARZ_AUF_WEISS, f.inhalt());
+            drucken(f.hwnd, Farbschema::SCHWARZ_AUF_WEISS, f.inhalt());
             break;
         default:
             break;
     }
 }
 
-void schoner_befehl(Himmel_DF& f, int32_t id) {
-    const Schoner_Orte orte = f.schoner_orte();
+// The result of the command's files: 0 done, -1 a file not written or
+// moved (installation: its own boxes have told the user).
+int32_t schoner_befehl(Himmel_DF& f, int32_t id) {
+    const Schoner_Verzeichnisse verzeichnisse = f.schoner_verzeichnisse();
     switch (id) {
         case BEFEHL_SCHONER_INSTALLIEREN:
         case BEFEHL_SCHONER_NEU:
-            schoner_installieren(f, orte, id == BEFEHL_SCHONER_INSTALLIEREN);
-            break;
+            return schoner_installieren(f, verzeichnisse, id == BEFEHL_SCHONER_INSTALLIEREN);
         case BEFEHL_SCHONER_BEARBEITEN:
-            bearbeitung_umschalten(f, orte);
-            break;
+            return bearbeitung_umschalten(f, verzeichnisse);
         case BEFEHL_SCHONER_UEBERGEBEN:
-            schoner_uebergeben(f, orte);
-            break;
+            return schoner_uebergeben(f, verzeichnisse);
         case BEFEHL_SCHONER_TESTEN:
-            schoner_testen(f, orte);
-            break;
+            return schoner_testen(f, verzeichnisse);
         default:
-            break;
+            return 0;
     }
 }
 
@@ -70,11 +68,13 @@ void schoner_befehl(Himmel_DF& f, int32_t id) {
 
 void Himmel_DF::menue_befehl(int32_t id) {
     if (id >= BEFEHL_SCHONER_INSTALLIEREN && id <= BEFEHL_SCHONER_TESTEN) {
-        schoner_befehl(*this, id);
+        // A failed write of the saver's files is not shown yet: that belongs
+        // to the later issue on files and writes.
+        static_cast<void>(schoner_befehl(*this, id));
     } else if (id == BEFEHL_BEENDEN) {
         programm_beenden(hwnd);
     } else if (id == BEFEHL_HILFE) {
-        programm_hilfe().oeffnen(hwnd, programm_verzeichnis);
+        programm_hilfe().oeffnen(hwnd, start_verzeichnis);
     } else if (id == BEFEHL_INFO) {
         ueber_zeigen();
     } else if (id == BEFEHL_REKT_LINKS || id == BEFEHL_REKT_RECHTS) {
@@ -91,11 +91,11 @@ void Himmel_DF::menue_befehl(int32_t id) {
 }
 
 Karteninhalt Himmel_DF::inhalt() {
-    return Karteninhalt{*himmel, schriften.schriften(), darstellung};
+    return Karteninhalt{*himmel, schriften.schriften(), darstellung, karten_banner()};
 }
 
-Schoner_Orte Himmel_DF::schoner_orte() const {
-    return Schoner_Orte{programm_verzeichnis, windows_verzeichnis, ini_pfad};
+Schoner_Verzeichnisse Himmel_DF::schoner_verzeichnisse() const {
+    return Schoner_Verzeichnisse{start_verzeichnis, windows_verzeichnis, ini_pfad};
 }
 
 void Himmel_DF::bearbeiten_markieren(bool an) {

@@ -89,8 +89,7 @@ Einstellungen Himmel_DF::einstellungen() const {
     return e;
 }
 
-void Himmel_DF::einstellungen_speichern(const char* datei) {
+int32_t Himmel_DF::einstellungen_speichern(const char* datei) {
     const char* pfad = oder_ini(datei, ini_pfad);
-    // A failed write is not reported: the view is lost, nothing else.
-    if (*pfad) einstellungen_schreiben(pfad, einstellungen());
+    return *pfad ? einstellungen_schreiben(pfad, einstellungen()) : -1;
 }

@@ -1,5 +1,6 @@
-// Every message the main window handles, and the tables of the messages that
-// reach it from its children. Each handler hands its message to a named
+// Every message the main window handles (each by its virtual handler, the
+// one way the main window's own messages are dispatched), and the tables of
+// the messages that reach it from its children. Each handler hands its message to a named
 // member (or to the part of the program that does the work) and then to the
 // base handling.
 #include "bedienfeld/tasten_leiste.h"
@@ -30,36 +31,7 @@ LRESULT info_darstellen_weiter(wFenster* info) {
     return 0;
 }
 
-// A test run's parked settings come back when the user returns.
-LRESULT aktiviert(wFenster* f, uint16_t zustand, LPARAM anderes, uint16_t minimiert) {
-    auto* h = static_cast<Himmel_DF*>(f);
-    schoner_aktiviert(zustand, h->schoner_orte());
-    return h->Dialog_F::wm_activate(zustand, anderes, minimiert);
-}
-
-// Menu commands first; every command message then goes on to the panel's
-// list notifications.
-LRESULT befehl(wFenster* f, uint16_t id, LPARAM kontrolle, uint16_t code) {
-    auto* h = static_cast<Himmel_DF*>(f);
-    if (ist_menue_befehl(id, code, kontrolle)) h->menue_befehl(id);
-    return h->wm_command(id, kontrolle, code);
-}
-
-// Leaves the screen-saver editing before the window goes.
-LRESULT zerstoert(wFenster* f) {
-    auto* h = static_cast<Himmel_DF*>(f);
-    schoner_fenster_zerstoert(*h, h->schoner_orte());
-    return h->Dialog_F::wm_destroy();
-}
-
 }  // namespace
-
-const Mldg_Eintrag HAUPTFENSTER_MELDUNGEN[] = {
-    mldg_eintrag<WM_ACTIVATE>(aktiviert),
-    mldg_eintrag<WM_COMMAND>(befehl),
-    mldg_eintrag<WM_DESTROY>(zerstoert),
-    mldg_ende,
-};
 
 const Mldg_Eintrag KARTEN_MELDUNGEN[] = {
     mldg_eintrag<WM_MOUSEMOVE>(karte_maus_weiter),
@@ -100,9 +72,26 @@ LRESULT Himmel_DF::wm_timer(WPARAM nummer, LPARAM proz) {
     }
 }
 
+// A test run's parked settings come back when the user returns.
+LRESULT Himmel_DF::wm_activate(uint16_t zustand, LPARAM anderes, uint16_t minimiert) {
+    // Kovra.si$ not taken back is not shown yet (a later issue on writes).
+    static_cast<void>(schoner_aktiviert(zustand, schoner_verzeichnisse()));
+    return Dialog_F::wm_activate(zustand, anderes, minimiert);
+}
+
+// Menu commands first; every command message then goes on to the panel's
+// list notifications.
 LRESULT Himmel_DF::wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) {
+    if (ist_menue_befehl(id, code, kontrolle)) menue_befehl(id);
     if (code == CBN_SELCHANGE) liste_gewaehlt(kontrolle);
     return Dialog_F::wm_command(id, kontrolle, code);
+}
+
+// Leaves the screen-saver editing before the window goes.
+LRESULT Himmel_DF::wm_destroy() {
+    // A failed write is not shown: the window is going (a later issue).
+    static_cast<void>(schoner_fenster_zerstoert(*this, schoner_verzeichnisse()));
+    return Dialog_F::wm_destroy();
 }
 
 LRESULT Himmel_DF::wm_hscroll(uint16_t art, int16_t pos, LPARAM leiste) {

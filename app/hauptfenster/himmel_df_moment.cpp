@@ -8,7 +8,7 @@
 #include "bedienfeld/momentregeln.h"
 #include "bedienfeld/momenttext.h"
 #include "bedienfeld/wertanzeige.h"
-#include "bedienfeld/zeitregeln.h"
+#include "zeitregeln.h"
 #include "gemeinsam/uhr.h"
 #include "gemeinsam/ui_texte.h"
 #include "hauptfenster/himmel_df.h"

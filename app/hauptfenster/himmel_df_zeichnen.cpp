@@ -6,7 +6,7 @@
 #include "dib_kf.h"
 #include "gemeinsam/meldung.h"
 #include "hauptfenster/himmel_df.h"
-#include "zeichnen/farbtabelle.h"
+#include "leinwand.h"
 #include "zeichnen/plan_ausfuehren.h"
 
 namespace {
@@ -42,6 +42,9 @@ int32_t Himmel_DF::leinwaende_erzeugen() {
         p.bereich->setze_dib(p.bild);
     }
     if (ergebnis != 0 || ohne_dc) {
+        // As the window has always shown it, without an icon; not in the
+        // user-interface table for the reason of the places box
+        // (himmel_df_bedienfeld.cpp).
         meldung(nullptr, "Nicht genügend Arbeitsspeicher", "Varnis - Fehler", MB_OK);
     }
     return ergebnis;
@@ -81,7 +84,7 @@ void Himmel_DF::bereiche_ausgeben() {
 }
 
 void Himmel_DF::zeichnen(const Zeichenauftrag& a) {
-    if (a.was == Zeichnung::MARKEN) {
+    if (a.was.schicht == Schicht::MARKEN) {
         if (uebersicht_bild.dc) marken_zeichnen();
         return;
     }

@@ -10,13 +10,13 @@
 void Himmel_DF::karte_maus(int32_t x, int32_t y) {
     Himmel_Treffer treffer(*himmel);
     const Maus_Folge folge =
-        info_anzeige.maus_bewegt(x, y, kartenflaeche(karte->hwnd, hwnd), treffer);
+        info_anzeige.maus_bewegt(x, y, kartenbereich(karte->hwnd, hwnd), treffer);
     folge_ausfuehren(hwnd, folge, cursor_stern, cursor_sternbild);
 }
 
 void Himmel_DF::karte_klick(int32_t x, int32_t y) {
     const int32_t stufe =
-        sternbild_klick(x, y, kartenflaeche(karte->hwnd, hwnd), &karte_bild, inhalt());
+        sternbild_klick(x, y, kartenbereich(karte->hwnd, hwnd), &karte_bild, inhalt());
     if (stufe >= 0) weiter_ab(stufe);
 }
 

@@ -77,18 +77,18 @@ Hilfe_System& windows_hilfe() {
     return system;
 }
 
-Hilfe_Form Hilfe::oeffnen(HWND hauptfenster, const char* programm_verzeichnis) {
+Hilfe_Form Hilfe::oeffnen(HWND hauptfenster, const char* start_verzeichnis) {
     char pfad[PFAD_LAENGE];
-    if (pfad_bilden(pfad, sizeof pfad, programm_verzeichnis, "Varnis.chm") == 0 &&
+    if (pfad_bilden(pfad, sizeof pfad, start_verzeichnis, "Varnis.chm") == 0 &&
         system.lesbar(pfad) && system.html_hilfe_zeigen(hauptfenster, pfad)) {
         html_offen = true;
         return Hilfe_Form::HTML;
     }
-    if (pfad_bilden(pfad, sizeof pfad, programm_verzeichnis, "Varnis.hlp") != 0) {
+    if (pfad_bilden(pfad, sizeof pfad, start_verzeichnis, "Varnis.hlp") != 0) {
         nicht_geoeffnet(hauptfenster, "Varnis.hlp");  // the path would not fit
         return Hilfe_Form::KEINE;
     }
-    if (system.shell_oeffnen(hauptfenster, pfad, programm_verzeichnis) <= 32) {
+    if (system.shell_oeffnen(hauptfenster, pfad, start_verzeichnis) <= 32) {
         nicht_geoeffnet(hauptfenster, pfad);
         return Hilfe_Form::KEINE;
     }

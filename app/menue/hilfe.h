@@ -39,12 +39,12 @@ class Hilfe {
 public:
     explicit Hilfe(Hilfe_System& system) : system(system) {}
 
-    // 116: Varnis.chm from programm_verzeichnis when it can be read and HTML
-    // Help shows it; else Varnis.hlp through the shell, programm_verzeichnis
+    // 116: Varnis.chm from start_verzeichnis when it can be read and HTML
+    // Help shows it; else Varnis.hlp through the shell, start_verzeichnis
     // the working directory. When that fails too, an error box (UI text 97,
     // owner the main window) names the .hlp; the shell may have answered
     // first with a box of its own. The form that was opened.
-    Hilfe_Form oeffnen(HWND hauptfenster, const char* programm_verzeichnis);
+    Hilfe_Form oeffnen(HWND hauptfenster, const char* start_verzeichnis);
 
     // Closes the HTML Help windows when the .chm was opened, then asks
     // WinHelp to quit, as the end of the program always did.

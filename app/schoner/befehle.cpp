@@ -2,35 +2,41 @@
 
 #include <cstdio>
 
+#include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/ui_texte.h"
 #include "schoner/dateien.h"
 #include "schoner/modus.h"
 #include "schoner/prozess.h"
 
-void schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Orte& orte) {
+int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0) return;
+    if (schoner_dateien(verzeichnisse, d) != 0) return -1;
     const int32_t modus = bss_modus;
     if (schoner_frage(fenster.besitzer(), UI_FRAGE_UEBERNEHMEN,
                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) {
-        return;
+        return 0;
     }
-    if (bss_modus != modus) return;  // the window's end came first and has ended the editing
-    ini_zurueckholen(d);
-    fenster.einstellungen_speichern(d.ini);
+    if (bss_modus != modus) return 0;  // the window's end came first and has ended the editing
+    const int32_t zurueck = ini_zurueckholen(d);
+    const int32_t geschrieben = fenster.einstellungen_speichern(d.ini);
+    return zurueck != 0 ? zurueck : geschrieben;
 }
 
-void schoner_testen(Schoner_Partner& fenster, const Schoner_Orte& orte) {
+int32_t schoner_testen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0) return;
+    if (schoner_dateien(verzeichnisse, d) != 0) return -1;
+    int32_t ergebnis = 0;
     if (bss_modus == 1) {
-        ini_zurueckholen(d);
-        ini_parken(d);
-        fenster.einstellungen_speichern(d.ini);
+        const int32_t zurueck = ini_zurueckholen(d);
+        // A missing Kovra.ini leaves nothing to park: no failure.
+        const int32_t geparkt = ini_parken(d) == 0 || !datei_vorhanden(d.ini) ? 0 : -1;
+        const int32_t geschrieben = fenster.einstellungen_speichern(d.ini);
+        ergebnis = zurueck != 0 ? zurueck : geparkt != 0 ? geparkt : geschrieben;
     }
     // The installed copy by its full name: a bare name would be found first
     // in the program's own directory.
     char zeile[SCHONER_PFAD_LAENGE + 8];
     snprintf(zeile, sizeof zeile, "\"%s\" /s", d.schoner);
-    prozess_starten(d.schoner, zeile, orte.windows_verzeichnis);
+    prozess_starten(d.schoner, zeile, verzeichnisse.windows_verzeichnis);
+    return ergebnis;
 }

@@ -23,14 +23,14 @@ bool kennung(const char* pfad, BY_HANDLE_FILE_INFORMATION& info) {
 
 }  // namespace
 
-int32_t schoner_dateien(const Schoner_Orte& orte, Schoner_Dateien& d) {
-    if (!orte.windows_verzeichnis || !*orte.windows_verzeichnis) return -1;
+int32_t schoner_dateien(const Schoner_Verzeichnisse& verzeichnisse, Schoner_Dateien& d) {
+    if (!verzeichnisse.windows_verzeichnis || !*verzeichnisse.windows_verzeichnis) return -1;
     const int32_t fehler =
-        pfad_bilden(d.quelle, sizeof d.quelle, orte.programm_verzeichnis, "Kovra32.scr") |
-        pfad_bilden(d.schoner, sizeof d.schoner, orte.windows_verzeichnis, "Kovra32.scr") |
-        pfad_bilden(d.ini, sizeof d.ini, orte.windows_verzeichnis, "Kovra.ini") |
-        pfad_bilden(d.geparkt, sizeof d.geparkt, orte.windows_verzeichnis, "Kovra.si$") |
-        pfad_bilden(d.marke, sizeof d.marke, orte.programm_verzeichnis, "Kovra.acc");
+        pfad_bilden(d.quelle, sizeof d.quelle, verzeichnisse.start_verzeichnis, "Kovra32.scr") |
+        pfad_bilden(d.schoner, sizeof d.schoner, verzeichnisse.windows_verzeichnis, "Kovra32.scr") |
+        pfad_bilden(d.ini, sizeof d.ini, verzeichnisse.windows_verzeichnis, "Kovra.ini") |
+        pfad_bilden(d.geparkt, sizeof d.geparkt, verzeichnisse.windows_verzeichnis, "Kovra.si$") |
+        pfad_bilden(d.marke, sizeof d.marke, verzeichnisse.start_verzeichnis, "Kovra.acc");
     return fehler ? -1 : 0;
 }
 
@@ -40,13 +40,14 @@ bool gleiche_datei(const char* a, const char* b) {
            x.nFileIndexHigh == y.nFileIndexHigh && x.nFileIndexLow == y.nFileIndexLow;
 }
 
-void ini_parken(const Schoner_Dateien& d) {
+int32_t ini_parken(const Schoner_Dateien& d) {
     // Without replacing: a Kovra.si$ that could not be taken back still
     // holds the saved settings. A missing Kovra.ini leaves nothing to park.
-    MoveFileA(d.ini, d.geparkt);
+    return MoveFileA(d.ini, d.geparkt) ? 0 : -1;
 }
 
-void ini_zurueckholen(const Schoner_Dateien& d) {
+int32_t ini_zurueckholen(const Schoner_Dateien& d) {
     // One step, so Kovra.ini is never missing between a delete and a rename.
-    if (datei_vorhanden(d.geparkt)) MoveFileExA(d.geparkt, d.ini, MOVEFILE_REPLACE_EXISTING);
+    if (!datei_vorhanden(d.geparkt)) return 0;
+    return MoveFileExA(d.geparkt, d.ini, MOVEFILE_REPLACE_EXISTING) ? 0 : -1;
 }

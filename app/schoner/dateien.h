@@ -11,17 +11,17 @@
 constexpr size_t SCHONER_PFAD_LAENGE = 330;
 
 struct Schoner_Dateien {
-    char quelle[SCHONER_PFAD_LAENGE];   // programm_verzeichnis\Kovra32.scr
+    char quelle[SCHONER_PFAD_LAENGE];   // start_verzeichnis\Kovra32.scr
     char schoner[SCHONER_PFAD_LAENGE];  // windows_verzeichnis\Kovra32.scr
     char ini[SCHONER_PFAD_LAENGE];      // windows_verzeichnis\Kovra.ini
     char geparkt[SCHONER_PFAD_LAENGE];  // windows_verzeichnis\Kovra.si$
-    char marke[SCHONER_PFAD_LAENGE];    // programm_verzeichnis\Kovra.acc
+    char marke[SCHONER_PFAD_LAENGE];    // start_verzeichnis\Kovra.acc
 };
 
 // All five paths. 0 done; -1 when the Windows directory is not known (empty:
 // its paths would name files in the current directory) or a path does not
 // fit: then nothing may be touched.
-int32_t schoner_dateien(const Schoner_Orte& orte, Schoner_Dateien& d);
+int32_t schoner_dateien(const Schoner_Verzeichnisse& verzeichnisse, Schoner_Dateien& d);
 
 // True when both paths name one existing file, however each is spelled.
 bool gleiche_datei(const char* a, const char* b);
@@ -31,8 +31,10 @@ bool gleiche_datei(const char* a, const char* b);
 // Kovra.ini takes it back first, so saved settings are never lost to a
 // second test or overwritten later by an old parked copy.
 
-// Kovra.ini aside as Kovra.si$. Never over an existing Kovra.si$.
-void ini_parken(const Schoner_Dateien& d);
+// Kovra.ini aside as Kovra.si$. Never over an existing Kovra.si$. 0 moved,
+// -1 not (also when there is no Kovra.ini or already a Kovra.si$).
+int32_t ini_parken(const Schoner_Dateien& d);
 
-// Kovra.si$ back over Kovra.ini, when it is there.
-void ini_zurueckholen(const Schoner_Dateien& d);
+// Kovra.si$ back over Kovra.ini, when it is there. 0 moved or nothing to
+// move, -1 Kovra.si$ is there and could not be moved.
+int32_t ini_zurueckholen(const Schoner_Dateien& d);

@@ -82,27 +82,27 @@ int32_t kopieren(Schoner_Partner& fenster, const Schoner_Dateien& d) {
 }
 
 // 0 done, else the box is shown: without "Pfad" the saver finds no data.
-int32_t ini_schreiben(Schoner_Partner& fenster, const Schoner_Orte& orte,
+int32_t ini_schreiben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
                       const Schoner_Dateien& d, bool immer_einstellungen) {
     ini_zurueckholen(d);
     if (immer_einstellungen || datei_vorhanden(d.ini)) fenster.einstellungen_speichern(d.ini);
-    if (daten_verzeichnis_schreiben(d.ini, orte.programm_verzeichnis) == 0) return 0;
+    if (daten_verzeichnis_schreiben(d.ini, verzeichnisse.start_verzeichnis) == 0) return 0;
     fehler(fenster, UI_SCHONER_ZIEL, d.ini);
     return -1;
 }
 
 }  // namespace
 
-int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Orte& orte,
+int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
                              bool immer_einstellungen) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0) {
+    if (schoner_dateien(verzeichnisse, d) != 0) {
         meldung(fenster.besitzer(), ui_text(UI_KEIN_WINDOWS_VERZEICHNIS), ui_text(UI_TITEL_FEHLER),
                 MB_OK | MB_ICONSTOP);
         return -1;
     }
     const int32_t ergebnis =
-        kopieren(fenster, d) == 0 && ini_schreiben(fenster, orte, d, immer_einstellungen) == 0
+        kopieren(fenster, d) == 0 && ini_schreiben(fenster, verzeichnisse, d, immer_einstellungen) == 0
             ? 0
             : -1;
     if (ergebnis == 0) {

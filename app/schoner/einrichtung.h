@@ -16,5 +16,5 @@
 // partial copy is removed), no memory for the copy, Kovra.ini cannot be
 // written (its path). Success is shown in an information box.
 // 0 installed, -1 not.
-int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Orte& orte,
+int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
                              bool immer_einstellungen);

@@ -25,6 +25,10 @@ void wechseln(Schoner_Partner& fenster, const char* datei, int32_t modus) {
     fenster.neu_zeichnen();
 }
 
+// The result of two steps taken one after the other: the first failure, 0
+// when both are done.
+int32_t erstes(int32_t ergebnis, int32_t danach) { return ergebnis != 0 ? ergebnis : danach; }
+
 void uebergabe_melden(Schoner_Partner& fenster) {
     char text[1024];
     snprintf(text, sizeof text, "%s %s %s %s\n%s %s %s %s", ui_text(UI_UEBERGABE_1),
@@ -34,25 +38,27 @@ void uebergabe_melden(Schoner_Partner& fenster) {
     meldung(fenster.besitzer(), text, ui_text(UI_PROGRAMM), MB_OK | MB_ICONINFORMATION);
 }
 
-void bearbeitung_beenden(Schoner_Partner& fenster, const Schoner_Orte& orte,
-                         const Schoner_Dateien& d) {
+int32_t bearbeitung_beenden(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
+                            const Schoner_Dateien& d) {
     const int antwort =
         schoner_frage(fenster.besitzer(), UI_FRAGE_BEARBEITUNG_ENDE, MB_YESNOCANCEL | MB_ICONQUESTION);
-    if (antwort != IDYES && antwort != IDNO) return;  // Cancel, or no box at all
-    if (bss_modus != 1) return;  // the window's end came first and has ended the editing
-    ini_zurueckholen(d);
-    if (antwort == IDYES) fenster.einstellungen_speichern(d.ini);
-    wechseln(fenster, orte.ini_pfad, 0);
+    if (antwort != IDYES && antwort != IDNO) return 0;  // Cancel, or no box at all
+    if (bss_modus != 1) return 0;  // the window's end came first and has ended the editing
+    int32_t ergebnis = ini_zurueckholen(d);
+    if (antwort == IDYES) ergebnis = erstes(ergebnis, fenster.einstellungen_speichern(d.ini));
+    wechseln(fenster, verzeichnisse.ini_pfad, 0);
+    return ergebnis;
 }
 
-void bearbeitung_beginnen(Schoner_Partner& fenster, const Schoner_Orte& orte,
-                          const Schoner_Dateien& d) {
+int32_t bearbeitung_beginnen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
+                             const Schoner_Dateien& d) {
     const int antwort =
         schoner_frage(fenster.besitzer(), UI_HINWEIS_BEARBEITEN, MB_OKCANCEL | MB_ICONINFORMATION);
-    if (antwort != IDOK) return;
-    fenster.einstellungen_speichern(orte.ini_pfad);
-    ini_zurueckholen(d);
+    if (antwort != IDOK) return 0;
+    int32_t ergebnis = fenster.einstellungen_speichern(verzeichnisse.ini_pfad);
+    ergebnis = erstes(ergebnis, ini_zurueckholen(d));
     wechseln(fenster, d.ini, 1);
+    return ergebnis;
 }
 
 }  // namespace
@@ -67,50 +73,49 @@ int schoner_frage(HWND besitzer, int32_t text, UINT art) {
 
 int32_t modus_setzen(Schoner_Partner& fenster, int32_t m) {
     if ((m != 0 && m != 1) || m == bss_modus) return bss_modus;
-    snprintf(karten_text, sizeof karten_text, "%s", m == 1 ? ui_text(UI_BANNER_SCHONER) : "");
     fenster.bearbeiten_markieren(m == 1);
     bss_modus = m;
     return bss_modus;
 }
 
-void bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Orte& orte) {
+int32_t bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0) return;
-    if (bss_modus == 1) {
-        bearbeitung_beenden(fenster, orte, d);
-    } else {
-        bearbeitung_beginnen(fenster, orte, d);
-    }
+    if (schoner_dateien(verzeichnisse, d) != 0) return -1;
+    return bss_modus == 1 ? bearbeitung_beenden(fenster, verzeichnisse, d)
+                          : bearbeitung_beginnen(fenster, verzeichnisse, d);
 }
 
-void schoner_aktiviert(uint16_t zustand, const Schoner_Orte& orte) {
+int32_t schoner_aktiviert(uint16_t zustand, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (bss_modus != 1 || zustand != WA_ACTIVE || schoner_dateien(orte, d) != 0) return;
-    ini_zurueckholen(d);
+    if (bss_modus != 1 || zustand != WA_ACTIVE || schoner_dateien(verzeichnisse, d) != 0) return 0;
+    return ini_zurueckholen(d);
 }
 
-void schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Orte& orte) {
+int32_t schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (bss_modus != 1 || ende_fragt || schoner_dateien(orte, d) != 0) return;
+    if (bss_modus != 1 || ende_fragt || schoner_dateien(verzeichnisse, d) != 0) return 0;
     // While another question of the set-up is open (110, 112) the end asks
     // nothing over it and keeps the saver's file as it is, as No would.
     ende_fragt = true;
     const int antwort =
         frage_offen ? IDNO : schoner_frage(nullptr, UI_FRAGE_UEBERNEHMEN, MB_YESNO | MB_ICONQUESTION);
     ende_fragt = false;
-    ini_zurueckholen(d);
-    if (antwort == IDYES) fenster.einstellungen_speichern(d.ini);
-    fenster.einstellungen_laden(orte.ini_pfad);
+    int32_t ergebnis = ini_zurueckholen(d);
+    if (antwort == IDYES) ergebnis = erstes(ergebnis, fenster.einstellungen_speichern(d.ini));
+    fenster.einstellungen_laden(verzeichnisse.ini_pfad);
     modus_setzen(fenster, 0);
+    return ergebnis;
 }
 
-void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Orte& orte) {
+void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
-    if (schoner_dateien(orte, d) != 0 || !datei_vorhanden(d.marke)) return;
+    if (schoner_dateien(verzeichnisse, d) != 0 || !datei_vorhanden(d.marke)) return;
     DeleteFileA(d.marke);
-    if (bss_modus == 0) fenster.einstellungen_speichern(orte.ini_pfad);
+    if (bss_modus == 0) fenster.einstellungen_speichern(verzeichnisse.ini_pfad);
     ini_zurueckholen(d);
     fenster.nach_vorn();
     wechseln(fenster, d.ini, 1);
     uebergabe_melden(fenster);
 }
+
+const char* karten_banner() { return bss_modus == 1 ? ui_text(UI_BANNER_SCHONER) : ""; }

@@ -17,29 +17,40 @@ extern int32_t bss_modus;  // 0 normal, 1 the saver's settings are edited
 int schoner_frage(HWND besitzer, int32_t text, UINT art);
 
 // m = -1 only asks. m = 0 or 1 sets the mode; a change also sets or clears
-// the chart banner and the check mark. Other values only ask. Returns the mode.
+// the check mark (and with the mode the chart banner, karten_banner). Other
+// values only ask. Returns the mode.
 int32_t modus_setzen(Schoner_Partner& fenster, int32_t m);
+
+// The chart's caption in the current mode: the banner (UI text
+// UI_BANNER_SCHONER) in mode 1, "" otherwise. The main window passes it to
+// every drawing of its chart (Karteninhalt::kartentext).
+const char* karten_banner();
 
 // Command 110. In mode 1: keep the changes for the saver? (Yes, No, Cancel);
 // Yes or No go back to the program's own settings, unless the window's end
 // came while the box was open (then the answer changes nothing). In mode 0:
 // a notice (OK, Cancel); OK saves the program's settings and loads the
-// saver's.
-void bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Orte& orte);
+// saver's. 0 done (or nothing asked for), -1 a file could not be written or
+// moved (the paths not known, Kovra.si$ not taken back, a settings file not
+// written); the step goes on all the same, as it always has.
+int32_t bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);
 
 // Activation of the main window, zustand as WM_ACTIVATE gives it. In mode 1
 // and not by a mouse click, the settings parked by a test run come back.
-void schoner_aktiviert(uint16_t zustand, const Schoner_Orte& orte);
+// 0 done or nothing to do, -1 Kovra.si$ could not be taken back.
+int32_t schoner_aktiviert(uint16_t zustand, const Schoner_Verzeichnisse& verzeichnisse);
 
 // Destroy of the main window. In mode 1: keep the changes for the saver?
 // (Yes, No; a box without owner, the window is going); then back to the
 // program's own settings, which the window's destructor saves. One question
 // at a time: a destroy while its own question is open does nothing, and one
 // while another question of the set-up is open asks nothing and answers No.
-void schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Orte& orte);
+// 0 done or nothing to do, -1 Kovra.si$ not taken back or Kovra.ini not
+// written.
+int32_t schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);
 
 // Last step of start-up: when the saver has left its marker Kovra.acc in the
 // program's directory, the marker goes, the program's settings are saved,
 // the saver's loaded, and the main window comes to the top in mode 1 with a
 // notice of what happened.
-void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Orte& orte);
+void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);

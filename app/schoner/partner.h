@@ -6,9 +6,11 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 // The directories the set-up works in, each without a trailing backslash.
-struct Schoner_Orte {
-    const char* programm_verzeichnis;  // Kovra32.scr to install; the hand-off marker
+struct Schoner_Verzeichnisse {
+    const char* start_verzeichnis;  // Kovra32.scr to install; the hand-off marker
     const char* windows_verzeichnis;   // the installed saver, Kovra.ini, Kovra.si$
     const char* ini_pfad;              // the program's own settings file
 };
@@ -18,7 +20,8 @@ public:
     // Owner of the set-up's message boxes.
     virtual HWND besitzer() const = 0;
     // The 26 keys of the current view, layers and colours into datei.
-    virtual void einstellungen_speichern(const char* datei) = 0;
+    // 0 done, -1 not written.
+    virtual int32_t einstellungen_speichern(const char* datei) = 0;
     // The 26 keys from datei into the view, layers and colours.
     virtual void einstellungen_laden(const char* datei) = 0;
     // Restarts the drawing cycle, so the chart banner is drawn as it stands.

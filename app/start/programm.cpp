@@ -6,6 +6,7 @@
 #include "hauptfenster/himmel_df.h"
 #include "dialog.h"
 #include "instanz.h"
+#include "kataloge.h"
 #include "menue/menue.h"
 #include "menue/ueber.h"
 #include "schoner/modus.h"
@@ -39,12 +40,12 @@ void fehler(int32_t text) {
 // 0, or -1 when the star catalogue cannot be opened.
 int32_t himmel_laden(Himmel& himmel) {
     char pfad[PFAD_LAENGE];
-    pfad_bilden(pfad, sizeof pfad, programm_verzeichnis, "VARNIS.DAT");
+    pfad_bilden(pfad, sizeof pfad, start_verzeichnis, STERN_KATALOG);
     if (!*pfad || himmel.stern_datei_laden(pfad) == -1) {
         fehler(UI_KATALOG_FEHLT);
         return -1;
     }
-    pfad_bilden(pfad, sizeof pfad, programm_verzeichnis, "STBILDER.DAT");
+    pfad_bilden(pfad, sizeof pfad, start_verzeichnis, STERNBILD_KATALOG);
     if (!*pfad || himmel.sternbild_datei_laden(pfad) == -1) fehler(UI_STERNBILDER_FEHLEN);
     return 0;
 }
@@ -66,14 +67,13 @@ void startgroesse(int32_t bildschirm_breite, int32_t& breite, int32_t& hoehe) {
 
 int32_t varnis_starten(Instanz& instanz) {
     instanz.fenster_registrieren();
-    verzeichnis_merken(programm_verzeichnis, aktuelles);
+    verzeichnis_merken(start_verzeichnis, aktuelles);
     verzeichnis_merken(windows_verzeichnis, windows);
 
     int32_t breite, hoehe;
     startgroesse(GetSystemMetrics(SM_CXSCREEN), breite, hoehe);
     hauptfenster = new Himmel_DF(Fenster::STANDARD, Fenster::STANDARD, breite, hoehe);
     instanz.hf(hauptfenster);
-    hauptfenster->mldg_tabelle = HAUPTFENSTER_MELDUNGEN;
 
     if (himmel_laden(*hauptfenster->himmel) != 0) {
         PostQuitMessage(-1);
@@ -85,7 +85,7 @@ int32_t varnis_starten(Instanz& instanz) {
     menue_anbringen(*hauptfenster);
     tasten = tasten_erzeugen();
     hauptfenster->moment_anzeigen();
-    uebergabe_pruefen(*hauptfenster, hauptfenster->schoner_orte());
+    uebergabe_pruefen(*hauptfenster, hauptfenster->schoner_verzeichnisse());
     return 0;
 }
 

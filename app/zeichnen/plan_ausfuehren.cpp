@@ -1,64 +1,21 @@
 #include "zeichnen/plan_ausfuehren.h"
 
-#include <cstring>
-
-#include "farben.h"
-#include "figuren.h"
-#include "gestirne.h"
-#include "gitter.h"
-#include "namen.h"
-#include "schirm_farben.h"
-
-int32_t leinwand_erzeugen(DIB& bild, int32_t breite, int32_t hoehe) {
-    const int32_t ergebnis = bild.erzeugen(breite, hoehe, 8, 0, 0);
-    if (bild.dc) SelectObject(bild.dc, GetStockObject(SYSTEM_FONT));
-    return ergebnis;
-}
+#include "kartenzeichnung.h"
 
 void auftrag_zeichnen(const Zeichenauftrag& a, const Karteninhalt& k, const Leinwaende& l) {
-    DIB* ue = l.uebersicht && l.uebersicht->dc ? l.uebersicht : nullptr;
-    DIB* ka = l.karte && l.karte->dc ? l.karte : nullptr;
-    const int32_t r_ue = l.r_uebersicht;
-    const int32_t r_ka = l.r_karte;
-    Himmel& h = k.himmel;
-    const Font& text = k.schriften.text;
-    const Font& bild = k.schriften.sternbild;
-    const Font& sym = k.schriften.symbol;
-    auto farbe = [&](Ebene e) { return skalierte_farbe(k.werte, e); };
-    switch (a.was) {
-        case Zeichnung::BERECHNET_LOESCHEN:
-            std::memset(h.berechnet, 0, sizeof h.berechnet);
-            break;
-        case Zeichnung::UEBERSICHT_GITTER:
-            if (ue) uebersicht_gitter(h, ue->dc, ue, text, sym, r_ue, farbe(HILFSLINIEN));
-            break;
-        case Zeichnung::UEBERSICHT_FIGUREN:
-            if (ue) uebersicht_figuren(h, ue->dc, ue, bild, sym, r_ue, farbe(STERNBILDER));
-            break;
-        case Zeichnung::UEBERSICHT_GESTIRNE:
-            if (ue) uebersicht_gestirne(h, ue->dc, ue, text, sym, r_ue, a.von, a.bis);
-            break;
-        case Zeichnung::KARTE_GITTER:
-            if (ka) karte_gitter(h, ka->dc, ka, text, sym, r_ka, farbe(HILFSLINIEN));
-            break;
-        case Zeichnung::KARTE_FIGUREN:
-            if (ka) karte_figuren(h, ka->dc, ka, bild, sym, r_ka, farbe(STERNBILDER));
-            break;
-        case Zeichnung::KARTE_GESTIRNE:
-            if (ka) karte_gestirne(h, ka->dc, ka, text, sym, r_ka, a.von, a.bis);
-            break;
-        case Zeichnung::STERNBILD_NAMEN:
-            if (ka) sternbild_namen(h, ka->dc, ka, bild, sym, r_ka, farbe(STERNBILDNAMEN));
-            break;
-        case Zeichnung::STERN_NAMEN:
-            if (ka) stern_namen(h, ka->dc, ka, text, sym, r_ka, farbe(STERNNAMEN));
-            break;
-        case Zeichnung::STERN_KENNUNGEN:
-            if (ka) stern_kennungen(h, ka->dc, ka, text, sym, r_ka, farbe(STERNBILDER));
-            break;
-        case Zeichnung::MARKEN:
-            break;
+    // The screen's designations show the selection as the engine reads it
+    // (karte/schichten.h): the label click relies on it.
+    const Ausgabeart art{a.was.leinwand, schirm_schichtfarben(k.werte), false, {}};
+    const Klassen klassen{a.von, a.bis};
+    if (a.was.schicht == Schicht::LAGEN_NEU) {
+        schicht_zeichnen(a.was.schicht, Ziel{nullptr, nullptr, 0}, k, art, klassen);
+        return;
     }
+    const bool uebersicht = a.was.leinwand == Leinwand::UEBERSICHT;
+    DIB* bild = uebersicht ? l.uebersicht : l.karte;
+    if (!bild || !bild->dc) return;
+    const Ziel ziel{bild->dc, bild, uebersicht ? l.r_uebersicht : l.r_karte};
+    schicht_zeichnen(a.was.schicht, ziel, k, art, klassen);
 }
 
 void karte_ganz_zeichnen(DIB& karte, int32_t r, const Karteninhalt& inhalt) {

@@ -6,16 +6,9 @@
 #include <cstdint>
 
 #include "dib.h"
-#include "zeichnen/karteninhalt.h"
+#include "kartenbild.h"
+#include "leinwand.h"  // leinwand_erzeugen, leinwand_radius
 #include "zeichnen/zeichenplan.h"
-
-// A pane's canvas of breite x hoehe pixels at 8 bits, with the system font
-// selected into its context. 0 done, -1 not made (as DIB::erzeugen).
-int32_t leinwand_erzeugen(DIB& bild, int32_t breite, int32_t hoehe);
-
-// The radius the engine draws with on a canvas breite pixels wide: half of
-// the width less the 2 pixels that the pane's border takes from its window.
-constexpr int32_t leinwand_radius(int32_t breite) { return (breite - 2) / 2; }
 
 // The canvases of one drawing, each with the radius its pane gives it; an
 // absent canvas (null) is not drawn on.

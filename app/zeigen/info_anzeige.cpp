@@ -1,12 +1,12 @@
 #include "zeigen/info_anzeige.h"
 
-Zeitgeber Info_Anzeige::neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenflaeche& f) {
+Zeitgeber Info_Anzeige::neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenbereich& f) {
     art_ = art;
     lage_ = info_lage(art, x, y, f);
     return Zeitgeber::ZEIGEN;
 }
 
-Maus_Folge Info_Anzeige::maus_bewegt(int32_t x, int32_t y, const Kartenflaeche& f, Treffer& treffer) {
+Maus_Folge Info_Anzeige::maus_bewegt(int32_t x, int32_t y, const Kartenbereich& f, Treffer& treffer) {
     const int32_t r = f.breite / 2;
     const int32_t s = treffer.stern(x, y - 2, r);
     if (s > 0) {

@@ -51,12 +51,12 @@ struct Maus_Folge {
 class Info_Anzeige {
 public:
     // A mouse move to pane pixel (x, y).
-    Maus_Folge maus_bewegt(int32_t x, int32_t y, const Kartenflaeche& flaeche, Treffer& treffer);
+    Maus_Folge maus_bewegt(int32_t x, int32_t y, const Kartenbereich& flaeche, Treffer& treffer);
     int32_t art() const { return art_; }
     const Info_Lage& lage() const { return lage_; }
 
 private:
-    Zeitgeber neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenflaeche& flaeche);
+    Zeitgeber neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenbereich& flaeche);
 
     int32_t stern = -1;
     int32_t sternbild = -1;

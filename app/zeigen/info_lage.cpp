@@ -12,7 +12,7 @@ constexpr Groesse STERNBILD_GROESSE{160, 62};
 
 }  // namespace
 
-Kartenflaeche kartenflaeche(HWND karte, HWND hauptfenster) {
+Kartenbereich kartenbereich(HWND karte, HWND hauptfenster) {
     RECT innen{}, aussen{};
     GetClientRect(karte, &innen);
     GetWindowRect(karte, &aussen);
@@ -21,7 +21,7 @@ Kartenflaeche kartenflaeche(HWND karte, HWND hauptfenster) {
     return {innen.right - 2, innen.bottom - 2, aussen.left - ursprung.x, aussen.top - ursprung.y};
 }
 
-Info_Lage info_lage(int32_t art, int32_t x, int32_t y, const Kartenflaeche& f) {
+Info_Lage info_lage(int32_t art, int32_t x, int32_t y, const Kartenbereich& f) {
     const Groesse g = art == INFO_STERN ? STERN_GROESSE : STERNBILD_GROESSE;
     const int32_t dx = x < f.breite / 2 ? ABSTAND : -(g.breite + ABSTAND);
     const int32_t dy = y < f.hoehe / 2 ? ABSTAND : -(g.hoehe + ABSTAND);

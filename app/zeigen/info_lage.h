@@ -9,11 +9,11 @@
 enum Info_Art : int32_t { INFO_STERN = 1, INFO_STERNBILD = 2 };
 
 // The chart pane as the pointing rules see it.
-struct Kartenflaeche {
+struct Kartenbereich {
     int32_t breite, hoehe;  // drawing size: client width and height - 2; the radius is breite / 2
     int32_t links, oben;    // the pane's outer top-left corner in main-window client coordinates
 };
-Kartenflaeche kartenflaeche(HWND karte, HWND hauptfenster);
+Kartenbereich kartenbereich(HWND karte, HWND hauptfenster);
 
 // Position (main-window client coordinates) and size of the popup.
 struct Info_Lage {
@@ -22,4 +22,4 @@ struct Info_Lage {
 // The popup of art for the mouse at (x, y) in the pane: beside the mouse,
 // 15 pixels off, toward the pane's centre, so it covers neither the pointed
 // object nor leaves the pane (star 170 x 122, constellation 160 x 62).
-Info_Lage info_lage(int32_t art, int32_t x, int32_t y, const Kartenflaeche& flaeche);
+Info_Lage info_lage(int32_t art, int32_t x, int32_t y, const Kartenbereich& flaeche);

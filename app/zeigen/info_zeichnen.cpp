@@ -20,9 +20,6 @@ constexpr int TABS[] = {55, 95, 123};
 constexpr int TAB_ANZAHL = sizeof TABS / sizeof TABS[0];
 constexpr size_t ERSTER_TAB_BLANK = 10;  // from the 11th character on, blanks are tabs
 
-// Places in the designation (stern_text 2).
-constexpr size_t BAYER = 3, BAYER_INDEX = 6, STERNBILD = 7;
-
 constexpr size_t ZEILE = TEXT_PUFFER + 16;
 
 void tab_text(HDC dc, int x, int y, const char* text, int ursprung) {
@@ -39,16 +36,16 @@ char zeichen(const char* text, size_t i) { return i < strlen(text) ? text[i] : '
 void bezeichnung_zeile(HDC dc, int y, const Himmel& himmel, const Schriften& s) {
     char d[TEXT_PUFFER];
     snprintf(d, sizeof d, "%s", himmel.stern_text(2));
-    if (zeichen(d, STERNBILD) == ' ') return;
-    const char* sternbild = d + STERNBILD;
+    if (zeichen(d, KENNUNG_STERNBILD) == ' ') return;
+    const char* sternbild = d + KENNUNG_STERNBILD;
     char zeile[ZEILE];
     text_aus(dc, RAND, y, "Bez.");
-    if (zeichen(d, BAYER) == ' ') {
+    if (zeichen(d, KENNUNG_BAYER) == ' ') {
         snprintf(zeile, sizeof zeile, "\t%d %s", atoi(d), sternbild);
         tab_text(dc, RAND, y, zeile, RAND);
         return;
     }
-    char abk[4] = {d[BAYER], d[BAYER + 1], d[BAYER + 2], 0};
+    char abk[4] = {d[KENNUNG_BAYER], d[KENNUNG_BAYER + 1], d[KENNUNG_BAYER + 2], 0};
     const char buchstabe[] = {'\t', griechisch(abk), 0};
     SelectObject(dc, s.symbol.handle());
     tab_text(dc, RAND, y, buchstabe, RAND);
@@ -56,10 +53,10 @@ void bezeichnung_zeile(HDC dc, int y, const Himmel& himmel, const Schriften& s) 
     GetTextExtentPoint32A(dc, buchstabe + 1, 1, &g);
     SelectObject(dc, s.text.handle());
     const int t = g.cx + RAND;
-    if (zeichen(d, BAYER_INDEX) == ' ')
+    if (zeichen(d, KENNUNG_BAYER_INDEX) == ' ')
         snprintf(zeile, sizeof zeile, "\t %s", sternbild);
     else
-        snprintf(zeile, sizeof zeile, "\t%c %s", d[BAYER_INDEX], sternbild);
+        snprintf(zeile, sizeof zeile, "\t%c %s", d[KENNUNG_BAYER_INDEX], sternbild);
     tab_text(dc, t, y, zeile, t);
 }
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "himmel.h"
-#include "zeichnen/karteninhalt.h"
+#include "kartenbild.h"
 #include "zeigen/info_lage.h"
 
 // The popup's picture on dc (client area flaeche): the lines of the selected

@@ -4,7 +4,7 @@
 #include "namen.h"
 #include "zeichnen/zeichenplan.h"
 
-int32_t sternbild_klick(int32_t x, int32_t y, const Kartenflaeche& f, DIB* karte_bild,
+int32_t sternbild_klick(int32_t x, int32_t y, const Kartenbereich& f, DIB* karte_bild,
                         const Karteninhalt& inhalt) {
     Himmel& himmel = inhalt.himmel;
     const int32_t r = f.breite / 2;

@@ -17,7 +17,7 @@
 #include "gestirne.h"
 #include "gitter.h"
 #include "namen.h"
-#include "schirm_farben.h"
+#include "leinwand.h"
 
 namespace {
 

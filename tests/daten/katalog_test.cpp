@@ -78,6 +78,9 @@ TEST(Katalog, KnownStarsAtTheirPlaces) {
         {"Beteigeuze", 2061, " 58Alp Ori", 5 + 55 / 60.0 + 10.31 / 3600, 7 + 24 / 60.0 + 25.4 / 3600, 50, 'M'},
         {"Rigel", 1713, " 19Bet Ori", 5 + 14 / 60.0 + 32.27 / 3600, -(8 + 12 / 60.0 + 5.9 / 3600), 12, 'B'},
         {"Alcor", 5062, " 80    UMa", 13 + 25 / 60.0 + 13.54 / 3600, 54 + 59 / 60.0 + 16.7 / 3600, 401, 'A'},
+        // the Bright Star Catalogue had it 15.6'' off, 15.7'' from 61 Cyg B
+        {"61 Cyg A", 8085, " 61    Cyg", 21 + 6 / 60.0 + 53.94 / 3600, 38 + 44 / 60.0 + 57.9 / 3600, 521, 'K'},
+        {"61 Cyg B", 8086, " 61    Cyg", 21 + 6 / 60.0 + 55.26 / 3600, 38 + 44 / 60.0 + 31.4 / 3600, 603, 'K'},
     };
     const Himmel& h = geladen().himmel;
     for (const auto& f : faelle) {
@@ -86,7 +89,8 @@ TEST(Katalog, KnownStarsAtTheirPlaces) {
         for (int k = 0; k < KLASSEN; ++k)
             for (int32_t i = 0; i < h.anzahl[k]; ++i) {
                 const SternSatz& s = h.stern_saetze[k][i];
-                if (s.eigenname == nullptr || std::strcmp(s.eigenname, f.name) != 0) continue;
+                const bool benannt = s.eigenname != nullptr && std::strcmp(s.eigenname, f.name) == 0;
+                if (!benannt && s.nummer != f.nummer) continue;
                 ++gefunden;
                 EXPECT_EQ(s.nummer, f.nummer);
                 EXPECT_STREQ(s.bezeichnung, f.bezeichnung);
@@ -215,8 +219,9 @@ TEST(Katalog, ProperNamesFitAndNameOneStarEach) {
         EXPECT_EQ(namen.count(bekannt), 1u) << bekannt;
 }
 
-// German forms where a German star-name translation has one, and none of the
-// names that no dictionary of star names gives to their star.
+// German forms where a German star-name translation has one (the reader
+// shows the first piece of "Wega;Vega"), the IAU's spellings, and none of
+// the names that no dictionary of star names gives to their star.
 TEST(Katalog, GermanFormsAndNoDoubtfulNames) {
     const struct {
         int nummer;
@@ -224,6 +229,8 @@ TEST(Katalog, GermanFormsAndNoDoubtfulNames) {
     } deutsch[] = {
         {2061, "Beteigeuze"}, {5340, "Arktur"}, {2943, "Prokyon"},
         {7001, "Wega"},       {424, "Polarstern"},
+        {168, "Schedar"},     {5531, "Zubenelgenubi"},  // alpha2 Librae
+        {7557, "Altair"},     // both translations keep it
     };
     const Himmel& h = geladen().himmel;
     for (const auto& f : deutsch) {
@@ -233,9 +240,10 @@ TEST(Katalog, GermanFormsAndNoDoubtfulNames) {
         EXPECT_STREQ(s->eigenname, f.name);
     }
     // the doubtful names, and the English forms the German ones replace
-    const std::set<std::string> entfallen = {"Al Nair",  "Men",       "Tchou",    "Chow",
-                                             "Tseen Ke", "Prijipati", "Schemali", "Betelgeuse",
-                                             "Arcturus", "Procyon",   "Vega",     "Polaris"};
+    const std::set<std::string> entfallen = {
+        "Al Nair",  "Men",     "Tchou",   "Chow",    "Tseen Ke", "Prijipati",       "Schemali",
+        "Regor",    "Shedar",  "Atair",   "Betelgeuse", "Arcturus", "Procyon", "Vega", "Polaris",
+        "Zubenelgenubi I",     "Zubenelgenubi II"};
     for (int k = 0; k < KLASSEN; ++k)
         for (int32_t i = 0; i < h.anzahl[k]; ++i) {
             const char* name = h.stern_saetze[k][i].eigenname;
@@ -243,10 +251,13 @@ TEST(Katalog, GermanFormsAndNoDoubtfulNames) {
                 EXPECT_EQ(entfallen.count(name), 0u) << name;
             }
         }
-    // Alnair is alpha Gruis alone; alpha Indi has no proper name.
-    const SternSatz* alpha_indi = stern_mit_nummer(h, 7869);
-    ASSERT_NE(alpha_indi, nullptr);
-    EXPECT_EQ(alpha_indi->eigenname, nullptr);
+    // Alnair is alpha Gruis alone: alpha Indi has no proper name; neither
+    // has alpha1 Librae, nor gamma2 Velorum (Regor is a nickname).
+    for (int ohne_namen : {7869, 5530, 3207}) {
+        const SternSatz* s = stern_mit_nummer(h, ohne_namen);
+        ASSERT_NE(s, nullptr);
+        EXPECT_EQ(s->eigenname, nullptr) << ohne_namen;
+    }
 }
 
 // The chart sets exactly one name to the left of its star: Alcor's, as the

@@ -100,11 +100,36 @@ TEST(Sternbilder, FullFiguresWhereTheOutlineWasBare) {
     const struct {
         const char* abk;
         int16_t linien;  // lines of the source figure
-    } faelle[] = {{"CMa", 17}, {"Lep", 14}, {"Nor", 5}, {"Car", 14}, {"Pav", 13}};
+    } faelle[] = {{"CMa", 17}, {"Lep", 14}, {"Nor", 5}, {"Car", 14}, {"Pav", 13},
+                  {"Cae", 2},  {"Cir", 2},  {"LMi", 4}, {"CrA", 9}};
     const Himmel& h = geladen().himmel;
     for (const auto& f : faelle) {
         const SternbildSatz* s = sternbild(h, f.abk);
         ASSERT_NE(s, nullptr) << f.abk;
         EXPECT_GE(s->linien_anzahl, f.linien) << f.abk;
+    }
+}
+
+// Where a figure's star is one of a close pair, the line ends on the bright
+// one: Albireo is beta1 Cygni (3.1, beta2 is 5.1), Izar epsilon Bootis A,
+// Cor Caroli alpha2 CVn, and the Sails' corner gamma2 Velorum (1.8, not
+// gamma1 at 4.3).
+TEST(Sternbilder, LinesEndOnTheBrightStarOfAPair) {
+    const struct {
+        const char* abk;
+        int hell, schwach;  // HR numbers
+    } faelle[] = {{"Cyg", 7417, 7418}, {"Boo", 5506, 5505}, {"CVn", 4915, 4914}, {"Vel", 3207, 3206}};
+    const Himmel& h = geladen().himmel;
+    for (const auto& f : faelle) {
+        const SternbildSatz* s = sternbild(h, f.abk);
+        ASSERT_NE(s, nullptr) << f.abk;
+        std::set<int> enden;
+        for (int16_t j = 0; j < s->linien_anzahl; ++j) {
+            const Linie& l = s->linien[j];
+            enden.insert(h.stern_saetze[l.klasse_a][l.index_a].nummer);
+            enden.insert(h.stern_saetze[l.klasse_b][l.index_b].nummer);
+        }
+        EXPECT_EQ(enden.count(f.hell), 1u) << f.abk;
+        EXPECT_EQ(enden.count(f.schwach), 0u) << f.abk;
     }
 }

@@ -69,14 +69,16 @@ void ansicht_pruefen(const Ansicht& a, int vorschau) {
 // Stars first and last; each layer once and only when it is drawn; a layer's
 // colour never brighter than the colour it is given.
 void rahmen_pruefen(const Darstellung& d) {
-    Schritt schritte[MAX_SCHRITTE];
-    const int32_t n = rahmen_schritte(d, schritte);
-    pruefe(n >= 2 && n <= MAX_SCHRITTE && schritte[0] == STERNE && schritte[n - 1] == STERNE);
+    const Rahmenschichten r = rahmen_schichten(d);
+    const auto& schritte = r.schicht;
+    const int32_t n = static_cast<int32_t>(r.anzahl);
+    pruefe(n >= 2 && n <= static_cast<int32_t>(r.schicht.size()) && schritte[0] == Schicht::GESTIRNE &&
+           schritte[n - 1] == Schicht::GESTIRNE);
     const struct {
         Ebene ebene;
-        Schritt schritt;
-    } ebenen[] = {{STERNBILDER, FIGUREN}, {STERNBILDNAMEN, BILDNAMEN}, {STERNNAMEN, NAMEN},
-                  {HILFSLINIEN, GITTER}};
+        Schicht schritt;
+    } ebenen[] = {{STERNBILDER, Schicht::FIGUREN}, {STERNBILDNAMEN, Schicht::STERNBILDNAMEN},
+                  {STERNNAMEN, Schicht::STERNNAMEN}, {HILFSLINIEN, Schicht::GITTER}};
     for (const auto& l : ebenen) {
         int32_t mal = 0;
         for (int32_t i = 0; i < n; ++i) mal += schritte[i] == l.schritt;

@@ -7,7 +7,7 @@
 #include <array>
 #include <cmath>
 
-#include "emf_aufnahme.h"
+#include "aufzeichnung.h"
 #include "figuren.h"
 #include "gestirne.h"
 #include "gitter.h"
@@ -26,11 +26,15 @@ struct Schriften {
 
 bool ist_vorrat(DWORD ih) { return (ih & VORRAT) != 0; }
 
-std::array<LONG, 4> ecken(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+// The rectangle of an ellipse as passed to Ellipse.
+std::array<LONG, 4> ecken(const Ereignis* e) {
+    const RECT& r = e->rechteck;
+    return {r.left, r.top, r.right, r.bottom};
+}
 using Ecken = std::array<LONG, 4>;
 
 // After the operation the context holds its original pen and brush again.
-void aufgeraeumt(const Aufnahme& a) {
+void aufgeraeumt(const Aufzeichnung& a) {
     EXPECT_TRUE(a.nicht_geloescht().empty());
     ASSERT_GE(a.gewaehlt.size(), 2u);
     EXPECT_TRUE(ist_vorrat(a.gewaehlt[a.gewaehlt.size() - 1]));
@@ -48,8 +52,8 @@ protected:
                                   {5, 12, 0, 100, 'B'}},  // behind the hemisphere
                                  {{"Tst", "Testum", 0, 0, {{2, 3}, {3, 5}, {5, 1}}}}));
     }
-    Aufnahme gestirne(int einfarbig, int invertiert) {
-        return aufnehmen([&](HDC dc) {
+    Aufzeichnung gestirne(int einfarbig, int invertiert) {
+        return aufzeichnen([&](HDC dc) {
             druck_gestirne(himmel, dc, s.text, s.symbol, R, einfarbig, invertiert, RAND);
         });
     }
@@ -58,7 +62,7 @@ protected:
 };
 
 TEST_F(Druck, SterneInIhrenFarben) {
-    const Aufnahme a = gestirne(0, 0);
+    const Aufzeichnung a = gestirne(0, 0);
     ASSERT_EQ(1u, a.stifte.size());
     EXPECT_EQ(static_cast<UINT>(PS_SOLID), a.stifte[0].stil);
     EXPECT_EQ(0, a.stifte[0].breite);
@@ -69,10 +73,11 @@ TEST_F(Druck, SterneInIhrenFarben) {
     EXPECT_EQ(RGB(160, 208, 255), a.pinsel[1].farbe);
     EXPECT_EQ(RGB(255, 144, 144), a.pinsel[2].farbe);
     EXPECT_EQ(RGB(127, 127, 127), a.pinsel[3].farbe) << "unknown class: grey";
-    ASSERT_EQ(3u, a.ellipsen.size());
-    EXPECT_EQ(Ecken({184, 184, 217, 217}), ecken(a.ellipsen[0]));  // e = 16 around (200, 200)
-    EXPECT_EQ(Ecken({290, 190, 311, 211}), ecken(a.ellipsen[1]));  // e = 10 around (300, 200)
-    EXPECT_EQ(Ecken({198, 98, 203, 103}), ecken(a.ellipsen[2]));   // e = 2 around (200, 100)
+    const auto ellipsen = a.alle(Ereignis::ELLIPSE);
+    ASSERT_EQ(3u, ellipsen.size());
+    EXPECT_EQ(Ecken({184, 184, 217, 217}), ecken(ellipsen[0]));  // e = 16 around (200, 200)
+    EXPECT_EQ(Ecken({290, 190, 311, 211}), ecken(ellipsen[1]));  // e = 10 around (300, 200)
+    EXPECT_EQ(Ecken({198, 98, 203, 103}), ecken(ellipsen[2]));   // e = 2 around (200, 100)
     aufgeraeumt(a);
 }
 
@@ -83,12 +88,12 @@ TEST_F(Druck, EinfarbigUndInvertiert) {
     };
     for (const auto& f :
          {Fall{1, 0, RAND, RGB(255, 255, 255)}, Fall{1, 1, RGB(255, 255, 255), RGB(0, 0, 0)}}) {
-        const Aufnahme a = gestirne(f.einfarbig, f.invertiert);
+        const Aufzeichnung a = gestirne(f.einfarbig, f.invertiert);
         ASSERT_EQ(1u, a.stifte.size());
         EXPECT_EQ(f.rand, a.stifte[0].farbe);
         ASSERT_EQ(1u, a.pinsel.size()) << "no brush per star";
         EXPECT_EQ(f.fuellung, a.pinsel[0].farbe);
-        EXPECT_EQ(3u, a.ellipsen.size());
+        EXPECT_EQ(3u, a.alle(Ereignis::ELLIPSE).size());
         aufgeraeumt(a);
     }
 }
@@ -102,25 +107,27 @@ TEST(DruckGestirne, KreisgroesseNachHelligkeit) {
         Himmel himmel;
         ASSERT_TRUE(himmel_laden(himmel, {{1, 0, 0, helligkeit, 'G'}}));
         Schriften s;
-        const Aufnahme a =
-            aufnehmen([&](HDC dc) { druck_gestirne(himmel, dc, s.text, s.symbol, R, 0, 0, RAND); });
-        ASSERT_EQ(1u, a.ellipsen.size());
-        EXPECT_EQ(Ecken({R - e, R - e, R + e + 1, R + e + 1}), ecken(a.ellipsen[0])) << helligkeit;
+        const Aufzeichnung a =
+            aufzeichnen([&](HDC dc) { druck_gestirne(himmel, dc, s.text, s.symbol, R, 0, 0, RAND); });
+        const auto ellipsen = a.alle(Ereignis::ELLIPSE);
+        ASSERT_EQ(1u, ellipsen.size());
+        EXPECT_EQ(Ecken({R - e, R - e, R + e + 1, R + e + 1}), ecken(ellipsen[0])) << helligkeit;
     }
 }
 
 TEST_F(Druck, FigurenMitBreitemStift) {
-    const Aufnahme a =
-        aufnehmen([&](HDC dc) { druck_figuren(himmel, dc, s.text, s.symbol, R, 0x00ABCDEF); });
+    const Aufzeichnung a =
+        aufzeichnen([&](HDC dc) { druck_figuren(himmel, dc, s.text, s.symbol, R, 0x00ABCDEF); });
     ASSERT_EQ(1u, a.stifte.size());
     EXPECT_EQ(2, a.stifte[0].breite);
     EXPECT_EQ(0x00ABCDEFu, a.stifte[0].farbe);
     // Only the line between stars 2 and 3; the others end behind the hemisphere.
-    ASSERT_EQ(1u, a.striche.size());
-    EXPECT_EQ(200, a.striche[0].first.x);
-    EXPECT_EQ(100, a.striche[0].first.y);
-    EXPECT_EQ(300, a.striche[0].second.x);
-    EXPECT_EQ(200, a.striche[0].second.y);
+    const auto striche = a.alle(Ereignis::LINIE);
+    ASSERT_EQ(1u, striche.size());
+    EXPECT_EQ(200, striche[0]->a.x);
+    EXPECT_EQ(100, striche[0]->a.y);
+    EXPECT_EQ(300, striche[0]->b.x);
+    EXPECT_EQ(200, striche[0]->b.y);
     EXPECT_TRUE(a.nicht_geloescht().empty());
     EXPECT_TRUE(ist_vorrat(a.gewaehlt.back()));
 }
@@ -128,20 +135,20 @@ TEST_F(Druck, FigurenMitBreitemStift) {
 TEST(DruckGitter, StiftLinienUndBeschriftung) {
     Himmel himmel;
     Schriften s;
-    const Aufnahme a =
-        aufnehmen([&](HDC dc) { druck_gitter(himmel, dc, s.text, s.symbol, R, 0x00405060); });
+    const Aufzeichnung a =
+        aufzeichnen([&](HDC dc) { druck_gitter(himmel, dc, s.text, s.symbol, R, 0x00405060); });
     ASSERT_EQ(1u, a.stifte.size());
     EXPECT_EQ(0, a.stifte[0].breite);
     EXPECT_EQ(0x00405060u, a.stifte[0].farbe);
     EXPECT_TRUE(a.nicht_geloescht().empty());
-    EXPECT_GT(a.striche.size(), 1000u);
+    EXPECT_GT(a.alle(Ereignis::LINIE).size(), 1000u);
     // Label points of 0, 3, 6, 18 and 21 h lie within the hemisphere (9 h to
     // 15 h behind it), each at five declinations.
     int stunden = 0, grade = 0;
-    for (const auto& t : a.texte) {
-        EXPECT_EQ(0x00405060u, t.farbe);
-        if (t.text.back() == 'h') ++stunden;
-        if (t.text.back() == '\xB0') ++grade;
+    for (const Ereignis* t : a.alle(Ereignis::TEXT)) {
+        EXPECT_EQ(0x00405060u, t->text_farbe);
+        if (t->text.back() == 'h') ++stunden;
+        if (t->text.back() == '\xB0') ++grade;
     }
     EXPECT_EQ(25, stunden);
     EXPECT_EQ(25, grade);
@@ -149,8 +156,8 @@ TEST(DruckGitter, StiftLinienUndBeschriftung) {
     ASSERT_EQ(5u, null_h.size());
     // Labels of the point (0 h, 0 degrees) at the centre: its hour below it,
     // its degrees to the right.
-    const auto mitte = std::find_if(null_h.begin(), null_h.end(), [](const Aufnahme::Text* t) {
-        return t->bezug.x == R && t->bezug.y == R + 5;
+    const auto mitte = std::find_if(null_h.begin(), null_h.end(), [](const Ereignis* t) {
+        return t->a.x == R && t->a.y == R + 5;
     });
     ASSERT_NE(null_h.end(), mitte);
     EXPECT_EQ(static_cast<UINT>(TA_TOP | TA_CENTER), (*mitte)->ausrichtung);
@@ -158,7 +165,7 @@ TEST(DruckGitter, StiftLinienUndBeschriftung) {
     ASSERT_EQ(5u, null_grad.size());
     const auto rechts = std::find_if(
         null_grad.begin(), null_grad.end(),
-        [](const Aufnahme::Text* t) { return t->bezug.x == R + 5 && t->bezug.y == R + 2; });
+        [](const Ereignis* t) { return t->a.x == R + 5 && t->a.y == R + 2; });
     ASSERT_NE(null_grad.end(), rechts);
     EXPECT_EQ(static_cast<UINT>(TA_BASELINE | TA_LEFT), (*rechts)->ausrichtung);
     EXPECT_EQ(5u, a.texte_mit("-60\xB0").size());
@@ -170,10 +177,12 @@ TEST(DruckGitter, MeridianeEndenVorDemPol) {
     himmel.setze_mitte(0, 89.99);
     himmel.setze_gesichtsfeld(60);
     Schriften s;
-    const Aufnahme a = aufnehmen([&](HDC dc) { druck_gitter(himmel, dc, s.text, s.symbol, R, 0); });
-    ASSERT_FALSE(a.striche.empty());
+    const Aufzeichnung a = aufzeichnen([&](HDC dc) { druck_gitter(himmel, dc, s.text, s.symbol, R, 0); });
+    const auto striche = a.alle(Ereignis::LINIE);
+    ASSERT_FALSE(striche.empty());
     double naechster = 1e9;
-    for (const auto& [p, q] : a.striche) {
+    for (const Ereignis* s : striche) {
+        const POINT p = s->a, q = s->b;
         if (p.x == q.x && p.y == q.y) continue;  // the circle at +90 degrees, collapsed to the pole
         for (const POINT& e : {p, q}) naechster = std::min(naechster, std::hypot(e.x - R, e.y - R));
     }

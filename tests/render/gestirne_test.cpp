@@ -204,9 +204,7 @@ TEST(KarteGestirne, KaptionObenUndUnten) {
     karte_gestirne(himmel, bild.dc, &bild, s.text, s.symbol, 100, 0, 99);
     EXPECT_TRUE(gezeichnet(bild).empty()) << "no caption while it is empty";
 
-    snprintf(karten_text, sizeof karten_text, "%s", "Bildschirmschoner");
-    karte_gestirne(himmel, bild.dc, &bild, s.text, s.symbol, 100, 0, 99);
-    karten_text[0] = '\0';
+    karte_gestirne(himmel, bild.dc, &bild, s.text, s.symbol, 100, 0, 99, "Bildschirmschoner");
 
     SelectObject(erwartet.dc, s.text.handle());
     SetTextColor(erwartet.dc, RGB(255, 128, 64));

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "emf_aufnahme.h"
+#include "aufzeichnung.h"
 #include "gitter.h"
 #include "himmel_fixture.h"
 
@@ -115,11 +115,11 @@ TEST(UebersichtGitter, BeschriftungAlleSechsStunden) {
     Schriften s;
     DIB bild;
     leinwand(bild, 2 * R + 2);
-    const Aufnahme a = aufnehmen([&](HDC dc) {
+    const Aufzeichnung a = aufzeichnen([&](HDC dc) {
         uebersicht_gitter(himmel, dc, &bild, s.text, s.symbol, R, farbe_von(BESCHRIFTUNG));
     });
     std::multiset<std::string> texte;
-    for (const auto& t : a.texte) texte.insert(t.text);
+    for (const auto& t : a.texte()) texte.insert(t);
     const std::multiset<std::string> erwartet = {
         "0h", "0h", "0h", "6h", "6h", "6h", "18h", "18h", "18h",
         "-60\xB0", "-60\xB0", "-60\xB0", "0\xB0", "0\xB0", "0\xB0", "60\xB0", "60\xB0", "60\xB0"};

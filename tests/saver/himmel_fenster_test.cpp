@@ -93,14 +93,14 @@ TEST_F(HimmelFenster, PreviewSquareViewAndFonts) {
         EXPECT_EQ(ursprung.y, f.y);
         ASSERT_TRUE(s.himmel);
         EXPECT_NEAR(s.himmel->gesichtsfeld, f.gesichtsfeld * 3.1415927 / 180, 1e-6);
-        EXPECT_EQ(s.schrift_text->beschreibung().lfHeight, f.text);
-        EXPECT_EQ(s.schrift_sternbild->beschreibung().lfHeight, f.sternbild);
-        EXPECT_EQ(s.schrift_symbol->beschreibung().lfHeight, f.symbol);
-        EXPECT_STREQ(s.schrift_text->beschreibung().lfFaceName, "Arial");
-        EXPECT_STREQ(s.schrift_sternbild->beschreibung().lfFaceName, "Arial");
-        EXPECT_STREQ(s.schrift_symbol->beschreibung().lfFaceName, "Symbol");
-        EXPECT_TRUE(s.schrift_sternbild->beschreibung().lfUnderline);
-        EXPECT_FALSE(s.schrift_text->beschreibung().lfUnderline);
+        EXPECT_EQ(s.schriften->text.beschreibung().lfHeight, f.text);
+        EXPECT_EQ(s.schriften->sternbild.beschreibung().lfHeight, f.sternbild);
+        EXPECT_EQ(s.schriften->symbol.beschreibung().lfHeight, f.symbol);
+        EXPECT_STREQ(s.schriften->text.beschreibung().lfFaceName, "Arial");
+        EXPECT_STREQ(s.schriften->sternbild.beschreibung().lfFaceName, "Arial");
+        EXPECT_STREQ(s.schriften->symbol.beschreibung().lfFaceName, "Symbol");
+        EXPECT_TRUE(s.schriften->sternbild.beschreibung().lfUnderline);
+        EXPECT_FALSE(s.schriften->text.beschreibung().lfUnderline);
         DestroyWindow(fenster);
         pumpen();
     }
@@ -113,7 +113,7 @@ TEST_F(HimmelFenster, ViewCentreFromSettingsUntilTheFirstFrameTakesTheClock) {
     EXPECT_DOUBLE_EQ(h.rektaszension, 5.0);
     EXPECT_DOUBLE_EQ(h.deklination, 39.33) << "the default -3933 is +39.33 degrees";
     ASSERT_TRUE(malt());
-    const double uhr = ScrSternzeit();
+    const double uhr = sternzeit_jetzt();
     EXPECT_LT(std::fabs(h.rektaszension - uhr), 0.01);
     EXPECT_DOUBLE_EQ(h.deklination, 39.33);
 

@@ -28,7 +28,7 @@ TEST(Sternzeit, FollowsTheClockAndStaysWithinADay) {
     EXPECT_EQ(sternzeit(11, 15, 18, 0, 0), 0.0) << "t = 24 counts as 0";
 }
 
-TEST(Kartenflaeche, SquareCentredInTheClientArea) {
+TEST(Kartenquadrat, SquareCentredInTheClientArea) {
     const struct {
         int breite, hoehe, radius, x, y;
     } faelle[] = {
@@ -41,7 +41,7 @@ TEST(Kartenflaeche, SquareCentredInTheClientArea) {
         {0, 0, 0, 0, 0},
     };
     for (const auto& f : faelle) {
-        const Kartenflaeche k = kartenflaeche(f.breite, f.hoehe);
+        const Kartenquadrat k = kartenquadrat(f.breite, f.hoehe);
         EXPECT_EQ(k.radius, f.radius) << f.breite << "x" << f.hoehe;
         EXPECT_EQ(k.versatz_x, f.x) << f.breite << "x" << f.hoehe;
         EXPECT_EQ(k.versatz_y, f.y) << f.breite << "x" << f.hoehe;
@@ -66,7 +66,10 @@ TEST(Vorschau, NarrowerViewAndTinyFonts) {
 }
 
 TEST(RahmenSchritte, LayersAtZeroAreLeftOutAndStarsComeFirstAndLast) {
-    using V = std::vector<Schritt>;
+    using V = std::vector<Schicht>;
+    constexpr Schicht STERNE = Schicht::GESTIRNE, GITTER = Schicht::GITTER,
+                      FIGUREN = Schicht::FIGUREN, BILDNAMEN = Schicht::STERNBILDNAMEN,
+                      NAMEN = Schicht::STERNNAMEN;
     const struct {
         int32_t sternbilder, bildnamen, namen, hilfslinien;
         V schritte;
@@ -85,9 +88,8 @@ TEST(RahmenSchritte, LayersAtZeroAreLeftOutAndStarsComeFirstAndLast) {
         e.staerke_prozent[STERNBILDNAMEN] = f.bildnamen;
         e.staerke_prozent[STERNNAMEN] = f.namen;
         e.staerke_prozent[HILFSLINIEN] = f.hilfslinien;
-        Schritt schritte[MAX_SCHRITTE];
-        const int32_t n = rahmen_schritte(e, schritte);
-        EXPECT_EQ(V(schritte, schritte + n), f.schritte)
+        const Rahmenschichten r = rahmen_schichten(e);
+        EXPECT_EQ(V(r.schicht.begin(), r.schicht.begin() + r.anzahl), f.schritte)
             << f.sternbilder << " " << f.bildnamen << " " << f.namen << " " << f.hilfslinien;
     }
 }

@@ -72,6 +72,8 @@ TEST(SternDatei, ProperNameIsTheFirstPieceOfTheLine) {
         {";Alchor;\r\n", "Alchor"},
         {"Sirius", "Sirius"},  // last line without a line end
         {"Beteigeuze\r\n", "Beteigeuze"},
+        {"Wega;Vega\r\n", "Wega"},  // the shown form first, another after the ";"
+        {"Alkor;Alcor\r\n", "Alkor"},
         {"\r\n", nullptr},
         {";\r\n", nullptr},
         {" Wega\r\n", nullptr},

@@ -6,15 +6,19 @@ Two joins, each strict:
 
 - To stellarium's Hipparcos stars by HIP number: a pair is a candidate only
   when stellarium's cross-identification lists the HR number under the HIP
-  number, the positions agree within HIP_RADIUS and the magnitudes within
+  number, the positions agree within HIP_RADIUS plus the way the star moves
+  between the Hipparcos epoch and J2000, and the magnitudes within
   MAG_SPANNE (widened by the range of a variable star that the GCVS lists).
   cross-id.dat alone joins some stars to the wrong entry (HR 4443 and 4444
-  to a star 72 degrees away, the faint HR 1851 to Mintaka).
-- To kstars' stars.dat by position: every pair within RADIUS is a candidate
+  to a star 72 degrees away, the faint HR 1851 to Mintaka, kappa1 and
+  kappa2 CrA each to the other's entry, 21 arcseconds away).
+- To kstars' stars.dat by position: every pair within RADIUS of the
+  catalogue's position, or of the star's stellarium entry, is a candidate
   when the magnitudes agree within MAG_SPANNE, or the Bayer/Flamsteed
   designations agree, or the star is a variable whose range covers the
   difference (Mira, T CrB); a pair whose designations contradict each other
-  is none.
+  is none. The stellarium entry finds the partner of the few stars whose
+  catalogue position is more than RADIUS off (61 Cyg A, HR 858).
 
 In both, the candidates are taken in order of a cost that weighs one
 magnitude like three arcseconds, and every star takes part in at most one
@@ -25,10 +29,14 @@ stays unmatched.
 import math
 from collections import defaultdict
 
+from stellarium import JAHRE_BIS_J2000
+
 RADIUS = 10.0          # arcseconds; the BSC positions of xplanet carry 0.36 s of time
-# stellarium's positions are at the Hipparcos epoch 1991.25: fast stars
-# (Groombridge 1830, 7 arcseconds a year) lie up to a minute from J2000.
-HIP_RADIUS = 60.0      # arcseconds
+# Between the catalogue's J2000 position and stellarium's: the catalogue's
+# own errors (up to 11 arcseconds), plus the star's motion over the 8.75
+# years to the Hipparcos epoch 1991.25, at which stellarium stores a few
+# fast stars (Groombridge 1830, 7 arcseconds a year).
+HIP_RADIUS = 15.0      # arcseconds
 MAG_SPANNE = 1.0       # magnitudes
 BOGENSEKUNDEN_JE_MAG = 3.0
 
@@ -96,6 +104,10 @@ def _kosten(bogensekunden, mag, spielraum):
     return bogensekunden + BOGENSEKUNDEN_JE_MAG * max(0.0, mag - spielraum)
 
 
+def hip_radius(eintrag):
+    return HIP_RADIUS + eintrag.eigenbewegung * JAHRE_BIS_J2000
+
+
 def hip_paaren(bsc_sterne, hip_sterne, kreuz, veraenderliche):
     """{hr: hip} for the catalogue stars whose HIP number holds."""
     kandidaten = []
@@ -107,12 +119,12 @@ def hip_paaren(bsc_sterne, hip_sterne, kreuz, veraenderliche):
             bogensekunden = abstand(v, hip_sterne[hip].vektor)
             mag = abs(hip_sterne[hip].mag - stern.helligkeit / 100.0)
             spielraum = schwankung(veraenderliche.get(hip))
-            if bogensekunden <= HIP_RADIUS and mag <= MAG_SPANNE + spielraum:
+            if bogensekunden <= hip_radius(hip_sterne[hip]) and mag <= MAG_SPANNE + spielraum:
                 kandidaten.append((_kosten(bogensekunden, mag, spielraum), stern.hr, hip, hip))
     return _paare_waehlen(kandidaten)
 
 
-def _raster(sterne):
+def raster_je_zehntelgrad(sterne):
     """Index of stars by tenth of a degree of declination."""
     raster = defaultdict(list)
     for stern in sterne:
@@ -120,13 +132,24 @@ def _raster(sterne):
     return raster
 
 
-def _kstars_kandidaten(bsc_stern, raster, spielraum):
-    v = vektor(bsc_stern.ra, bsc_stern.dec)
-    zeile = int(math.floor(float(bsc_stern.dec) * 10))
+def raster_zeile(v):
+    """The raster row of a unit vector."""
+    return int(math.floor(math.degrees(math.asin(max(-1.0, min(1.0, v[2])))) * 10))
+
+
+def naechster_ort(orte, kst):
+    """Arcseconds from the nearest of the given places to the kstars star."""
+    v = vektor(kst.ra, kst.dec)
+    return min(abstand(ort, v) for ort in orte)
+
+
+def _kstars_kandidaten(bsc_stern, raster, spielraum, orte):
+    """(cost, kstars star) of the partners within RADIUS of one of the places."""
     eigene = _kennungen_bsc(bsc_stern.bezeichnung)
-    for nachbar in (zeile - 1, zeile, zeile + 1):
+    zeilen = {raster_zeile(ort) + d for ort in orte for d in (-1, 0, 1)}
+    for nachbar in sorted(zeilen):
         for kst in raster.get(nachbar, ()):
-            bogensekunden = abstand(v, vektor(kst.ra, kst.dec))
+            bogensekunden = naechster_ort(orte, kst)
             if bogensekunden > RADIUS:
                 continue
             fremde = _kennungen_kstars(kst.kennung)
@@ -137,12 +160,29 @@ def _kstars_kandidaten(bsc_stern, raster, spielraum):
                 yield _kosten(bogensekunden, mag, spielraum), kst
 
 
-def kstars_paaren(bsc_sterne, kst_sterne, spielraeume):
+def kstars_paaren(bsc_sterne, kst_sterne, spielraeume, hip_eintraege):
     """{hr: kstars star} for the stars that found a partner; spielraeume gives
-    the range of the variable stars by HR number."""
-    raster = _raster(kst_sterne)
+    the range of the variable stars by HR number, hip_eintraege the
+    stellarium entries of the stars joined to a HIP number. A star without a
+    partner near its catalogue position looks, in a second round, near its
+    stellarium entry (stored and moved on to J2000) among the kstars stars
+    left over."""
+    raster = raster_je_zehntelgrad(kst_sterne)
     kandidaten = []
     for stern in bsc_sterne:
-        for kosten, kst in _kstars_kandidaten(stern, raster, spielraeume.get(stern.hr, 0.0)):
+        for kosten, kst in _kstars_kandidaten(stern, raster, spielraeume.get(stern.hr, 0.0),
+                                              [vektor(stern.ra, stern.dec)]):
             kandidaten.append((kosten, stern.hr, kst.zeile, kst))
-    return _paare_waehlen(kandidaten)
+    paare = _paare_waehlen(kandidaten)
+    vergeben = {kst.zeile for kst in paare.values()}
+    kandidaten = []
+    for stern in bsc_sterne:
+        eintrag = hip_eintraege.get(stern.hr)
+        if stern.hr in paare or eintrag is None:
+            continue
+        for kosten, kst in _kstars_kandidaten(stern, raster, spielraeume.get(stern.hr, 0.0),
+                                              [eintrag.vektor, eintrag.vorgerueckt]):
+            if kst.zeile not in vergeben:
+                kandidaten.append((kosten, stern.hr, kst.zeile, kst))
+    paare.update(_paare_waehlen(kandidaten))
+    return paare

@@ -18,12 +18,14 @@ import bsc
 import kstars
 import orte
 import pakete
+import pruefungen
 import stellarium
 import sternbilddatei
 import sternbilder
 import sterndatei
 import sterne
 import uebersetzungen
+import zonen
 
 WURZEL = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -87,7 +89,9 @@ def _bericht(sternliste, bilder, quellen, hip_paare, ziel):
     print("  letters neither the catalogue's nor the Hipparcos type gives: %d"
           % _widersprueche(sternliste, quellen, hip_paare))
     print("  classes: %s" % " ".join("%r:%d" % kv for kv in klassen))
-    print("  proper names: %d" % sum(bool(s.name) for s in sternliste))
+    print("  proper names: %d, with the IAU's form beside a German one: %s" % (
+        sum(bool(s.name) for s in sternliste),
+        ", ".join("%s;%s" % (s.name, s.iau_name) for s in sternliste if s.iau_name)))
     katalog = {b.hr: b for b in quellen.bsc}
     for s in sternliste:
         if s.grund_helligkeit:
@@ -116,12 +120,15 @@ def main():
     sternliste, hip_paare = sterne.zusammenstellen(stern_quellen)
     sternliste.sort(key=lambda s: s.nummer)
     bilder = sternbilder.zusammenstellen(stern_quellen.bsc, figuren["linien"], figuren["namen"],
-                                         figuren["stellarium"], hip_paare)
+                                         figuren["stellarium"], hip_paare, sternliste)
+    pruefungen.pruefen(sternliste, [(b.abk, b.linien) for b in bilder],
+                       pruefungen.hipparcos_orte(hip_paare, stern_quellen.hip, stern_quellen.kstars))
 
     os.makedirs(optionen.ziel, exist_ok=True)
     sterndatei.schreiben(os.path.join(optionen.ziel, "VARNIS.DAT"), sternliste)
     sternbilddatei.schreiben(os.path.join(optionen.ziel, "STBILDER.DAT"), bilder)
     orte.schreiben(os.path.join(optionen.ziel, "Orte.dat"))
+    zonen.schreiben(os.path.join(optionen.ziel, "Zonen.dat"), zonen.bereitstellen(optionen.cache))
     _bericht(sternliste, bilder, stern_quellen, hip_paare, optionen.ziel)
 
 

@@ -76,6 +76,11 @@ def zonen(stufe):
     return [(mitte, _skaliert(a0, massstab), _skaliert(a1, massstab)) for mitte, a0, a1 in achsen]
 
 
+def schritt(zone):
+    """Radians of one unit of a stored coordinate (near the zone's centre)."""
+    return math.sqrt(_punkt(zone[1], zone[1]))
+
+
 def richtung(zone, x0, x1):
     """Unit vector of the stored position (x0, x1) in the zone."""
     mitte, achse0, achse1 = zone

@@ -106,18 +106,21 @@ def _auspacken(deb, ziel, dateien):
         sys.exit("%s: could not unpack %s" % (deb, sorted(gesucht)))
 
 
+def einzeln_bereitstellen(cache, paket, version, dateien):
+    """(version, unpacked root folder) of one package, fetched when missing."""
+    os.makedirs(cache, exist_ok=True)
+    deb = _deb_finden(cache, paket) or _herunterladen(cache, paket, version)
+    echt = _version_von(deb)
+    if echt != version:
+        print("warning: %s %s instead of the pinned %s; the files may differ"
+              % (paket, echt, version), file=sys.stderr)
+    wurzel = os.path.join(cache, paket + "_" + echt.replace(":", "%3a"))
+    if not all(os.path.exists(os.path.join(wurzel, d)) for d in dateien):
+        _auspacken(deb, wurzel, dateien)
+    return echt, wurzel
+
+
 def bereitstellen(cache):
     """Returns {package: (version, unpacked root folder)} after fetching what is missing."""
-    os.makedirs(cache, exist_ok=True)
-    ergebnis = {}
-    for paket, (version, dateien) in PAKETE.items():
-        deb = _deb_finden(cache, paket) or _herunterladen(cache, paket, version)
-        echt = _version_von(deb)
-        if echt != version:
-            print("warning: %s %s instead of the pinned %s; the files may differ"
-                  % (paket, echt, version), file=sys.stderr)
-        wurzel = os.path.join(cache, paket + "_" + echt.replace(":", "%3a"))
-        if not all(os.path.exists(os.path.join(wurzel, d)) for d in dateien):
-            _auspacken(deb, wurzel, dateien)
-        ergebnis[paket] = (echt, wurzel)
-    return ergebnis
+    return {paket: einzeln_bereitstellen(cache, paket, version, dateien)
+            for paket, (version, dateien) in PAKETE.items()}

@@ -1,6 +1,7 @@
 """Readers of the stellarium-data files: the HIP/HD/HR cross-identification,
 the Hipparcos stars (position, magnitude, full spectral type), the variable
 stars, and the star names and figures of the Western sky culture."""
+import math
 import re
 import struct
 from collections import defaultdict
@@ -33,16 +34,32 @@ def kreuz_lesen(pfad):
 # count per zone (20 * 4^level zones); then 28-byte records of type 0
 # (Hipparcos stars): HIP (24 bits), component ids, position x0, x1 (int32),
 # B-V, magnitude step, spectral-type index (uint16 at offset 14), proper
-# motions and parallax.
+# motion along the two axes (int32 at offsets 16 and 20, 0.1 mas a year)
+# and parallax.
 _MAGIE = 0x835F040A
 _SATZ = 28
+_EIGENBEWEGUNG_EINHEIT = 1e-4    # arcseconds a year
+# Most positions are for J2000, a few fast stars' for the Hipparcos epoch
+# 1991.25: moved on by the years between, those land on J2000 as well.
+JAHRE_BIS_J2000 = 8.75
 
 
 @dataclass
 class HipEintrag:
-    vektor: tuple         # unit vector, J2000
+    vektor: tuple         # unit vector, as stored (J2000 for most stars)
     mag: float            # visual magnitude, to a step of 0.05
     spektrum: str         # full Hipparcos spectral type, "" when none
+    vorgerueckt: tuple    # unit vector moved on by JAHRE_BIS_J2000 of proper motion
+    eigenbewegung: float  # arcseconds a year
+
+
+def _eintrag(zone, x0, x1, dx0, dx1, mag, spektrum):
+    # The axes of a zone are scaled so that one unit of x0 or x1 is
+    # himmelsnetz.schritt() radians; the motion is given in arcseconds.
+    einheiten = math.radians(_EIGENBEWEGUNG_EINHEIT / 3600.0) * JAHRE_BIS_J2000 / himmelsnetz.schritt(zone)
+    return HipEintrag(himmelsnetz.richtung(zone, x0, x1), mag, spektrum,
+                      himmelsnetz.richtung(zone, x0 + dx0 * einheiten, x1 + dx1 * einheiten),
+                      math.hypot(dx0, dx1) * _EIGENBEWEGUNG_EINHEIT)
 
 
 def _sterne_einer_zone(daten, typen, ergebnis):
@@ -59,10 +76,11 @@ def _sterne_einer_zone(daten, typen, ergebnis):
         for _ in range(anzahl):
             hip = int.from_bytes(daten[stelle:stelle + 3], "little")
             x0, x1 = struct.unpack_from("<ii", daten, stelle + 4)
+            dx0, dx1 = struct.unpack_from("<ii", daten, stelle + 16)
             mag = (mag_min + daten[stelle + 13] * mag_bereich / mag_stufen) / 1000.0
             index = struct.unpack_from("<H", daten, stelle + 14)[0]
             if hip and hip not in ergebnis:
-                ergebnis[hip] = HipEintrag(himmelsnetz.richtung(zone, x0, x1), mag,
+                ergebnis[hip] = _eintrag(zone, x0, x1, dx0, dx1, mag,
                                          typen[index] if index < len(typen) else "")
             stelle += _SATZ
 

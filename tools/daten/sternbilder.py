@@ -9,13 +9,18 @@ at the head (the larger part, whose centre lies in Serpens itself, unlike the
 midpoint of the two parts, which lies in Ophiuchus).
 
 kstars' figures of a few constellations are bare outlines (Canis Major
-without head and legs); those are taken whole from stellarium's Western
-figures instead, whose ends are HIP numbers, joined to the catalogue through
-the strict HR-HIP pairs.
+without head and legs, Caelum a single line); those are taken whole from
+stellarium's Western figures instead, whose ends are HIP numbers, joined to
+the catalogue through the strict HR-HIP pairs.
+
+Where a figure names the fainter star of a close pair (beta2 instead of
+beta1 Cygni, Albireo), the line ends on the brighter one, which the chart
+draws at the same place.
 """
 from dataclasses import dataclass
 from decimal import Decimal
 
+import doppelsterne
 from deutsche_namen import DEUTSCH
 
 # kstars' abbreviations of the two parts of Serpens -> the IAU one.
@@ -23,7 +28,7 @@ TEILE = {"SCp": "Ser", "SCd": "Ser"}
 BESCHRIFTET = "SCp"
 
 # Constellations whose figure comes from stellarium.
-AUS_STELLARIUM = ("CMa", "Lep", "Nor", "Car", "Pav")
+AUS_STELLARIUM = ("CMa", "Lep", "Nor", "Car", "Pav", "Cae", "Cir", "LMi", "CrA")
 
 
 @dataclass
@@ -76,11 +81,23 @@ def _stellarium_linien(figur, hr_je_hip):
     return linien
 
 
-def zusammenstellen(bsc_sterne, kst_linien, kst_namen, stel_figuren, hip_paare):
+def _auf_hellste(linien, je_hr, nachbarn):
+    """The lines with every end on the brightest star of its close pair."""
+    ergebnis = []
+    for a, b in linien:
+        _hinzufuegen(ergebnis, tuple(doppelsterne.hellste_komponente(hr, je_hr, nachbarn)
+                                     for hr in (a, b)))
+    return ergebnis
+
+
+def zusammenstellen(bsc_sterne, kst_linien, kst_namen, stel_figuren, hip_paare, sterne):
+    """sterne: the star list (positions and magnitudes as written)."""
     linien = _linien_je_abk(kst_linien, kst_namen, _hr_je_hd(bsc_sterne))
     hr_je_hip = {hip: hr for hr, hip in hip_paare.items()}
     for abk in AUS_STELLARIUM:
         linien[abk] = _stellarium_linien(stel_figuren[abk], hr_je_hip)
+    je_hr, nachbarn = {s.nummer: s for s in sterne}, doppelsterne.hellste_nachbarn(sterne)
+    linien = {abk: _auf_hellste(l, je_hr, nachbarn) for abk, l in linien.items()}
     bilder = []
     for abk, name, ra, dec in kst_namen:
         if abk in TEILE and abk != BESCHRIFTET:

@@ -26,10 +26,15 @@ def satz(stern):
 
 
 def namenszeile(stern):
-    name = stern.name.encode("cp1252")
-    if len(name) > NAME_MAX or b";" in name or name.startswith(b" "):
-        raise ValueError("name does not fit the name line: %r" % stern.name)
-    return name + b"\r\n"
+    """The shown name, and after a ";" its IAU form where that differs (the
+    loader takes the first field only)."""
+    teile = [t.encode("cp1252") for t in (stern.name, stern.iau_name) if t]
+    if stern.iau_name and (not stern.name or stern.iau_name == stern.name):
+        raise ValueError("second form without a first one: %r" % stern.iau_name)
+    zeile = b";".join(teile)
+    if len(zeile) > NAME_MAX or any(b";" in t or t.startswith(b" ") for t in teile):
+        raise ValueError("name does not fit the name line: %r" % zeile)
+    return zeile + b"\r\n"
 
 
 def schreiben(pfad, sterne):

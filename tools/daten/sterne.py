@@ -24,6 +24,23 @@ BESTAETIGT = {"1", "5"} | stellarium.IAU_QUELLEN
 # "Svalocin" for Sualocin ("Nicolaus" read backwards).
 KEINE_DEUTSCHE_FORM = {"Svalocin"}
 
+# Names that a dictionary lists but that are nicknames, not star names:
+# "Regor" for gamma2 Velorum (an astronaut's first name read backwards).
+SPITZNAMEN = {"Regor"}
+
+# Where stellarium marks a name as the IAU's but the IAU's list of star
+# names spells it otherwise, or gives it to the other star of a pair: the
+# IAU's "Schedar"; "Zubenelgenubi" is alpha2 Librae's alone, alpha1
+# Librae has no IAU name.
+IAU_SCHREIBUNG = {"Shedar": "Schedar", "Zubenelgenubi II": "Zubenelgenubi"}
+KEIN_IAU_NAME = {"Zubenelgenubi I"}
+
+# kstars' and stellarium's Hipparcos magnitudes agree within stellarium's
+# step of 0.05 for all but three long-period variables (R Leo 8.50 and
+# 10.30, S Vir, R Cas), where kstars' is neither the catalogue's nor
+# Hipparcos'.
+HIP_MAG_SPANNE = 0.1
+
 
 @dataclass
 class Stern:
@@ -34,6 +51,7 @@ class Stern:
     helligkeit: int       # magnitude x 100
     spektrum: str         # one character; " " when no source knows the type
     name: str             # proper name in Windows-1252 characters, "" when none
+    iau_name: str         # the IAU's form where name is a German one, else ""
     quelle_ort: str       # "hip" (Hipparcos via kstars) or "bsc"
     quelle_spektrum: str  # "bsc", "stellarium", "kstars" or ""
     grund_helligkeit: str  # why the magnitude is not the catalogue's, "" when it is
@@ -121,7 +139,8 @@ def selten_so_hell(veraenderlicher):
 
 def _helligkeit(bsc_stern, hip, kst, veraenderlicher):
     grund = selten_so_hell(veraenderlicher)
-    if grund and kst is not None:
+    kst_gilt = kst is not None and (hip is None or abs(float(kst.mag) - hip.mag) <= HIP_MAG_SPANNE)
+    if grund and kst_gilt:
         return _runden(kst.mag * 100), grund
     if grund and hip is not None:
         return _runden(Decimal(str(hip.mag)) * 100), grund
@@ -134,7 +153,7 @@ def _name(hip_nummer, kst, quellen, iau_namen, vergeben):
     # kstars' own names hold only where a dictionary of star names confirms
     # them for this star; the others ("Al Nair" for alpha Indi, "Men",
     # "Tchou") and those the IAU gave to another star are left out.
-    if kst is None or not kst.name or kst.name in vergeben:
+    if kst is None or not kst.name or kst.name in vergeben or kst.name in SPITZNAMEN:
         return ""
     for name, belege in quellen.namen.get(hip_nummer, ()):
         if name == kst.name and belege & BESTAETIGT:
@@ -142,18 +161,32 @@ def _name(hip_nummer, kst, quellen, iau_namen, vergeben):
     return ""
 
 
+def iau_namen(namen):
+    """{hip: name} of the names stellarium marks as the IAU's, as the IAU spells them."""
+    return {hip: IAU_SCHREIBUNG.get(name, name)
+            for hip, name in stellarium.iau_namen(namen).items() if name not in KEIN_IAU_NAME}
+
+
 def deutsche_form(name, deutsch):
     form = deutsch.get(name, name)
     return name if form in KEINE_DEUTSCHE_FORM else form
+
+
+def _namensformen(name, deutsch):
+    """(shown name, the IAU's form or "" when it is the shown one), Windows-1252."""
+    gezeigt = fenster_name(deutsche_form(name, deutsch))
+    iau = fenster_name(name)
+    return gezeigt, ("" if iau == gezeigt else iau)
 
 
 def zusammenstellen(quellen):
     hip_paare = abgleich.hip_paaren(quellen.bsc, quellen.hip, quellen.kreuz, quellen.veraenderliche)
     veraenderlich = {hr: quellen.veraenderliche.get(hip) for hr, hip in hip_paare.items()}
     spielraeume = {hr: abgleich.schwankung(v) for hr, v in veraenderlich.items()}
-    kst_paare = abgleich.kstars_paaren(quellen.bsc, quellen.kstars, spielraeume)
-    iau_namen = stellarium.iau_namen(quellen.namen)
-    vergeben = set(iau_namen.values())
+    hip_eintraege = {hr: quellen.hip[hip] for hr, hip in hip_paare.items()}
+    kst_paare = abgleich.kstars_paaren(quellen.bsc, quellen.kstars, spielraeume, hip_eintraege)
+    namen_der_iau = iau_namen(quellen.namen)
+    vergeben = set(namen_der_iau.values())
     sterne = []
     for b in quellen.bsc:
         hip_nummer, kst = hip_paare.get(b.hr), kst_paare.get(b.hr)
@@ -161,8 +194,8 @@ def zusammenstellen(quellen):
         hip, gcvs = quellen.hip.get(hip_nummer), veraenderlich.get(b.hr)
         spektrum, spektrum_quelle = _spektrum(quellen.bsc_typen[b.hr], hip, kst)
         helligkeit, grund = _helligkeit(b, hip, kst, gcvs)
-        name = _name(hip_nummer, kst, quellen, iau_namen, vergeben)
-        sterne.append(Stern(b.hr, b.bezeichnung, ra, dec, helligkeit, spektrum,
-                            fenster_name(deutsche_form(name, quellen.deutsch)), quelle,
-                            spektrum_quelle, grund, gcvs.name if gcvs else ""))
+        name = _name(hip_nummer, kst, quellen, namen_der_iau, vergeben)
+        gezeigt, iau_form = _namensformen(name, quellen.deutsch)
+        sterne.append(Stern(b.hr, b.bezeichnung, ra, dec, helligkeit, spektrum, gezeigt, iau_form,
+                            quelle, spektrum_quelle, grund, gcvs.name if gcvs else ""))
     return sterne, hip_paare

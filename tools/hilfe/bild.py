@@ -39,7 +39,7 @@ def _stuecke(daten):
 
 def _zeilen(roh, breite, hoehe):
     """The rows of one byte a pixel. Only unfiltered rows are taken, as
-    bilder.py writes them (ImageMagick's png:compression-filter=0)."""
+    bildschirmfotos.py writes them (ImageMagick's png:compression-filter=0)."""
     zeilen = []
     for nummer in range(hoehe):
         anfang = nummer * (breite + 1)

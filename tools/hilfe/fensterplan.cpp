@@ -1,6 +1,6 @@
 // Lists where the main window of a running Varnis32 and its children stand
-// on the screen, for the pictures of the help (bilder.py). Built and run
-// under Wine by that script only; not part of the programs.
+// on the screen, for the pictures of the help (bildschirmfotos.py). Built
+// and run under Wine by that script only; not part of the programs.
 //
 // One line per window, tab-separated: kind, class name, text, window style
 // (hex), left, top, right, bottom in screen pixels. Kinds: "fenster" the

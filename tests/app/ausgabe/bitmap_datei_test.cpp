@@ -14,7 +14,7 @@
 #include "gemeinsam/ui_texte.h"
 #include "dialogersatz.h"
 #include "karten_umgebung.h"
-#include "zeichnen/farbtabelle.h"
+#include "leinwand.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ protected:
         farbtabelle_schirm(schirm, werte);
     }
     void TearDown() override { meldung_ersatz = nullptr; }
-    int32_t ausfuehren(Bildfarben farben) { return bitmap_datei(karte, farben, nullptr, dialog_waehlen); }
+    int32_t ausfuehren(Farbschema farben) { return bitmap_datei(karte, farben, nullptr, dialog_waehlen); }
     void hat_schirmfarben() {
         for (int32_t i = 0; i < 256; ++i) ASSERT_EQ(schirm.farbe(i), karte.farbe(i)) << "entry " << i;
     }
@@ -47,7 +47,7 @@ protected:
 
 TEST_F(BitmapDatei, ScreenColours) {
     dialog.antwort = ordner.datei("karte.bmp");
-    EXPECT_EQ(0, ausfuehren(Bildfarben::SCHIRM));
+    EXPECT_EQ(0, ausfuehren(Farbschema::SCHIRM));
     EXPECT_EQ("*.bmp", dialog.vorgabe);
     EXPECT_EQ(330u, dialog.groesse);
     EXPECT_EQ(0, dialog.boxen);
@@ -68,7 +68,7 @@ TEST_F(BitmapDatei, BlackOnWhiteWithFrameThenScreenColoursAgain) {
     DIB vorher;
     ASSERT_EQ(0, vorher.erzeugen(101, 60, 8, 0, 0));
     memcpy(const_cast<uint8_t*>(vorher.pixel_daten()), karte.pixel_daten(), 104 * 60);
-    EXPECT_EQ(0, ausfuehren(Bildfarben::SCHWARZ_WEISS));
+    EXPECT_EQ(0, ausfuehren(Farbschema::SCHWARZ_AUF_WEISS));
     const Bmp b = bmp_lesen(dialog.antwort);
     ASSERT_TRUE(b.gelesen);
     EXPECT_EQ(0x00FFFFFFu, b.farben[0]);
@@ -86,7 +86,7 @@ TEST_F(BitmapDatei, BlackOnWhiteWithFrameThenScreenColoursAgain) {
 }
 
 TEST_F(BitmapDatei, CancelWritesNothing) {
-    for (Bildfarben f : {Bildfarben::SCHIRM, Bildfarben::SCHWARZ_WEISS}) {
+    for (Farbschema f : {Farbschema::SCHIRM, Farbschema::SCHWARZ_AUF_WEISS}) {
         EXPECT_EQ(1, ausfuehren(f));
         EXPECT_EQ(0, dialog.boxen);
         hat_schirmfarben();
@@ -99,7 +99,7 @@ TEST_F(BitmapDatei, FailedSaveIsReported) {
     char erwartet[500];
     snprintf(erwartet, sizeof erwartet, ui_text(UI_BILDDATEI_NICHT_GESCHRIEBEN), dialog.antwort.c_str());
     int boxen = 0;
-    for (Bildfarben f : {Bildfarben::SCHIRM, Bildfarben::SCHWARZ_WEISS}) {
+    for (Farbschema f : {Farbschema::SCHIRM, Farbschema::SCHWARZ_AUF_WEISS}) {
         EXPECT_EQ(-1, ausfuehren(f));
         EXPECT_EQ(++boxen, dialog.boxen);
         EXPECT_EQ(erwartet, dialog.text);
@@ -129,8 +129,8 @@ TEST_F(BitmapDatei, ChartFilesForTheEye) {
     Testschriften schriften;
     DIB chart;
     ASSERT_EQ(0, hintergrund_zeichnen(chart, {500, 500, 249, 0, 0}, {himmel, schriften.schriften(), werte}));
-    for (const auto& [farben, name] : {std::pair{Bildfarben::SCHIRM, "datei_schirm.bmp"},
-                                       std::pair{Bildfarben::SCHWARZ_WEISS, "datei_schwarz_weiss.bmp"}}) {
+    for (const auto& [farben, name] : {std::pair{Farbschema::SCHIRM, "datei_schirm.bmp"},
+                                       std::pair{Farbschema::SCHWARZ_AUF_WEISS, "datei_schwarz_weiss.bmp"}}) {
         dialog.antwort = bilder_ordner() + "\\" + name;
         EXPECT_EQ(0, bitmap_datei(chart, farben, nullptr, dialog_waehlen));
     }

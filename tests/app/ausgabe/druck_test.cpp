@@ -76,7 +76,7 @@ protected:
         ReleaseDC(nullptr, schirm);
     }
     Karteninhalt inhalt() { return {*himmel, schriften.schriften(), werte}; }
-    Aufzeichnung seite(Druckfarben farben) {
+    Aufzeichnung seite(Farbschema farben) {
         return aufzeichnen([&](HDC dc) { druckseite_zeichnen(dc, farben, inhalt()); });
     }
     uint32_t farbe(Ebene e) const {
@@ -107,7 +107,7 @@ const uint32_t HINTERGRUND = RGB(0, 0, 64);
 
 TEST_F(Druck, ThreeCopiesAreThreePagesOfOneDocument) {
     Aufnahme_Auftrag auftrag(3);
-    EXPECT_EQ(0, drucken(auftrag, Druckfarben::SCHIRM, inhalt()));
+    EXPECT_EQ(0, drucken(auftrag, Farbschema::SCHIRM, inhalt()));
     const std::vector<std::string> erwartet = {"StartDoc Varnis", "StartPage", "EndPage", "StartPage",
                                                "EndPage", "StartPage", "EndPage", "EndDoc"};
     EXPECT_EQ(erwartet, auftrag.protokoll);
@@ -119,18 +119,18 @@ TEST_F(Druck, ThreeCopiesAreThreePagesOfOneDocument) {
 
 TEST_F(Druck, AFailedEscapeEndsTheJob) {
     Aufnahme_Auftrag seite_fehlt(3, 2);
-    EXPECT_EQ(-1, drucken(seite_fehlt, Druckfarben::SCHIRM, inhalt()));
+    EXPECT_EQ(-1, drucken(seite_fehlt, Farbschema::SCHIRM, inhalt()));
     const std::vector<std::string> abgebrochen = {"StartDoc Varnis", "StartPage", "EndPage",
                                                   "StartPage", "EndPage", "AbortDoc"};
     EXPECT_EQ(abgebrochen, seite_fehlt.protokoll);
 
     Aufnahme_Auftrag kein_dokument(3, 0, 0);
-    EXPECT_EQ(-1, drucken(kein_dokument, Druckfarben::SCHIRM, inhalt()));
+    EXPECT_EQ(-1, drucken(kein_dokument, Farbschema::SCHIRM, inhalt()));
     EXPECT_EQ(std::vector<std::string>{"StartDoc Varnis"}, kein_dokument.protokoll);
 }
 
 TEST_F(Druck, ScreenColoursLayersInOrder) {
-    const Aufzeichnung a = seite(Druckfarben::SCHIRM);
+    const Aufzeichnung a = seite(Farbschema::SCHIRM);
     const auto& e = a.ereignisse;
     ASSERT_GT(e.size(), 6u);
     // Background square, frame in the context's pen, then the clip.
@@ -168,7 +168,7 @@ TEST_F(Druck, ScreenColoursLayersInOrder) {
 }
 
 TEST_F(Druck, PrintFontsDuringThePageOnly) {
-    const Aufzeichnung a = seite(Druckfarben::SCHIRM);
+    const Aufzeichnung a = seite(Farbschema::SCHIRM);
     bool symbol = false;
     for (const Ereignis& e : a.ereignisse) {
         if (e.art != Ereignis::TEXT) continue;
@@ -189,7 +189,7 @@ TEST_F(Druck, PrintFontsDuringThePageOnly) {
 
 TEST_F(Druck, SchemesColourEveryLayer) {
     struct Fall {
-        Druckfarben farben;
+        Farbschema farben;
         bool gefuellt;
         uint32_t grund;     // the square's fill and text background
         uint32_t schicht;   // every line and text
@@ -197,8 +197,8 @@ TEST_F(Druck, SchemesColourEveryLayer) {
         uint32_t stern;     // star fill, CLR_INVALID for the spectral colours
     };
     const Fall faelle[] = {
-        {Druckfarben::WEISS_AUF_SCHWARZ, true, RGB(0, 0, 0), RGB(255, 255, 255), HINTERGRUND, RGB(255, 255, 255)},
-        {Druckfarben::SCHWARZ_AUF_WEISS, false, 0, RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0)},
+        {Farbschema::WEISS_AUF_SCHWARZ, true, RGB(0, 0, 0), RGB(255, 255, 255), HINTERGRUND, RGB(255, 255, 255)},
+        {Farbschema::SCHWARZ_AUF_WEISS, false, 0, RGB(0, 0, 0), RGB(255, 255, 255), RGB(0, 0, 0)},
     };
     for (const Fall& f : faelle) {
         const Aufzeichnung a = seite(f.farben);
@@ -234,7 +234,7 @@ TEST_F(Druck, SchemesColourEveryLayer) {
     // background colour.
     int farben = 0;
     uint32_t erste = CLR_INVALID;
-    const Aufzeichnung schirm = seite(Druckfarben::SCHIRM);
+    const Aufzeichnung schirm = seite(Farbschema::SCHIRM);
     for (const Ereignis* e : schirm.alle(Ereignis::ELLIPSE)) {
         EXPECT_EQ(HINTERGRUND, e->stift);
         if (erste == CLR_INVALID) erste = e->pinsel;
@@ -247,7 +247,7 @@ TEST_F(Druck, LayersAtZeroAreNotPrinted) {
     werte.staerke_prozent[STERNNAMEN] = 0;
     werte.staerke_prozent[HILFSLINIEN] = 0;
     std::vector<int> anzahl(L_UNBEKANNT + 1);
-    const Aufzeichnung a = seite(Druckfarben::SCHIRM);
+    const Aufzeichnung a = seite(Farbschema::SCHIRM);
     for (size_t i = 6; i < a.ereignisse.size(); ++i) ++anzahl[schicht(a.ereignisse[i])];
     EXPECT_EQ(0, anzahl[L_STERNNAMEN]);
     EXPECT_EQ(0, anzahl[L_GITTER]);
@@ -260,7 +260,7 @@ TEST_F(Druck, LayersAtZeroAreNotPrinted) {
 TEST_F(Druck, BlackPrintoutLabelsOnlyHighlightedConstellations) {
     auto kennungen = [&] {
         int n = 0;
-        const Aufzeichnung a = seite(Druckfarben::SCHWARZ_AUF_WEISS);
+        const Aufzeichnung a = seite(Farbschema::SCHWARZ_AUF_WEISS);
         for (const Ereignis* e : a.alle(Ereignis::TEXT)) n += e->schrift == "Symbol";
         return n;
     };
@@ -276,10 +276,10 @@ TEST_F(Druck, BlackPrintoutLabelsOnlyHighlightedConstellations) {
 // The printed page played into a bitmap, for the eye.
 TEST_F(Druck, PagesForTheEye) {
     if (bilder_ordner().empty()) GTEST_SKIP() << "VARNIS_BILDER not set";
-    const std::pair<Druckfarben, const char*> schemata[] = {
-        {Druckfarben::SCHIRM, "druck_schirm.bmp"},
-        {Druckfarben::WEISS_AUF_SCHWARZ, "druck_weiss_auf_schwarz.bmp"},
-        {Druckfarben::SCHWARZ_AUF_WEISS, "druck_schwarz_auf_weiss.bmp"},
+    const std::pair<Farbschema, const char*> schemata[] = {
+        {Farbschema::SCHIRM, "druck_schirm.bmp"},
+        {Farbschema::WEISS_AUF_SCHWARZ, "druck_weiss_auf_schwarz.bmp"},
+        {Farbschema::SCHWARZ_AUF_WEISS, "druck_schwarz_auf_weiss.bmp"},
     };
     for (const auto& [farben, name] : schemata) {
         Aufnahme_Auftrag auftrag(1);

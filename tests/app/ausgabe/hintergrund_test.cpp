@@ -13,7 +13,7 @@
 #include "gemeinsam/ui_texte.h"
 #include "gitter.h"
 #include "karten_umgebung.h"
-#include "schirm_farben.h"
+#include "leinwand.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 #include "ini_datei.h"
 #include "karten_umgebung.h"
 #include "projektion.h"
-#include "zeichnen/farbtabelle.h"
+#include "leinwand.h"
 #include "zeichnen/plan_ausfuehren.h"
 
 namespace {
@@ -64,11 +64,12 @@ protected:
     }
     void TearDown() override {
         meldung_ersatz = nullptr;
-        karten_text[0] = '\0';
+        kartentext = "";
     }
-    Karteninhalt inhalt() { return {*himmel, schriften.schriften(), werte}; }
+    Karteninhalt inhalt() { return {*himmel, schriften.schriften(), werte, kartentext}; }
+    const char* kartentext = "";  // the drawing's caption
     // The file written for farben, opened again; null when it is missing.
-    HENHMETAFILE datei(Druckfarben farben, const char* name = "karte.emf") {
+    HENHMETAFILE datei(Farbschema farben, const char* name = "karte.emf") {
         EXPECT_EQ(0, vektordatei_schreiben(ordner.datei(name).c_str(), farben, inhalt()));
         return GetEnhMetaFileA(ordner.datei(name).c_str());
     }
@@ -100,7 +101,7 @@ int CALLBACK abbildung_lesen(HDC, HANDLETABLE*, const ENHMETARECORD* satz, int, 
 }
 
 TEST_F(VektorDatei, EinQuadratVon20cmMitQuadratischenEinheiten) {
-    HENHMETAFILE emf = datei(Druckfarben::SCHWARZ_AUF_WEISS);
+    HENHMETAFILE emf = datei(Farbschema::SCHWARZ_AUF_WEISS);
     ASSERT_NE(nullptr, emf);
     ENHMETAHEADER kopf{};
     ASSERT_EQ(sizeof kopf, GetEnhMetaFileHeader(emf, sizeof kopf, &kopf));
@@ -134,14 +135,14 @@ TEST_F(VektorDatei, EinQuadratVon20cmMitQuadratischenEinheiten) {
 // The file holds what the printer path draws on a square of its size, the
 // caption with it; the printer tests check that path's layers in detail.
 TEST_F(VektorDatei, DieSchichtenDesDruckwegsUndDieKaption) {
-    snprintf(karten_text, KARTEN_TEXT_GROESSE, "%s", "Testkarte");
+    kartentext = "Testkarte";
     const struct {
-        Druckfarben farben;
+        Farbschema farben;
         uint32_t kaption;
     } faelle[] = {
-        {Druckfarben::SCHIRM, KARTEN_TEXT_FARBE},
-        {Druckfarben::WEISS_AUF_SCHWARZ, RGB(255, 255, 255)},
-        {Druckfarben::SCHWARZ_AUF_WEISS, RGB(0, 0, 0)},
+        {Farbschema::SCHIRM, KARTEN_TEXT_FARBE},
+        {Farbschema::WEISS_AUF_SCHWARZ, RGB(255, 255, 255)},
+        {Farbschema::SCHWARZ_AUF_WEISS, RGB(0, 0, 0)},
     };
     for (const auto& f : faelle) {
         HENHMETAFILE emf = datei(f.farben);
@@ -156,7 +157,7 @@ TEST_F(VektorDatei, DieSchichtenDesDruckwegsUndDieKaption) {
 
         const auto& e = gelesen.ereignisse;
         // Frame in the black pen from corner to corner of the square, then the clip.
-        const size_t rahmen = f.farben == Druckfarben::SCHWARZ_AUF_WEISS ? 0 : 1;
+        const size_t rahmen = f.farben == Farbschema::SCHWARZ_AUF_WEISS ? 0 : 1;
         const POINT ecken[] = {{0, 0}, {S, 0}, {S, S}, {0, S}, {0, 0}};
         for (size_t i = 0; i < 4; ++i) {
             EXPECT_EQ(Ereignis::LINIE, e[rahmen + i].art);
@@ -181,7 +182,7 @@ TEST_F(VektorDatei, DieSchichtenDesDruckwegsUndDieKaption) {
     }
     // In the screen scheme each layer's pen has its colour; the figures are
     // two units wide, the grid and the star outlines hairlines.
-    HENHMETAFILE emf = datei(Druckfarben::SCHIRM);
+    HENHMETAFILE emf = datei(Farbschema::SCHIRM);
     const Aufzeichnung a = auswerten(emf);
     DeleteEnhMetaFile(emf);
     const Rgb& fig = werte.farbe[STERNBILDER];
@@ -205,7 +206,7 @@ TEST_F(VektorDatei, DieSchichtenDesDruckwegsUndDieKaption) {
 // One circle per star within the square, round, at the star's place, its
 // size by the star's magnitude.
 TEST_F(VektorDatei, EinKreisJeSternNachHelligkeit) {
-    HENHMETAFILE emf = datei(Druckfarben::SCHWARZ_AUF_WEISS);
+    HENHMETAFILE emf = datei(Farbschema::SCHWARZ_AUF_WEISS);
     ASSERT_NE(nullptr, emf);
     std::vector<std::vector<LONG>> gezeichnet, erwartet;
     const Aufzeichnung a = auswerten(emf);
@@ -246,7 +247,7 @@ TEST_F(VektorDatei, AbgespieltLiegenDieSterneWieInDerBitmap) {
     farbtabelle_schirm(karte, werte);
     karte_ganz_zeichnen(karte, rb, inhalt());
 
-    HENHMETAFILE emf = vektorbild_aufnehmen(Druckfarben::SCHWARZ_AUF_WEISS, inhalt());
+    HENHMETAFILE emf = vektorbild_aufnehmen(Farbschema::SCHWARZ_AUF_WEISS, inhalt());
     ASSERT_NE(nullptr, emf);
     DIB blatt;
     ASSERT_EQ(0, blatt.erzeugen(N, N, 24, 0, 0));
@@ -345,11 +346,11 @@ TEST_F(VektorDatei, FehlerMitDerBoxDerBitmapsUndNichtsHalbes) {
 // chart shows while the screen saver's settings are edited.
 TEST_F(VektorDatei, DateienFuerDasAuge) {
     if (bilder_ordner().empty()) GTEST_SKIP() << "VARNIS_BILDER not set";
-    snprintf(karten_text, KARTEN_TEXT_GROESSE, "%s", ui_text(UI_BANNER_SCHONER));
-    const std::pair<Druckfarben, const char*> schemata[] = {
-        {Druckfarben::SCHIRM, "vektor_schirm.emf"},
-        {Druckfarben::WEISS_AUF_SCHWARZ, "vektor_weiss_auf_schwarz.emf"},
-        {Druckfarben::SCHWARZ_AUF_WEISS, "vektor_schwarz_auf_weiss.emf"},
+    kartentext = ui_text(UI_BANNER_SCHONER);
+    const std::pair<Farbschema, const char*> schemata[] = {
+        {Farbschema::SCHIRM, "vektor_schirm.emf"},
+        {Farbschema::WEISS_AUF_SCHWARZ, "vektor_weiss_auf_schwarz.emf"},
+        {Farbschema::SCHWARZ_AUF_WEISS, "vektor_schwarz_auf_weiss.emf"},
     };
     for (const auto& [farben, name] : schemata)
         EXPECT_EQ(0, vektordatei_schreiben((bilder_ordner() + "\\" + name).c_str(), farben, inhalt()));

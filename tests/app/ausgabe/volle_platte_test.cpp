@@ -35,7 +35,7 @@ TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieDateiGeht) {
     ASSERT_EQ(0, bild.erzeugen(300, 300, 8, 0, 0));  // 90 KB
     bild.fuellen(0);
     dialog.antwort = o.datei("karte.bmp");
-    EXPECT_EQ(DIB::SPEICHERN_KURZ, bitmap_datei(bild, Bildfarben::SCHWARZ_WEISS, nullptr, dialog_waehlen));
+    EXPECT_EQ(DIB::SPEICHERN_KURZ, bitmap_datei(bild, Farbschema::SCHWARZ_AUF_WEISS, nullptr, dialog_waehlen));
     EXPECT_NE(std::string::npos, dialog.text.find(dialog.antwort)) << dialog.text;
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dialog.antwort.c_str()));
     meldung_ersatz = nullptr;

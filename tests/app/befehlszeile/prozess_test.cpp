@@ -12,6 +12,7 @@
 #include "bedienfeld/orte.h"
 #include "combobox_kf.h"
 #include "dialogersatz.h"
+#include "gemeinsam/uhr.h"
 #include "gemeinsam/ui_texte.h"
 #include "ini_datei.h"
 #include "karten_umgebung.h"
@@ -64,16 +65,17 @@ TEST_F(Befehlszeile, BitmapGleichDerDateiDerBitmapBefehle) {
     ASSERT_GT(sternpixel(f.karte_bild), 500);
 
     const struct {
-        Bildfarben farben;
+        Farbschema farben;
         std::vector<std::string> schema;
     } faelle[] = {
-        {Bildfarben::SCHIRM, {}},
-        {Bildfarben::SCHWARZ_WEISS, {"/schema", "schwarz-auf-weiss"}},
+        {Farbschema::SCHIRM, {}},
+        {Farbschema::SCHWARZ_AUF_WEISS, {"/schema", "schwarz-auf-weiss"}},
     };
     for (const auto& fall : faelle) {
         dialog.antwort = pfad("fenster.bmp");
         ASSERT_EQ(0, bitmap_datei(f.karte_bild, fall.farben, f.hwnd, dialog_waehlen));
-        std::vector<std::string> argumente = {"/karte", pfad("zeile.bmp"), "/datum", "10.12.2026",
+        const std::string tag = "15.12." + std::to_string(jahr_jetzt());
+        std::vector<std::string> argumente = {"/karte", pfad("zeile.bmp"), "/datum", tag,
                                               "/stunde", "22", "/ort", "M\xFCnchen",
                                               "/groesse", std::to_string(seite),
                                               "/einstellungen", pfad("Varnis.ini")};

@@ -53,6 +53,13 @@ Werte alle_schluessel() {
     w["Sternbildnamen"] = 0;
     w["Sternnamen"] = 100;
     w["Hilfslinien"] = 1;
+    // The moment's keys, each within its range.
+    w["Regel"] = REGEL_ORIGINAL;
+    w["Datum"] = 20270704;
+    w["Uhrzeit"] = 2215;
+    w["Laenge"] = 1158;
+    w["Ort_Breite"] = 4813;
+    w["Ort_Laenge"] = -4321;
     return w;
 }
 
@@ -199,7 +206,8 @@ TEST_F(Einstellungen_, GeladeneDateiStehtInBeidenListen) {
         {1, 20, 2},  // the date set last: 5.00 h on 1 November is 2 o'clock
     };
     for (const auto& fall : faelle) {
-        schreiben(pfad("Andere.ini"), {{"Rek", 500}, {"Fest", fall.fest}, {"Monat", 20}, {"Zeit", 3}});
+        schreiben(pfad("Andere.ini"), {{"Rek", 500}, {"Fest", fall.fest}, {"Monat", 20}, {"Zeit", 3},
+                                     {"Regel", REGEL_ORIGINAL}});
         f.einstellungen_laden(pfad("Andere.ini").c_str());
         EXPECT_EQ(fall.monat, f.monat) << fall.fest;
         EXPECT_EQ(fall.zeit, f.zeit) << fall.fest;

@@ -115,8 +115,8 @@ TEST_F(Verdrahtung, MenueleisteMitSchonerpunkten) {
     ASSERT_EQ(0, varnis_starten(*instanz));
     const HMENU m = GetMenu(hauptfenster->hwnd);
     ASSERT_NE(nullptr, m);
-    ASSERT_EQ(3, GetMenuItemCount(m));
-    for (int i = 0; i < 3; ++i) EXPECT_NE(nullptr, GetSubMenu(m, i)) << i;
+    ASSERT_EQ(4, GetMenuItemCount(m));
+    for (int i = 0; i < 4; ++i) EXPECT_NE(nullptr, GetSubMenu(m, i)) << i;
     const bool installiert = vorhanden(std::string(windows_verzeichnis) + "\\Kovra32.scr");
     EXPECT_EQ(installiert, grau(m, BEFEHL_SCHONER_INSTALLIEREN));
     for (UINT b : {109u, 110u, 112u, 113u}) EXPECT_EQ(!installiert, grau(m, b)) << b;
@@ -171,7 +171,7 @@ TEST_F(Verdrahtung, SternZeigtPopupUndLabelKlickHebtHervor) {
     alle_dateien();
     Himmel_DF& f = oeffnen();
     Himmel& h = *f.himmel;
-    const Kartenflaeche flaeche = kartenflaeche(f.karte->hwnd, f.hwnd);
+    const Kartenbereich flaeche = kartenbereich(f.karte->hwnd, f.hwnd);
     const int32_t r = flaeche.breite / 2;
     int32_t x = 0, y = 0;
     ASSERT_TRUE(stern_finden(h, r, x, y));

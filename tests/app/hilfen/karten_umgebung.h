@@ -14,8 +14,8 @@
 #include "einstellungen.h"
 #include "font.h"
 #include "himmel.h"
-#include "zeichnen/karteninhalt.h"
-#include "zeichnen/kartenschriften.h"
+#include "kartenbild.h"
+#include "kartenschriften.h"
 
 // VARNIS.DAT and STBILDER.DAT from the shipped data folder; false when
 // either cannot be loaded.

@@ -64,12 +64,12 @@ TEST_F(Einrichtung, CopiesTheSaverAndWritesTheSettingsAsTheCommandAsks) {
         fenster.gespeichert.clear();
         fenster.punkte_gesetzt = 0;
 
-        EXPECT_EQ(0, schoner_installieren(fenster, orte, f.immer));
+        EXPECT_EQ(0, schoner_installieren(fenster, verzeichnisse, f.immer));
 
         EXPECT_EQ(saver_inhalt(), datei_lesen(schoner));
         EXPECT_EQ(programm, pfad_von(kovra_ini));
         if (f.einstellungen) {
-            EXPECT_EQ("Allgemein,Anzeige,Farben,Varnis,", abschnitte(kovra_ini));
+            EXPECT_EQ("Allgemein,Anzeige,Farben,Moment,Eigener Ort,Varnis,", abschnitte(kovra_ini));
             const Einstellungen e = einstellungen_lesen(kovra_ini.c_str(), Programm::STERNKARTE);
             EXPECT_EQ(0, std::memcmp(&e, &fenster.werte, sizeof e));
         } else {
@@ -93,7 +93,7 @@ TEST_F(Einrichtung, SettingsParkedByATestRunComeBackBeforeTheInstallation) {
     ini_anlegen(geparkt, 2222);
     ini_anlegen(kovra_ini, 5555);  // the unsaved settings of the test run
     quelle_anlegen();
-    ASSERT_EQ(0, schoner_installieren(fenster, orte, false));
+    ASSERT_EQ(0, schoner_installieren(fenster, verzeichnisse, false));
     EXPECT_FALSE(vorhanden(geparkt));
     EXPECT_EQ(1111, rek_von(kovra_ini));  // the current view, saved over the parked one
 }
@@ -117,7 +117,7 @@ TEST_F(Einrichtung, AFailedCopyIsShownAndLeavesNeitherSaverNorSettings) {
         if (f.quelle) quelle_anlegen();
         meldungen.clear();
         fenster.punkte_gesetzt = 0;
-        const Schoner_Orte o{programm.c_str(), f.ziel.c_str(), ini_pfad.c_str()};
+        const Schoner_Verzeichnisse o{programm.c_str(), f.ziel.c_str(), ini_pfad.c_str()};
 
         EXPECT_EQ(-1, schoner_installieren(fenster, o, true));
 
@@ -137,7 +137,7 @@ TEST_F(Einrichtung, WithoutTheWindowsDirectoryNothingIsInstalled) {
     char vorher[MAX_PATH];
     GetCurrentDirectoryA(sizeof vorher, vorher);
     ASSERT_TRUE(SetCurrentDirectoryA(programm.c_str()));
-    const Schoner_Orte o{programm.c_str(), "", ini_pfad.c_str()};
+    const Schoner_Verzeichnisse o{programm.c_str(), "", ini_pfad.c_str()};
     for (bool immer : {true, false}) {
         SCOPED_TRACE(immer ? "108" : "109");
         meldungen.clear();
@@ -158,7 +158,7 @@ TEST_F(Einrichtung, ASaverThatIsTheInstalledOneIsKeptAsItIs) {
         ASSERT_TRUE(datei_schreiben(schoner, saver_inhalt()));
         DeleteFileA(kovra_ini.c_str());
         meldungen.clear();
-        const Schoner_Orte o{dort.c_str(), windows.c_str(), ini_pfad.c_str()};
+        const Schoner_Verzeichnisse o{dort.c_str(), windows.c_str(), ini_pfad.c_str()};
 
         EXPECT_EQ(0, schoner_installieren(fenster, o, true));
 

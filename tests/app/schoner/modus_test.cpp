@@ -11,14 +11,14 @@ using Modus = SchonerTest;
 TEST_F(Modus, BannerAndCheckMarkFollowEachChangeOfMode) {
     EXPECT_EQ(0, modus_setzen(fenster, -1));
     EXPECT_EQ(1, modus_setzen(fenster, 1));
-    EXPECT_STREQ(ui_text(UI_BANNER_SCHONER), karten_text);
+    EXPECT_STREQ(ui_text(UI_BANNER_SCHONER), karten_banner());
     EXPECT_TRUE(fenster.haken);
     EXPECT_EQ(1, modus_setzen(fenster, 1));
     EXPECT_EQ(1, modus_setzen(fenster, -1));
     EXPECT_EQ(1, modus_setzen(fenster, 7));  // no such mode
     EXPECT_EQ(1, fenster.markiert);
     EXPECT_EQ(0, modus_setzen(fenster, 0));
-    EXPECT_STREQ("", karten_text);
+    EXPECT_STREQ("", karten_banner());
     EXPECT_FALSE(fenster.haken);
     EXPECT_EQ(2, fenster.markiert);
 }
@@ -51,7 +51,7 @@ TEST_F(Modus, Command110InBothModesWithEachAnswer) {
         meldungen.clear();
         antworten = {f.antwort};
 
-        bearbeitung_umschalten(fenster, orte);
+        bearbeitung_umschalten(fenster, verzeichnisse);
 
         ASSERT_EQ(1u, meldungen.size());
         EXPECT_EQ(ui_text(f.modus == 1 ? UI_FRAGE_BEARBEITUNG_ENDE : UI_HINWEIS_BEARBEITEN),
@@ -66,7 +66,7 @@ TEST_F(Modus, Command110InBothModesWithEachAnswer) {
         EXPECT_EQ(f.ansicht_danach, fenster.werte.ansicht.rek);
         const bool gewechselt = f.modus_danach != f.modus;
         EXPECT_EQ(gewechselt ? 1 : 0, fenster.zeichnungen);
-        EXPECT_STREQ(f.modus_danach == 1 ? ui_text(UI_BANNER_SCHONER) : "", karten_text);
+        EXPECT_STREQ(f.modus_danach == 1 ? ui_text(UI_BANNER_SCHONER) : "", karten_banner());
     }
 }
 
@@ -76,7 +76,7 @@ TEST_F(Modus, Command110InBothModesWithEachAnswer) {
 TEST_F(Modus, TheWindowsEndAsksNothingOverAnOpenQuestion) {
     struct Fall {
         const char* name;
-        void (*offen)(Schoner_Partner&, const Schoner_Orte&);  // what shows the first box
+        int32_t (*offen)(Schoner_Partner&, const Schoner_Verzeichnisse&);  // what shows the first box
         int32_t kovra_danach;
     };
     const Fall faelle[] = {
@@ -95,9 +95,9 @@ TEST_F(Modus, TheWindowsEndAsksNothingOverAnOpenQuestion) {
         fenster.geladen.clear();
         meldungen.clear();
         antworten = {IDYES};
-        im_kasten = [this] { schoner_fenster_zerstoert(fenster, orte); };
+        im_kasten = [this] { schoner_fenster_zerstoert(fenster, verzeichnisse); };
 
-        f.offen(fenster, orte);
+        f.offen(fenster, verzeichnisse);
 
         EXPECT_EQ(1u, meldungen.size());
         EXPECT_EQ(f.kovra_danach, rek_von(kovra_ini));

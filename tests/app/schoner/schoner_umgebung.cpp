@@ -52,9 +52,9 @@ void ordner_entfernen(const std::string& ordner) {
 
 }  // namespace
 
-void Fenster_Attrappe::einstellungen_speichern(const char* datei) {
+int32_t Fenster_Attrappe::einstellungen_speichern(const char* datei) {
     gespeichert.push_back(datei);
-    einstellungen_schreiben(datei, werte);
+    return einstellungen_schreiben(datei, werte);
 }
 
 void Fenster_Attrappe::einstellungen_laden(const char* datei) {
@@ -89,13 +89,12 @@ void SchonerTest::SetUp() {
     geparkt = windows + "\\Kovra.si$";
     marke = programm + "\\Kovra.acc";
     schoner = windows + "\\Kovra32.scr";
-    orte = {programm.c_str(), windows.c_str(), ini_pfad.c_str()};
+    verzeichnisse = {programm.c_str(), windows.c_str(), ini_pfad.c_str()};
     fenster.werte.ansicht.rek = 1111;
 }
 
 void SchonerTest::TearDown() {
     bss_modus = 0;
-    karten_text[0] = '\0';
     meldung_ersatz = nullptr;
     prozess_ersatz = nullptr;
     ordner_entfernen(wurzel);

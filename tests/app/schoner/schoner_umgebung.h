@@ -21,7 +21,7 @@ class Fenster_Attrappe : public Schoner_Partner {
 public:
     static HWND kennung() { return reinterpret_cast<HWND>(static_cast<INT_PTR>(0x4711)); }
     HWND besitzer() const override { return kennung(); }
-    void einstellungen_speichern(const char* datei) override;
+    int32_t einstellungen_speichern(const char* datei) override;
     void einstellungen_laden(const char* datei) override;
     void neu_zeichnen() override { ++zeichnungen; }
     void bearbeiten_markieren(bool an) override {
@@ -61,7 +61,7 @@ protected:
     std::string programm, windows;  // the two directories
     std::string ini_pfad;           // programm\Varnis.ini
     std::string kovra_ini, geparkt, marke, schoner;
-    Schoner_Orte orte{};
+    Schoner_Verzeichnisse verzeichnisse{};
     Fenster_Attrappe fenster;
 
 public:

@@ -14,7 +14,7 @@ TEST_F(Testlauf, Command112SavesForTheSaverOnlyOnYes) {
         ini_anlegen(kovra_ini, 2222);
         meldungen.clear();
         antworten = {antwort};
-        schoner_uebergeben(fenster, orte);
+        schoner_uebergeben(fenster, verzeichnisse);
         ASSERT_EQ(1u, meldungen.size());
         EXPECT_EQ(ui_text(UI_FRAGE_UEBERNEHMEN), meldungen[0].text);
         EXPECT_EQ(UINT(MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2), meldungen[0].art);
@@ -24,7 +24,7 @@ TEST_F(Testlauf, Command112SavesForTheSaverOnlyOnYes) {
 
 TEST_F(Testlauf, OutsideTheSettingsModeTheSaverRunsOnItsSavedSettings) {
     ini_anlegen(kovra_ini, 2222);
-    schoner_testen(fenster, orte);
+    schoner_testen(fenster, verzeichnisse);
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ(schoner, starts[0].programm);
     EXPECT_EQ("\"" + schoner + "\" /s", starts[0].befehlszeile);
@@ -36,17 +36,17 @@ TEST_F(Testlauf, OutsideTheSettingsModeTheSaverRunsOnItsSavedSettings) {
 TEST_F(Testlauf, InTheSettingsModeTheSavedSettingsWaitUntilTheWindowIsActivated) {
     ini_anlegen(kovra_ini, 2222);
     bss_modus = 1;
-    schoner_testen(fenster, orte);
+    schoner_testen(fenster, verzeichnisse);
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ(1111, rek_von(kovra_ini));
     EXPECT_EQ(2222, rek_von(geparkt));
 
-    schoner_aktiviert(WA_CLICKACTIVE, orte);
-    schoner_aktiviert(WA_INACTIVE, orte);
+    schoner_aktiviert(WA_CLICKACTIVE, verzeichnisse);
+    schoner_aktiviert(WA_INACTIVE, verzeichnisse);
     EXPECT_EQ(1111, rek_von(kovra_ini));
     EXPECT_TRUE(vorhanden(geparkt));
 
-    schoner_aktiviert(WA_ACTIVE, orte);
+    schoner_aktiviert(WA_ACTIVE, verzeichnisse);
     EXPECT_EQ(2222, rek_von(kovra_ini));
     EXPECT_FALSE(vorhanden(geparkt));
 }
@@ -56,7 +56,7 @@ TEST_F(Testlauf, InTheSettingsModeTheSavedSettingsWaitUntilTheWindowIsActivated)
 TEST_F(Testlauf, SavedSettingsSurviveWhateverFollowsATestRun) {
     struct Fall {
         const char* name;
-        void (*danach)(Schoner_Partner&, const Schoner_Orte&);
+        int32_t (*danach)(Schoner_Partner&, const Schoner_Verzeichnisse&);
         int antwort;
         int32_t kovra_danach;
     };
@@ -73,13 +73,13 @@ TEST_F(Testlauf, SavedSettingsSurviveWhateverFollowsATestRun) {
         ini_anlegen(kovra_ini, 2222);
         bss_modus = 1;
         fenster.werte.ansicht.rek = 5555;
-        schoner_testen(fenster, orte);
-        schoner_aktiviert(WA_CLICKACTIVE, orte);
+        schoner_testen(fenster, verzeichnisse);
+        schoner_aktiviert(WA_CLICKACTIVE, verzeichnisse);
         fenster.werte.ansicht.rek = 1111;
         antworten = {f.antwort};
 
-        f.danach(fenster, orte);
-        schoner_aktiviert(WA_ACTIVE, orte);  // a later activation changes nothing more
+        f.danach(fenster, verzeichnisse);
+        schoner_aktiviert(WA_ACTIVE, verzeichnisse);  // a later activation changes nothing more
 
         EXPECT_EQ(f.kovra_danach, rek_von(kovra_ini));
         antworten.clear();
@@ -96,7 +96,7 @@ TEST_F(Testlauf, EndingTheSettingsModeWithTheWindow) {
         meldungen.clear();
         antworten = {antwort};
 
-        schoner_fenster_zerstoert(fenster, orte);
+        schoner_fenster_zerstoert(fenster, verzeichnisse);
 
         ASSERT_EQ(1u, meldungen.size());
         EXPECT_EQ(nullptr, meldungen[0].besitzer);
@@ -108,7 +108,7 @@ TEST_F(Testlauf, EndingTheSettingsModeWithTheWindow) {
         EXPECT_EQ(0, bss_modus);
     }
     meldungen.clear();
-    schoner_fenster_zerstoert(fenster, orte);  // in mode 0 there is nothing to ask
+    schoner_fenster_zerstoert(fenster, verzeichnisse);  // in mode 0 there is nothing to ask
     EXPECT_TRUE(meldungen.empty());
 }
 

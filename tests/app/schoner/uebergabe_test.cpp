@@ -10,13 +10,13 @@ using Uebergabe = SchonerTest;
 
 TEST_F(Uebergabe, WithoutTheMarkerTheStartIsUnchanged) {
     ini_anlegen(kovra_ini, 2222);
-    uebergabe_pruefen(fenster, orte);
+    uebergabe_pruefen(fenster, verzeichnisse);
     EXPECT_TRUE(meldungen.empty());
     EXPECT_TRUE(fenster.gespeichert.empty());
     EXPECT_TRUE(fenster.geladen.empty());
     EXPECT_EQ(0, fenster.vorn);
     EXPECT_EQ(0, bss_modus);
-    EXPECT_STREQ("", karten_text);
+    EXPECT_STREQ("", karten_banner());
 }
 
 TEST_F(Uebergabe, TheMarkerOpensTheSaversSettingsWithANotice) {
@@ -24,7 +24,7 @@ TEST_F(Uebergabe, TheMarkerOpensTheSaversSettingsWithANotice) {
     ini_anlegen(ini_pfad, 333);
     ini_anlegen(kovra_ini, 2222);
 
-    uebergabe_pruefen(fenster, orte);
+    uebergabe_pruefen(fenster, verzeichnisse);
 
     EXPECT_FALSE(vorhanden(marke));
     EXPECT_EQ(1111, rek_von(ini_pfad));  // the program's view waits in Varnis.ini
@@ -32,7 +32,7 @@ TEST_F(Uebergabe, TheMarkerOpensTheSaversSettingsWithANotice) {
     EXPECT_EQ(1, fenster.vorn);
     EXPECT_EQ(1, bss_modus);
     EXPECT_TRUE(fenster.haken);
-    EXPECT_STREQ(ui_text(UI_BANNER_SCHONER), karten_text);
+    EXPECT_STREQ(ui_text(UI_BANNER_SCHONER), karten_banner());
     ASSERT_EQ(1u, meldungen.size());
     std::string text;
     for (int32_t i = UI_UEBERGABE_1; i <= UI_UEBERGABE_5 + 3; ++i) {
@@ -52,7 +52,7 @@ TEST_F(Uebergabe, InTheSettingsModeTheProgramsSettingsStayAsTheyAre) {
     ini_anlegen(ini_pfad, 333);
     ini_anlegen(kovra_ini, 2222);
     bss_modus = 1;
-    uebergabe_pruefen(fenster, orte);
+    uebergabe_pruefen(fenster, verzeichnisse);
     EXPECT_EQ(333, rek_von(ini_pfad));
     EXPECT_EQ(2222, fenster.werte.ansicht.rek);
     EXPECT_EQ(1, bss_modus);

@@ -8,7 +8,7 @@
 using VollePlatte = SchonerTest;
 
 TEST_F(VollePlatte, AShortWriteIsAFailedCopyAndThePartialFileGoes) {
-    const Schoner_Orte o{KOVRA_VERZEICHNIS, windows.c_str(), ini_pfad.c_str()};
+    const Schoner_Verzeichnisse o{KOVRA_VERZEICHNIS, windows.c_str(), ini_pfad.c_str()};
 
     EXPECT_EQ(-1, schoner_installieren(fenster, o, true));
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "einstellungen.h"
-#include "zeichnen/farbtabelle.h"
+#include "leinwand.h"
 #include "zeichnen/zeichenplan.h"
 
 namespace {

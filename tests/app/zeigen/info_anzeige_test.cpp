@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr Kartenflaeche FLAECHE{400, 300, 250, 10};  // r = 200
+constexpr Kartenbereich FLAECHE{400, 300, 250, 10};  // r = 200
 
 TEST(InfoLage, BesideTheMouseTowardThePaneCentre) {
     struct Fall {

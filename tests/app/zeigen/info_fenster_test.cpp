@@ -51,7 +51,7 @@ protected:
 };
 
 TEST_F(Fenster, PaneGeometry) {
-    const Kartenflaeche f = kartenflaeche(karte, haupt);
+    const Kartenbereich f = kartenbereich(karte, haupt);
     EXPECT_EQ(400 - 2 - 2, f.breite);  // client width of a bordered pane, minus 2
     EXPECT_EQ(300 - 2 - 2, f.hoehe);
     EXPECT_EQ(250, f.links);
@@ -148,7 +148,7 @@ protected:
     Himmel himmel;
     Testschriften s;
     Darstellung werte = testwerte();
-    Kartenflaeche flaeche{400, 400, 0, 0};
+    Kartenbereich flaeche{400, 400, 0, 0};
     DIB bild;
     int32_t orion = -1, x = 0, y = 0;
 };

@@ -1,0 +1,25 @@
+// What a picture of the chart is drawn from besides its drawing target: the
+// sky with its current view, the three fonts, the layer settings and the
+// caption. Whoever draws a chart (the main window, the command line, the
+// screen saver) owns all of it and lends it, for one call, to the drawing.
+#pragma once
+
+#include "darstellung.h"
+#include "font.h"
+#include "himmel.h"
+
+struct Schriften {
+    Font& text;       // "Arial", 14 pixels on the screen
+    Font& sternbild;  // the underlined copy of text, 16 pixels: constellation names
+    Font& symbol;     // "Symbol", 14 pixels: the Greek letters
+};
+
+struct Karteninhalt {
+    Himmel& himmel;
+    Schriften schriften;
+    const Darstellung& werte;  // layer intensities and colours
+    // The caption at the top and bottom edge of the chart ("" none): the
+    // star chart's banner while the saver's settings are edited
+    // (schoner/modus.h); the saver has none.
+    const char* kartentext = "";
+};
