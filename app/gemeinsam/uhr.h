@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-// UTC seconds since 1970-01-01 00:00, without leap seconds.
-int64_t utc_jetzt();
+// The universal time: utc_jetzt, shared with the saver.
+#include "weltzeit.h"
 
 // Milliseconds from now to the start of the next minute, 1..60000.
 uint32_t ms_bis_zur_naechsten_minute();
