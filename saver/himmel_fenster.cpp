@@ -8,11 +8,13 @@
 
 #include "einstellungen.h"
 #include "himmel_zustand.h"
+#include "himmelsmitte.h"
 #include "kartenzeichnung.h"
 #include "kataloge.h"
 #include "leinwand.h"
 #include "rahmen.h"
 #include "schale.h"
+#include "weltzeit.h"
 
 ScrHimmelZustand scr_himmel;
 
@@ -55,6 +57,18 @@ void ScrEinrichten(HWND fenster) {
     s.werte = e.darstellung;
     s.rektaszension = e.ansicht.rek / 100.0;
     s.deklination = ansicht_deklination(e.ansicht.dek);
+    // Without Kovra.ini the true sky at the meridian of the computer's time
+    // zone; a Kovra.ini without the moment's keys keeps the original rule
+    // (reading gives it), one handed over by the program holds rule and place.
+    if (GetFileAttributesA(scr_dateien.ini_pfad) == INVALID_FILE_ATTRIBUTES) {
+        TIME_ZONE_INFORMATION zone;
+        const DWORD art = GetTimeZoneInformation(&zone);
+        s.moment = true;
+        s.laenge = meridian_laenge(art == TIME_ZONE_ID_INVALID ? 0 : -static_cast<int32_t>(zone.Bias));
+    } else {
+        s.moment = e.moment.regel == REGEL_MOMENT;
+        s.laenge = e.moment.laenge / 100.0;
+    }
     s.gesichtsfeld = ansicht_gesichtsfeld(e.ansicht.gesichtsfeld, s.vorschau);
     schriften_erzeugen(s.vorschau);
     leinwand_erzeugen(fenster);
@@ -63,8 +77,9 @@ void ScrEinrichten(HWND fenster) {
 
 void rahmen_zeichnen(HDC ziel) {
     ScrHimmelZustand& s = scr_himmel;
-    s.rektaszension = sternzeit_jetzt();
-    s.himmel->setze_rektaszension(s.rektaszension);
+    const Himmelsmitte mitte = himmelsmitte(s.moment, utc_jetzt(), s.deklination, s.laenge, sternzeit_jetzt());
+    s.rektaszension = mitte.rekt;
+    s.himmel->setze_mitte(mitte.rekt, mitte.dekl);
     s.bild.fuellen(INDEX_HINTERGRUND);
     lagen_neu(*s.himmel);
     // The saver's order of the layer description, on the canvas functions in

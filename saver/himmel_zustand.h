@@ -20,6 +20,10 @@ struct ScrHimmelZustand {
     Darstellung werte;  // intensities and colours as read from "Kovra.ini"
     double rektaszension;  // hours; the sidereal time from the first frame on
     double deklination;    // of the view centre, degrees (ansicht_deklination of the stored value)
+    // The sky of the moment (the zenith at the longitude, from the system
+    // clock's universal time) or the original clock rule.
+    bool moment;
+    double laenge;  // degrees east
     int32_t gesichtsfeld;  // degrees
     int32_t radius;        // half the shorter side of the client area, pixels
     int vorschau;

@@ -13,6 +13,10 @@ Einstellungen einstellungen_lesen(const char* ini_datei, Programm programm) {
         // The profile reader returns the signed value in an unsigned type.
         wert = static_cast<int32_t>(GetPrivateProfileIntA(s.abschnitt, s.name, wert, ini_datei));
     }
+    for (const Textschluessel& t : TEXTSCHLUESSEL) {
+        GetPrivateProfileStringA(t.abschnitt, t.name, "", text_von(e, t), static_cast<DWORD>(t.groesse),
+                                 ini_datei);
+    }
     einstellungen_begrenzen(e);
     return e;
 }
@@ -23,6 +27,9 @@ int32_t einstellungen_schreiben(const char* ini_datei, const Einstellungen& wert
         char text[16];
         snprintf(text, sizeof text, "%d", static_cast<int>(feld_von(werte, s)));
         if (!WritePrivateProfileStringA(s.abschnitt, s.name, text, ini_datei)) ergebnis = -1;
+    }
+    for (const Textschluessel& t : TEXTSCHLUESSEL) {
+        if (!WritePrivateProfileStringA(t.abschnitt, t.name, text_von(werte, t), ini_datei)) ergebnis = -1;
     }
     return ergebnis;
 }

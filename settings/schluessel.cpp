@@ -5,8 +5,10 @@
 static_assert(std::is_standard_layout<Einstellungen>::value, "offsets into Einstellungen");
 static_assert(std::is_standard_layout<Ansicht>::value && std::is_standard_layout<Darstellung>::value,
               "offsets into its parts");
-static_assert(sizeof(Einstellungen) == SCHLUESSEL_ANZAHL * sizeof(int32_t),
-              "every member of Einstellungen has a key");
+static_assert(offsetof(Einstellungen, texte) == SCHLUESSEL_ANZAHL * sizeof(int32_t),
+              "every number of Einstellungen has a key");
+static_assert(sizeof(Momenttexte) == 2 * ZONE_TEXT + ORTSNAME_TEXT,
+              "every text of Einstellungen has a key");
 
 #define FELD(m) offsetof(Einstellungen, m)
 
@@ -16,7 +18,7 @@ const Schluessel SCHLUESSEL[SCHLUESSEL_ANZAHL] = {
     {"Allgemein", "Gesichtsfeld", 37, FELD_BEREICH, FELD(ansicht.gesichtsfeld)},
     {"Allgemein", "Fest", 1, FEST_BEREICH, FELD(ansicht.fest)},
     {"Allgemein", "Monat", 2, MONAT_BEREICH, FELD(ansicht.monat)},
-    {"Allgemein", "Zeit", 7, ZEIT_BEREICH, FELD(ansicht.zeit)},
+    {"Allgemein", "Zeit", 7, STUNDEN_BEREICH, FELD(ansicht.zeit)},
     {"Allgemein", "Ort", 15, ORT_BEREICH, FELD(ansicht.ort)},
     {"Anzeige", "Sternbilder", 70, STAERKE_BEREICH, FELD(darstellung.staerke_prozent[STERNBILDER])},
     {"Anzeige", "Sternbildnamen", 70, STAERKE_BEREICH, FELD(darstellung.staerke_prozent[STERNBILDNAMEN])},
@@ -37,6 +39,21 @@ const Schluessel SCHLUESSEL[SCHLUESSEL_ANZAHL] = {
     {"Farben", "Rot_Hilfslinien", 255, FARB_BEREICH, FELD(darstellung.farbe[HILFSLINIEN].rot)},
     {"Farben", "Gruen_Hilfslinien", 243, FARB_BEREICH, FELD(darstellung.farbe[HILFSLINIEN].gruen)},
     {"Farben", "Blau_Hilfslinien", 255, FARB_BEREICH, FELD(darstellung.farbe[HILFSLINIEN].blau)},
+    {"Moment", "Regel", REGEL_MOMENT, REGEL_BEREICH, FELD(moment.regel)},
+    {"Moment", "Datum", 0, DATUM_BEREICH, FELD(moment.datum)},
+    {"Moment", "Uhrzeit", 0, UHRZEIT_BEREICH, FELD(moment.uhrzeit)},
+    // The default place's (the 16th of Orte.dat, Baltimore) longitude.
+    {"Moment", "Laenge", -7661, LAENGE_BEREICH, FELD(moment.laenge)},
+    {"Eigener Ort", "Ort_Breite", 0, DEKL_BEREICH, FELD(moment.ort_breite)},
+    {"Eigener Ort", "Ort_Laenge", 0, LAENGE_BEREICH, FELD(moment.ort_laenge)},
+};
+
+#define TEXT(m) offsetof(Einstellungen, texte.m), sizeof(Momenttexte::m)
+
+const Textschluessel TEXTSCHLUESSEL[TEXTSCHLUESSEL_ANZAHL] = {
+    {"Moment", "Zone", TEXT(zone)},
+    {"Eigener Ort", "Name", TEXT(ort_name)},
+    {"Eigener Ort", "Zone", TEXT(ort_zone)},
 };
 
 const int32_t SCHONER_STAERKE[EBENEN] = {71, 81, 99, 51};

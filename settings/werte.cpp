@@ -17,6 +17,7 @@ Einstellungen vorgaben(Programm programm) {
     for (const Schluessel& s : SCHLUESSEL) feld_von(e, s) = s.vorgabe;
     if (programm == Programm::SCHONER) {
         for (int i = 0; i < EBENEN; ++i) e.darstellung.staerke_prozent[i] = SCHONER_STAERKE[i];
+        e.moment.regel = SCHONER_REGEL;
     }
     return e;
 }
@@ -26,4 +27,5 @@ void einstellungen_begrenzen(Einstellungen& e) {
         int32_t& wert = feld_von(e, s);
         wert = ist_farbe(s) ? wert & 0xFF : begrenzt(s.bereich, wert);
     }
+    for (const Textschluessel& t : TEXTSCHLUESSEL) text_von(e, t)[t.groesse - 1] = '\0';
 }

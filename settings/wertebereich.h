@@ -15,9 +15,13 @@ constexpr Wertebereich FELD_BEREICH{3, 180};        // field of view, degrees
 constexpr Wertebereich STAERKE_BEREICH{0, 100};     // intensity of a layer, percent
 constexpr Wertebereich FEST_BEREICH{1, 2};          // 1 the date was set last, 2 the hour
 constexpr Wertebereich MONAT_BEREICH{0, 23};        // the 24 half-month dates
-constexpr Wertebereich ZEIT_BEREICH{0, 23};         // hour of the day
+constexpr Wertebereich STUNDEN_BEREICH{0, 23};         // hour of the day
 constexpr Wertebereich ORT_BEREICH{-1, INT32_MAX};  // -1 none; the places list ends it (ort_begrenzt)
 constexpr Wertebereich FARB_BEREICH{0, 255};        // a colour channel
+constexpr Wertebereich REGEL_BEREICH{0, 1};         // REGEL_MOMENT, REGEL_ORIGINAL
+constexpr Wertebereich DATUM_BEREICH{0, 22001231};  // JJJJMMTT, 0 none; checked as a date on use
+constexpr Wertebereich UHRZEIT_BEREICH{0, 2359};    // HHMM; checked as a time on use
+constexpr Wertebereich LAENGE_BEREICH{-18000, 18000};  // longitude, hundredths of a degree east
 
 // wert held to the range; 64 bits, so that a step beyond int32 is held as well.
 constexpr int32_t begrenzt(const Wertebereich& b, int64_t wert) {

@@ -40,8 +40,9 @@ export DISPLAY
 (cd "$programm" && wine Varnis32.exe >/dev/null 2>&1 &)
 sleep "${RUN_SECONDS:-8}"
 bild="$build/varnis-screenshot.png"
-# The main window alone (Wine draws its frame); the whole screen if it is not found.
-fenster=$(xdotool search --onlyvisible --name '^Varnis - Sternkarte$' 2>/dev/null | head -n 1 || true)
+# The main window alone (Wine draws its frame; its title names the moment);
+# the whole screen if it is not found.
+fenster=$(xdotool search --onlyvisible --name '^Varnis ' 2>/dev/null | head -n 1 || true)
 import -window "${fenster:-root}" "$bild"
 echo "run: no display here, so Varnis ran on a virtual one for ${RUN_SECONDS:-8} s."
 echo "run: screenshot of its main window: $bild"

@@ -12,14 +12,39 @@ namespace {
 const char TRENNER[] = ";\r\n";
 constexpr size_t ZEILE = 256;        // longer lines keep their first 255 characters
 constexpr int32_t MAX_BREITE = 8999; // hundredths; the declination bar ends there
+constexpr double MAX_LAENGE = 180.0;  // degrees east or west
 
-// Latitude in degrees, strictly inside -90..90, to hundredths truncated toward
-// zero. The decimal text rarely has an exact binary value (37.98 is stored as
-// 37.97999...), so a millionth of a hundredth is added in the direction of the
-// sign before truncating, which gives back the written hundredths.
-int32_t hundertstel(double breite) {
-    const int32_t h = static_cast<int32_t>(breite * 100.0 + (breite < 0 ? -1e-6 : 1e-6));
+// Degrees to hundredths truncated toward zero. The decimal text rarely has
+// an exact binary value (37.98 is stored as 37.97999...), so a millionth of a
+// hundredth is added in the direction of the sign before truncating, which
+// gives back the written hundredths.
+int32_t hundertstel(double grad) {
+    return static_cast<int32_t>(grad * 100.0 + (grad < 0 ? -1e-6 : 1e-6));
+}
+
+// A latitude strictly inside -90..90 in hundredths, held to the bar's ends.
+int32_t breite_hundertstel(double breite) {
+    const int32_t h = hundertstel(breite);
     return h > MAX_BREITE ? MAX_BREITE : h < -MAX_BREITE ? -MAX_BREITE : h;
+}
+
+// The number of the field text[0..laenge), at most 31 characters of it
+// (digits beyond cannot change hundredths); a text that is no number reads as 0.
+double feld_zahl(const char* text, size_t laenge) {
+    char zahl_text[32];
+    snprintf(zahl_text, sizeof zahl_text, "%.*s", static_cast<int>(laenge), text);
+    return strtod(zahl_text, nullptr);
+}
+
+// The third field of a line, from the end of the second: its longitude in
+// hundredths, 0 when there is none or it lies outside -180..180.
+int32_t laenge_lesen(const char* rest) {
+    rest += strspn(rest, TRENNER);
+    const size_t laenge = strcspn(rest, TRENNER);
+    if (laenge == 0) return 0;
+    const double grad = feld_zahl(rest, laenge);
+    if (!(grad >= -MAX_LAENGE && grad <= MAX_LAENGE)) return 0;  // also NaN
+    return hundertstel(grad);
 }
 
 void rest_ueberspringen(FILE* datei) {
@@ -64,15 +89,14 @@ int32_t ort_lesen(const char* zeile, Ort& ort) {
     const size_t feld_laenge = strcspn(feld, TRENNER);
     if (name_laenge == 0 || feld_laenge == 0) return -1;
 
-    char zahl_text[32];  // digits beyond 31 characters cannot change hundredths
-    snprintf(zahl_text, sizeof zahl_text, "%.*s", static_cast<int>(feld_laenge), feld);
-    double breite = strtod(zahl_text, nullptr);
+    double breite = feld_zahl(feld, feld_laenge);
     if (breite == 90.0) breite = 89.99;
     if (breite == -90.0) breite = -89.99;
     if (!(breite > -90.0 && breite < 90.0)) return -1;  // also NaN
 
     snprintf(ort.name, sizeof ort.name, "%.*s", static_cast<int>(name_laenge), name);
-    ort.breite = hundertstel(breite);
+    ort.breite = breite_hundertstel(breite);
+    ort.laenge = laenge_lesen(feld + feld_laenge);
     return 0;
 }
 
@@ -102,4 +126,15 @@ void orte_lesen(FILE* datei, Orte& orte) {
         Ort ort;
         if (ort_lesen(zeile, ort) == 0 && orte.anhaengen(ort) != 0) break;  // out of memory: keep what fits
     }
+}
+
+int32_t zonen_laden(const char* verzeichnis, Zonen& zonen) {
+    zonen.leeren();
+    char pfad[PFAD_LAENGE];
+    if (pfad_bilden(pfad, sizeof pfad, verzeichnis, "Zonen.dat") != 0) return ZEIT_DATEI;
+    FILE* datei = fopen(pfad, "rb");
+    if (!datei) return ZEIT_DATEI;
+    const int32_t ergebnis = zonen_lesen(datei, zonen);
+    fclose(datei);
+    return ergebnis;
 }

@@ -2,18 +2,22 @@
 // latitude, in file order, for the place list of the control panel.
 //
 // Each line holds fields separated by ';': the name, the latitude in decimal
-// degrees (north positive), and further fields that are ignored. Runs of
-// separators count as one, so empty fields do not count.
+// degrees (north positive), the longitude in decimal degrees (east positive),
+// and further fields that are ignored. Runs of separators count as one, so
+// empty fields do not count.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
+
+#include "zonen.h"
 
 constexpr int32_t MAX_ORTSNAME = 48;  // characters of a name kept; longer names are cut
 
 struct Ort {
     char name[MAX_ORTSNAME + 1];
     int32_t breite;  // latitude in hundredths of a degree, -8999..8999
+    int32_t laenge;  // longitude in hundredths of a degree east, -18000..18000
 };
 
 // The places in file order. Owns its array.
@@ -39,7 +43,9 @@ private:
 // when the line is a place; -1 when it has no name or no latitude field, or
 // when its latitude lies outside -90..90 (such a line is skipped entirely, so
 // every place keeps its own latitude). Exactly +-90 is taken as +-89.99; a
-// latitude text that is not a number reads as 0.
+// latitude text that is not a number reads as 0. The longitude is the third
+// field; a line without one, or with one outside -180..180, counts as lying
+// on the meridian of Greenwich (0): the lines of an older file stay places.
 int32_t ort_lesen(const char* zeile, Ort& ort);
 
 // The index of the first place named name (as namen_gleich compares names:
@@ -53,3 +59,9 @@ int32_t orte_laden(const char* verzeichnis, Orte& orte);
 
 // The same from a file the caller opened (text mode) and closes.
 void orte_lesen(std::FILE* datei, Orte& orte);
+
+// Replaces the content of zonen with the zones of "Zonen.dat" in verzeichnis
+// (empty or null: the current directory), the places' time zones beside
+// Orte.dat. The result of zonen_lesen (zeit/zonen.h); ZEIT_DATEI when the
+// file cannot be opened (zonen stays empty).
+int32_t zonen_laden(const char* verzeichnis, Zonen& zonen);

@@ -1,14 +1,23 @@
 // The view of a chart made from the command line: the settings file's view
-// as the panel shows it after loading, then the date, hour, place and field
-// of view of the switches, each as if chosen in its list or set on its bar.
+// and moment as the main window takes them after loading, then the date,
+// time, place and field of view of the switches, each as if set in the
+// window.
 #pragma once
 
 #include "befehlszeile/schalter.h"
 #include "bedienfeld/orte.h"
 #include "einstellungen.h"
+#include "moment.h"
+#include "zonen.h"
 
-// gelesen is a view held to the controls' ranges, as reading holds it.
-// ort is the place of auftrag.ort (null when none was given) and ort_nummer
-// its index in the places file. The result is held as well.
-Ansicht ansicht_fuer(const Ansicht& gelesen, const Kartenauftrag& auftrag, const Ort* ort,
-                     int32_t ort_nummer);
+struct Kartenansicht {
+    Ansicht ansicht;  // held to the controls' ranges
+    Moment moment;
+    int32_t regel;    // REGEL_MOMENT or REGEL_ORIGINAL
+};
+
+// e is read and held as reading holds it; ort_nummer is the index in orte
+// of auftrag.ort (-1 when none was given); jahr the year of a file that
+// keeps no date.
+Kartenansicht ansicht_fuer(const Einstellungen& e, const Kartenauftrag& auftrag, const Orte& orte,
+                           int32_t ort_nummer, const Zonen& zonen, int32_t jahr);

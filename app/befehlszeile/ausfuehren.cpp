@@ -14,6 +14,7 @@
 #include "befehlszeile/schalter.h"
 #include "bedienfeld/ansichtsregeln.h"
 #include "gemeinsam/dateiattribute.h"
+#include "gemeinsam/uhr.h"
 #include "leinwand.h"
 #include "kartenschriften.h"
 #include "kataloge.h"
@@ -90,12 +91,16 @@ int32_t himmel_laden(Himmel& himmel, const char* ordner) {
     return datei_laden(himmel, ordner, STERNBILD_KATALOG, &Himmel::sternbild_datei_laden);
 }
 
-// The place of /ort; nummer -1 when none was asked for.
-int32_t ort_holen(const Kartenauftrag& a, const char* ordner, Orte& orte, int32_t& nummer) {
+// The places and their zones, and the place of /ort; nummer -1 when none
+// was asked for. Without Orte.dat only /ort fails; without Zonen.dat every
+// place keeps the zone of its meridian, as in the window.
+int32_t ort_holen(const Kartenauftrag& a, const char* ordner, Orte& orte, Zonen& zonen,
+                  int32_t& nummer) {
     nummer = -1;
+    const bool orte_da = orte_laden(ordner, orte) == 0;
+    zonen_laden(ordner, zonen);
     if (!a.ort[0]) return FERTIG;
-    if (orte_laden(ordner, orte) != 0)
-        return melden(DATEN_FEHLEN, "Die Datei 'Orte.dat' fehlt im Ordner '%s'.", ordner);
+    if (!orte_da) return melden(DATEN_FEHLEN, "Die Datei 'Orte.dat' fehlt im Ordner '%s'.", ordner);
     nummer = ort_index(orte, a.ort);
     if (nummer < 0) return melden(FALSCHE_SCHALTER, "Den Ort '%s' gibt es in Orte.dat nicht.", a.ort);
     return FERTIG;
@@ -126,14 +131,16 @@ int32_t karte_erstellen(const Kartenauftrag& a, const char* ordner) {
     const int32_t gelesen = einstellungen_holen(a, ordner, e);
     if (gelesen != FERTIG) return gelesen;
     Orte orte;
+    Zonen zonen;
     int32_t ort_nummer = -1;
-    const int32_t ort = ort_holen(a, ordner, orte, ort_nummer);
+    const int32_t ort = ort_holen(a, ordner, orte, zonen, ort_nummer);
     if (ort != FERTIG) return ort;
     auto himmel = std::make_unique<Himmel>();
     const int32_t geladen = himmel_laden(*himmel, ordner);
     if (geladen != FERTIG) return geladen;
 
-    himmel_ausrichten(*himmel, ansicht_fuer(e.ansicht, a, orte.ort(ort_nummer), ort_nummer));
+    const Kartenansicht k = ansicht_fuer(e, a, orte, ort_nummer, zonen, jahr_jetzt());
+    himmel_ausrichten(*himmel, k.ansicht, zonen, k.moment, k.regel);
     Kartenschriften schriften;
     const Karteninhalt inhalt{*himmel, schriften.schriften(), e.darstellung};
     const int32_t ergebnis =
@@ -161,7 +168,7 @@ void programm_ordner(char* ziel, size_t groesse) {
 int32_t befehlszeile_ausfuehren(int argc, const char* const* argv, const char* ordner) {
     Kartenauftrag auftrag;
     char zeile[ZEILE];
-    if (schalter_lesen(argc, argv, auftrag, zeile, sizeof zeile) != FERTIG)
+    if (schalter_lesen(argc, argv, jahr_jetzt(), auftrag, zeile, sizeof zeile) != FERTIG)
         return melden(FALSCHE_SCHALTER, "%s", zeile);
     if (auftrag.hilfe) {
         konsole_text(Kanal::AUSGABE, HILFE_TEXT);

@@ -7,19 +7,21 @@
 #include <cstring>
 
 #include "befehlszeile/werte.h"
+#include "eingabe.h"
 #include "gemeinsam/namen.h"
 
 const char HILFE_TEXT[] =
-    "Varnis32 /karte DATEI [/datum TT.MM.JJJJ] [/stunde H] [/ort NAME] [/feld GRAD]\r\n"
+    "Varnis32 /karte DATEI [/datum TT.MM.JJJJ] [/zeit HH:MM] [/ort NAME] [/feld GRAD]\r\n"
     "         [/groesse PIXEL] [/schema NAME] [/einstellungen INI]\r\n"
     "\r\n"
     "Schreibt eine Sternkarte als Bitmap (.bmp) oder Vektorgrafik (.emf), ohne ein\r\n"
     "Fenster zu \xF6" "ffnen. Was nicht angegeben ist, kommt aus der Einstellungsdatei.\r\n"
     "\r\n"
     "  /karte DATEI        die Datei, die geschrieben wird: *.bmp oder *.emf\r\n"
-    "  /datum TT.MM.JJJJ   das Datum, auch TT.MM. oder JJJJ-MM-TT; es z\xE4hlt der\r\n"
-    "                      n\xE4" "chste Halbmonat (1. oder 15.), wie im Bedienfeld\r\n"
-    "  /stunde H           die volle Stunde, 0 bis 23\r\n"
+    "  /datum TT.MM.JJJJ   das Datum von 1800 bis 2200, auch JJJJ-MM-TT oder TT.MM.\r\n"
+    "                      (im laufenden Jahr)\r\n"
+    "  /zeit HH:MM         die Uhrzeit am Ort, auf die Minute\r\n"
+    "  /stunde H           die volle Stunde, 0 bis 23 (wie /zeit H:00)\r\n"
     "  /ort NAME           ein Ort aus Orte.dat, etwa /ort M\xFCnchen oder\r\n"
     "                      /ort \"Frankfurt am Main\" (\xE4, \xF6, \xFC, \xDF auch als ae, oe, ue, ss)\r\n"
     "  /feld GRAD          das Gesichtsfeld, 3 bis 180 Grad\r\n"
@@ -33,7 +35,7 @@ const char HILFE_TEXT[] =
 
 namespace {
 
-enum class Art { KARTE, DATUM, STUNDE, ORT, FELD, GROESSE, SCHEMA, EINSTELLUNGEN, HILFE, ANZAHL };
+enum class Art { KARTE, DATUM, ZEIT, STUNDE, ORT, FELD, GROESSE, SCHEMA, EINSTELLUNGEN, HILFE, ANZAHL };
 
 // Every switch but the help takes a value.
 struct Schalter {
@@ -42,7 +44,8 @@ struct Schalter {
 };
 
 constexpr Schalter SCHALTER[] = {
-    {"karte", Art::KARTE},   {"datum", Art::DATUM},       {"stunde", Art::STUNDE},
+    {"karte", Art::KARTE},   {"datum", Art::DATUM},       {"zeit", Art::ZEIT},
+    {"stunde", Art::STUNDE},
     {"ort", Art::ORT},       {"feld", Art::FELD},         {"groesse", Art::GROESSE},
     {"schema", Art::SCHEMA}, {"einstellungen", Art::EINSTELLUNGEN},
     {"?", Art::HILFE},       {"hilfe", Art::HILFE},
@@ -138,20 +141,28 @@ int32_t schema_lesen(const char* wert, Kartenauftrag& a, Meldung& m) {
                     "und weiss-auf-schwarz.", wert);
 }
 
-int32_t wert_lesen(Art art, const char* wert, Kartenauftrag& a, Meldung& m) {
+int32_t wert_lesen(Art art, const char* wert, int32_t jahr, Kartenauftrag& a, Meldung& m) {
     switch (art) {
         case Art::KARTE: return karte_lesen(wert, a, m);
         case Art::EINSTELLUNGEN: return einstellungsdatei_lesen(wert, a, m);
         case Art::SCHEMA: return schema_lesen(wert, a, m);
         case Art::DATUM:
-            a.halbmonat = halbmonat_lesen(wert);
-            if (a.halbmonat < 0)
-                return m.fehler("Das Datum '%.40s' gibt es nicht; erwartet wird TT.MM.JJJJ, "
-                                "TT.MM. oder JJJJ-MM-TT.", wert);
+            if (datum_lesen(wert, jahr, a.datum) != ZEIT_OK)
+                return m.fehler("Das Datum '%.40s' gibt es nicht; erwartet wird ein Tag von 1800 "
+                                "bis 2200 als TT.MM.JJJJ, TT.MM. oder JJJJ-MM-TT.", wert);
+            a.mit_datum = true;
+            return FERTIG;
+        case Art::ZEIT:
+            if (uhrzeit_lesen(wert, a.zeit) != ZEIT_OK)
+                return m.fehler("Die Uhrzeit '%.40s' gibt es nicht; erwartet wird HH:MM von 0:00 "
+                                "bis 23:59.", wert);
+            a.mit_zeit = true;
             return FERTIG;
         case Art::STUNDE:
-            if (!zahl_lesen(wert, 0, 23, a.stunde))
+            if (!zahl_lesen(wert, 0, 23, a.zeit.stunde))
                 return m.fehler("Die Stunde '%.40s' ist keine volle Stunde von 0 bis 23.", wert);
+            a.zeit.minute = 0;
+            a.mit_zeit = true;
             return FERTIG;
         case Art::ORT:
             if (strlen(wert) >= sizeof a.ort)
@@ -180,6 +191,8 @@ int32_t zusammen_pruefen(const Kartenauftrag& a, const bool* gegeben, Meldung& m
         return m.fehler("Es fehlt /karte DATEI, die Datei f\xFCr die Karte (/? zeigt alle Schalter).");
     if (a.art == Bildart::EMF && gegeben[static_cast<int>(Art::GROESSE)])
         return m.fehler("/groesse gilt nur f\xFC" "r .bmp; eine Vektorgrafik ist immer 20 cm gro\xDF.");
+    if (gegeben[static_cast<int>(Art::ZEIT)] && gegeben[static_cast<int>(Art::STUNDE)])
+        return m.fehler("/zeit und /stunde geben beide die Uhrzeit; bitte nur einen der beiden.");
     if (a.art == Bildart::BMP && a.schema == Farbschema::WEISS_AUF_SCHWARZ)
         return m.fehler("Das Schema weiss-auf-schwarz gibt es nur f\xFC" "r .emf.");
     return FERTIG;
@@ -187,8 +200,8 @@ int32_t zusammen_pruefen(const Kartenauftrag& a, const bool* gegeben, Meldung& m
 
 }  // namespace
 
-int32_t schalter_lesen(int argc, const char* const* argv, Kartenauftrag& a, char* meldung,
-                       size_t groesse) {
+int32_t schalter_lesen(int argc, const char* const* argv, int32_t jahr, Kartenauftrag& a,
+                       char* meldung, size_t groesse) {
     Meldung m(meldung, groesse);
     if (groesse) meldung[0] = '\0';
     a = Kartenauftrag{};
@@ -224,7 +237,7 @@ int32_t schalter_lesen(int argc, const char* const* argv, Kartenauftrag& a, char
             if (!schalter_von(argv[i + 1], l)) wert = argv[++i];
         }
         if (!*wert) return m.fehler("Dem Schalter /%s fehlt sein Wert.", s->name);
-        const int32_t ergebnis = wert_lesen(s->art, wert, a, m);
+        const int32_t ergebnis = wert_lesen(s->art, wert, jahr, a, m);
         if (ergebnis != FERTIG) return ergebnis;
     }
     return zusammen_pruefen(a, gegeben, m);

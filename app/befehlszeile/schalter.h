@@ -5,8 +5,9 @@
 // is read: numbers against their ranges, texts against their buffers.
 //
 //   /karte DATEI          the file to write, ending .bmp or .emf (required)
-//   /datum TT.MM.JJJJ     the date, as the nearest half-month (also TT.MM. and JJJJ-MM-TT)
-//   /stunde H             the hour, 0..23
+//   /datum TT.MM.JJJJ     the date, 1800..2200 (also TT.MM. of the current year and JJJJ-MM-TT)
+//   /zeit HH:MM           the civil time at the place, to the minute
+//   /stunde H             the full hour, 0..23 (as /zeit H:00)
 //   /ort NAME             a place of Orte.dat
 //   /feld GRAD            the field of view in degrees, 3..180
 //   /groesse PIXEL        the side of a bitmap, 100..4000 (.bmp only)
@@ -23,6 +24,7 @@
 #include "bedienfeld/orte.h"
 #include "farbschema.h"
 #include "gemeinsam/pfad.h"
+#include "kalender.h"
 
 // The exit codes of a run from the command line.
 enum Rueckgabe : int32_t {
@@ -44,8 +46,10 @@ struct Kartenauftrag {
     char karte[DATEINAME_LAENGE] = "";
     Bildart art = Bildart::BMP;
     char einstellungen[PFAD_LAENGE] = "";  // a full path; "" for Varnis.ini beside the program
-    int32_t halbmonat = -1;                // 0..23, -1 not given
-    int32_t stunde = -1;                   // 0..23, -1 not given
+    bool mit_datum = false;
+    Datum datum{};                         // when mit_datum
+    bool mit_zeit = false;
+    Uhrzeit zeit{};                        // when mit_zeit (from /zeit or /stunde)
     char ort[MAX_ORTSNAME + 1] = "";       // "" not given
     int32_t feld = 0;                      // degrees 3..180, 0 not given
     int32_t groesse = GROESSE_VORGABE;     // pixels, bitmaps only
@@ -57,8 +61,9 @@ struct Kartenauftrag {
 // Reads the arguments argv[1..argc-1] (argv[0] is the program, as in main).
 // FERTIG and auftrag filled; else FALSCHE_SCHALTER and one line for the
 // user in meldung (groesse bytes), naming the switch or value at fault.
-int32_t schalter_lesen(int argc, const char* const* argv, Kartenauftrag& auftrag, char* meldung,
-                       size_t groesse);
+// A date without a year ("TT.MM.") lies in jahr, the current year.
+int32_t schalter_lesen(int argc, const char* const* argv, int32_t jahr, Kartenauftrag& auftrag,
+                       char* meldung, size_t groesse);
 
 // The lines that /? shows.
 extern const char HILFE_TEXT[];

@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-constexpr int32_t UI_TEXTE = 105;  // numbers 0..104
+constexpr int32_t UI_TEXTE = 150;  // numbers 0..149
 
 // The numbers in use. Every other place below UI_TEXTE is free and holds "";
 // 100..102 are kept free for new messages.
@@ -68,6 +68,34 @@ enum UiText : int32_t {
     UI_KEIN_WINDOWS_VERZEICHNIS = 99, // the Windows directory could not be read: no installation
     UI_VEKTOR_DIALOG = 103,       // title of the save-vector-file dialog
     UI_BITMAP_DIALOG = 104,       // title of the save-bitmap dialog
+    UI_WOCHENTAG = 105,           // 105..111: Monday .. Sunday
+    UI_MONATSNAME = 112,          // 112..123: January .. December
+    UI_MENUE_ZEIT = 124,          // pop-up: the moment
+    UI_JETZT = 125,               // command 119
+    UI_DATUM_UHRZEIT = 126,       // command 120
+    UI_UHR_FOLGEN = 127,          // command 121
+    UI_ORIGINALREGEL = 128,       // command 122
+    UI_EIGENER_ORT = 129,         // command 123
+    UI_STUNDE_FRUEHER = 130,      // commands 124..127
+    UI_STUNDE_SPAETER = 131,
+    UI_TAG_FRUEHER = 132,
+    UI_TAG_SPAETER = 133,
+    UI_ORT_OHNE_NAMEN = 134,      // format: latitude text, name of the place whose longitude and zone are kept
+    UI_DATUM_FALSCH = 135,        // format: the text typed; the date does not exist or lies outside 1800..2200
+    UI_UHRZEIT_FALSCH = 136,      // format: the text typed
+    UI_DATUM_BESCHRIFTUNG = 137,  // captions of the date-and-time dialog's fields
+    UI_UHRZEIT_BESCHRIFTUNG = 138,
+    UI_ABBRECHEN = 139,           // button
+    UI_ORTSNAME_FALSCH = 140,     // the own place's checks
+    UI_BREITE_FALSCH = 141,       // format: the text typed
+    UI_LAENGE_FALSCH = 142,       // format: the text typed
+    UI_ZONE_FEHLT = 143,
+    UI_NAME_BESCHRIFTUNG = 144,   // captions of the own-place dialog's fields
+    UI_BREITE_BESCHRIFTUNG = 145,
+    UI_LAENGE_BESCHRIFTUNG = 146,
+    UI_ZONE_BESCHRIFTUNG = 147,
+    UI_DATUM_UHRZEIT_TITEL = 148, // titles of the two dialogs
+    UI_EIGENER_ORT_TITEL = 149,
 };
 
 // The arguments of UI_INFO_VERSION in the about window: the build's one

@@ -52,6 +52,9 @@ Himmel_DF::Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe)
     darstellung = vorgaben(Programm::STERNKARTE).darstellung;
     kinder_erzeugen();
     himmel = std::make_unique<Himmel>();
+    orte_fehlen = orte_laden(nullptr, orte) != 0;
+    // Without the zones every place keeps the zone of its meridian.
+    zonen_laden(nullptr, zonen);
     einstellungen_laden();
 }
 
@@ -84,7 +87,7 @@ void Himmel_DF::kinder_erzeugen() {
 
 Himmel_DF::~Himmel_DF() {
     if (hwnd) {
-        for (UINT_PTR t : {ZEICHEN_TIMER, ZEITGEBER_INFO_ZEIGEN, ZEITGEBER_INFO_VERBERGEN}) KillTimer(hwnd, t);
+        for (UINT_PTR t : {ZEICHEN_TIMER, UHR_TIMER, ZEITGEBER_INFO_ZEIGEN, ZEITGEBER_INFO_VERBERGEN}) KillTimer(hwnd, t);
     }
     // A failed write is not reported: the window is going, its view is lost,
     // nothing else.

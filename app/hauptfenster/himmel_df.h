@@ -17,20 +17,22 @@
 #include <memory>
 #include <vector>
 
+#include "bedienfeld/orte.h"
 #include "darstellung.h"
 #include "dialog.h"
 #include "dib.h"
 #include "einstellungen.h"
 #include "gemeinsam/pfad.h"
 #include "himmel.h"
+#include "moment.h"
 #include "schoner/partner.h"
 #include "kartenbild.h"
 #include "kartenschriften.h"
 #include "zeichnen/zeichenplan.h"
 #include "zeigen/info_anzeige.h"
+#include "zonen.h"
 
 class Canvas_KF;
-class Orte;
 class Combobox_KF;
 class DIB_KF;
 class Edit_KF;
@@ -41,6 +43,8 @@ class Text_KF;
 // Timer 1 runs the drawing cycle; 2 and 3 show and hide the hover popup
 // (ZEITGEBER_INFO_ZEIGEN, ZEITGEBER_INFO_VERBERGEN in zeigen/info_anzeige.h).
 constexpr UINT_PTR ZEICHEN_TIMER = 1;
+// Timer 4 follows the clock: it fires at the start of each minute.
+constexpr UINT_PTR UHR_TIMER = 4;
 
 // The chart pane's mouse and the popup's paint, which reach the main window
 // from its children (the main window's own messages go to its virtual
@@ -78,6 +82,28 @@ public:
     // --- himmel_df_bedienfeld.cpp: the control panel
     // The panel's value fields and list selections after a change of view.
     void bedienfeld_auffrischen();
+
+    // --- himmel_df_moment.cpp: the moment
+    // Takes neu as the moment and turns everything to it: by the moment's
+    // rule the bars, the lists, the title and the chart's centre (the
+    // zenith in J2000); by the original rule the lists' entries nearest to
+    // it and the right ascension they give. A moment that is none (a date
+    // out of range) is not taken.
+    void moment_setzen(const Moment& neu);
+    // "Jetzt", the steps, "Uhr folgen" and the rule (command ids in menue/menue.h).
+    void moment_befehl(int32_t id);
+    // The title: the moment in words and the place.
+    void titel_setzen();
+    // The title and the check items of the rule and the clock.
+    void moment_anzeigen();
+    // Timer 4: the clock's moment, and the timer set to the next minute.
+    void uhr_zeitgeber();
+    // --- himmel_df_dialoge.cpp: "Datum und Uhrzeit..." and "Eigener Ort..."
+    void datum_dialog();
+    void ort_dialog();
+    // The zenith of the moment or, by the original rule, the bars' values,
+    // as the chart's centre.
+    void mitte_setzen();
 
     // --- himmel_df_zeichnen.cpp: the drawing cycle
     // Both canvases anew at their panes' client sizes; 0 done, else the
@@ -126,6 +152,8 @@ public:
     void einstellungen_laden(const char* datei = nullptr) override;
     // Saving: 0 done, -1 not written (also when there is no settings file).
     int32_t einstellungen_speichern(const char* datei = nullptr) override;
+    // The own place of a settings file, listed after those of Orte.dat.
+    void eigenen_ort_uebernehmen(const Einstellungen& e);
     // The current state as the settings files hold it: the view from the
     // panel, the layers and colours from darstellung.
     Einstellungen einstellungen() const;
@@ -156,6 +184,25 @@ public:
     // message per place to fill the list, to follow the declination and, as
     // each item goes, to empty the list.
     std::vector<int32_t> ort_breiten;
+    // The longitude (hundredths, east) and zone of each place, in list order.
+    std::vector<int32_t> ort_laengen;
+    std::vector<int32_t> ort_zonen;
+    // The places of Orte.dat and their zones, read when the window is made.
+    Orte orte;
+    bool orte_fehlen = false;
+    // The moment (authoritative by the moment's rule: the bars and lists
+    // show it), the zones of its places and the rule of the chart's centre.
+    Moment moment{};
+    Zonen zonen;
+    int32_t regel = 0;  // REGEL_MOMENT or REGEL_ORIGINAL (einstellungen.h)
+    bool uhr_folgen = false;
+    // The place whose longitude and zone the moment keeps: the one chosen
+    // last; the title names it when the declination matches no place.
+    char letzter_ort[ORTSNAME_TEXT] = "";
+    // The user's own place, listed after those of Orte.dat ("" none).
+    char eigener_ort[ORTSNAME_TEXT] = "";
+    int32_t eigene_breite = 0, eigene_laenge = 0;  // hundredths
+    char eigene_zone[ZONE_TEXT] = "";
     std::unique_ptr<Text_KF> titel_rekt, titel_dekl, titel_feld;
     std::unique_ptr<Text_KF> ebenen_titel[EBENEN];
     std::unique_ptr<Edit_KF> rekt_anzeige, dekl_anzeige, feld_anzeige;
@@ -179,8 +226,14 @@ private:
 
     // himmel_df_bedienfeld.cpp
     void listen_fuellen();
-    // The names of orte into ort_wahl, their latitudes into ort_breiten.
-    void orte_eintragen(const Orte& orte);
+    // The names of orte and the own place into ort_wahl, their latitudes,
+    // longitudes and zones into ort_breiten, ort_laengen and ort_zonen.
+    void orte_eintragen();
+    // The longitude and zone of place index of the list into neu; its name
+    // becomes the last place's.
+    void ort_nehmen(int32_t index, Moment& neu);
+    // The right-ascension bar moved to sternzeit (hours).
+    void rekt_bewegt(double sternzeit);
     void ort_nachfuehren();
     void anzeige_setzen(Edit_KF* feld, const char* text);
     // A date or hour chosen in its list, or a place.

@@ -1,14 +1,15 @@
 // The control panel of the main window: the value fields and lists follow
-// the view, and the lists, the bars and the arrow keys move it. The view
-// centre is the observer's zenith: its right ascension is the sidereal time
-// of the date and hour (karte/zeitregeln.h), its declination the
-// latitude of the place.
+// the moment, and the lists, the bars and the arrow keys move it. The bars
+// show the observer's zenith as the user reads it: the right ascension is
+// the local sidereal time of the moment (by the original rule, the fixed
+// rule of karte/zeitregeln.h), the declination the latitude.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "bedienfeld/leistenregel.h"
+#include "bedienfeld/momentregeln.h"
 #include "bedienfeld/ort_suche.h"
 #include "bedienfeld/orte.h"
 #include "bedienfeld/tasten_leiste.h"
@@ -19,6 +20,7 @@
 #include "edit_kf.h"
 #include "gemeinsam/meldung.h"
 #include "hauptfenster/himmel_df.h"
+#include "ortszeit.h"
 #include "wertebereich.h"
 
 namespace {
@@ -57,13 +59,19 @@ void Himmel_DF::bedienfeld_auffrischen() {
     if (!hwnd) return;
     if (!listen_gefuellt) listen_fuellen();
     char text[40];
-    rekt_text(text, sizeof text, himmel->rektaszension);
+    const double rekt = leisten_wert(REKT_REGEL, rekt_leiste->pos()) / 100.0;
+    rekt_text(text, sizeof text, rekt);
     anzeige_setzen(rekt_anzeige.get(), text);
-    dekl_text(text, sizeof text, himmel->deklination);
+    dekl_text(text, sizeof text, leisten_wert(DEKL_REGEL, dekl_leiste->pos()) / 100.0);
     anzeige_setzen(dekl_anzeige.get(), text);
-    // From the members, which a loaded settings file may have changed
-    // under the lists.
-    listen_nachfuehren(himmel->rektaszension, fest, monat, zeit);
+    // By the original rule the list not set last follows the right
+    // ascension; by the moment's both show their entries nearest to it.
+    if (regel == REGEL_ORIGINAL) {
+        listen_nachfuehren(rekt, fest, monat, zeit);
+    } else {
+        monat = halbmonat_des_tages(moment.datum.monat, moment.datum.tag);
+        zeit = moment.zeit.stunde;
+    }
     monat_wahl->setcursel(monat);
     zeit_wahl->setcursel(zeit);
     if (ort_fest == 0) ort_nachfuehren();
@@ -86,23 +94,24 @@ void Himmel_DF::listen_fuellen() {
         zeit_wahl->addstring(text);
     }
     zeit_wahl->setcursel(zeit);
-    Orte orte;
-    if (orte_laden(nullptr, orte) != 0) {
+    if (orte_fehlen) {
         // Word for word and without an icon, as the panel has always shown
-        // it; not in the user-interface table, whose last three free numbers
-        // are kept for the messages of failed file writes, which will word
-        // this box anew.
+        // it; not in the user-interface table, whose last free numbers are
+        // kept for the messages of failed file writes, which will word this
+        // box anew.
         meldung(hwnd, "Die Datei 'Orte.dat' konnte nicht geöffnet werden!", "Fehler", MB_OK);
     }
-    orte_eintragen(orte);
+    orte_eintragen();
     // A place read from a settings file that the list does not have is none.
     ort = ort_begrenzt(ort, static_cast<int32_t>(ort_breiten.size()));
     ort_wahl->setcursel(ort);
 }
 
-void Himmel_DF::orte_eintragen(const Orte& orte) {
+void Himmel_DF::orte_eintragen() {
     ort_breiten.clear();
-    ort_breiten.reserve(static_cast<size_t>(orte.anzahl()));
+    ort_laengen.clear();
+    ort_zonen.clear();
+    ort_breiten.reserve(static_cast<size_t>(orte.anzahl()) + 1);
     // Room for every place at once, so that the list's storage need not grow
     // item by item, and its scroll range set once at the end, not after each
     // place (that alone was three quarters of the filling under Wine).
@@ -112,49 +121,67 @@ void Himmel_DF::orte_eintragen(const Orte& orte) {
                  static_cast<LPARAM>(zeichen));
     SendMessageA(ort_wahl->hwnd, WM_SETREDRAW, FALSE, 0);
     for (int32_t i = 0; i < orte.anzahl(); ++i) {
-        if (ort_wahl->addstring(orte.ort(i)->name) < 0) break;  // no room: the places so far
-        ort_breiten.push_back(orte.ort(i)->breite);
+        const Ort& o = *orte.ort(i);
+        if (ort_wahl->addstring(o.name) < 0) break;  // no room: the places so far
+        ort_breiten.push_back(o.breite);
+        ort_laengen.push_back(o.laenge);
+        ort_zonen.push_back(zonen.zone_des_orts(o.name));
+    }
+    if (eigener_ort[0] && ort_wahl->addstring(eigener_ort) >= 0) {
+        ort_breiten.push_back(eigene_breite);
+        ort_laengen.push_back(eigene_laenge);
+        ort_zonen.push_back(zonen.zone_index(eigene_zone));
     }
     SendMessageA(ort_wahl->hwnd, WM_SETREDRAW, TRUE, 0);
 }
 
 void Himmel_DF::ort_nachfuehren() {
-    const int32_t dekl = static_cast<int32_t>(std::lround(himmel->deklination * 100));
+    const int32_t dekl = leisten_wert(DEKL_REGEL, dekl_leiste->pos());
     ort = ort_suchen(ort_breiten.data(), static_cast<int32_t>(ort_breiten.size()), dekl);
     ort_wahl->setcursel(ort);
+}
+
+void Himmel_DF::ort_nehmen(int32_t index, Moment& neu) {
+    const size_t i = static_cast<size_t>(index);
+    neu.ort.laenge = ort_laengen[i] / 100.0;
+    neu.ort.zone = ort_zonen[i] >= 0 ? ort_zonen[i] : zone_des_meridians(zonen, neu.ort.laenge);
+    char name[ORTSNAME_TEXT] = "";
+    ort_wahl->getlbtext(index, name, sizeof name);
+    snprintf(letzter_ort, sizeof letzter_ort, "%s", name);
 }
 
 void Himmel_DF::liste_gewaehlt(LPARAM liste) {
     if (ist(monat_wahl.get(), liste) || ist(zeit_wahl.get(), liste)) {
         fest = ist(monat_wahl.get(), liste) ? 1 : 2;
-        monat = static_cast<int32_t>(monat_wahl->getcursel());
-        zeit = static_cast<int32_t>(zeit_wahl->getcursel());
-        const double rekt = rekt_aus_datum(monat, zeit);
-        rekt_leiste->setze_pos(static_cast<int32_t>(-rekt * 100));
-        himmel->setze_rektaszension(rekt);
+        const int32_t halbmonat = static_cast<int32_t>(monat_wahl->getcursel());
+        const int32_t stunde = static_cast<int32_t>(zeit_wahl->getcursel());
+        if (halbmonat < 0 || stunde < 0) return;
+        monat = halbmonat;
+        zeit = stunde;
+        Moment neu = moment;
+        // By the original rule the two lists are the moment, as their sky
+        // has always been; by the moment's rule the list chosen sets its
+        // part and the other keeps the moment's, to the minute.
+        if (regel == REGEL_ORIGINAL || fest == 1) neu.datum = datum_des_halbmonats(moment.datum.jahr, halbmonat);
+        if (regel == REGEL_ORIGINAL || fest == 2) neu.zeit = {stunde, 0};
+        moment_setzen(neu);
     } else if (ist(ort_wahl.get(), liste)) {
         const int32_t gewaehlt = static_cast<int32_t>(ort_wahl->getcursel());
         if (gewaehlt < 0 || gewaehlt >= static_cast<int32_t>(ort_breiten.size())) return;
         ort_fest = 1;
         ort = gewaehlt;
-        const int32_t breite = ort_breiten[static_cast<size_t>(ort)];  // hundredths
-        dekl_leiste->setze_pos(leisten_position(DEKL_REGEL, breite));
-        himmel->setze_deklination(breite / 100.0);
-    } else {
-        return;
+        Moment neu = moment;
+        ort_nehmen(gewaehlt, neu);
+        neu.ort.breite = ort_breiten[static_cast<size_t>(gewaehlt)] / 100.0;
+        // The civil time stays: the chart shows the new place at the same hour.
+        moment_setzen(neu);
     }
-    bedienfeld_auffrischen();
-    neu_zeichnen();
 }
 
 void Himmel_DF::waagrecht_gerollt(uint16_t art, int16_t pos, LPARAM leiste) {
     int32_t wert = 0;
     if (ist(rekt_leiste.get(), leiste)) {
-        if (bewegen(*rekt_leiste, REKT_REGEL, art, pos, wert)) {
-            himmel->setze_rektaszension(wert / 100.0);
-            bedienfeld_auffrischen();
-            neu_zeichnen();
-        }
+        if (bewegen(*rekt_leiste, REKT_REGEL, art, pos, wert)) rekt_bewegt(wert / 100.0);
     } else if (ist(feld_leiste.get(), leiste)) {
         if (bewegen(*feld_leiste, FELD_REGEL, art, pos, wert)) {
             himmel->setze_gesichtsfeld(wert);
@@ -174,11 +201,32 @@ void Himmel_DF::waagrecht_gerollt(uint16_t art, int16_t pos, LPARAM leiste) {
 void Himmel_DF::senkrecht_gerollt(uint16_t art, int16_t pos, LPARAM leiste) {
     int32_t wert = 0;
     if (ist(dekl_leiste.get(), leiste) && bewegen(*dekl_leiste, DEKL_REGEL, art, pos, wert)) {
-        himmel->setze_deklination(wert / 100.0);
         ort_fest = 0;
-        bedienfeld_auffrischen();
-        neu_zeichnen();
+        // A place at the new latitude lends its longitude and zone; where
+        // none lies, the last place's stay.
+        ort_nachfuehren();
+        Moment neu = moment;
+        if (ort >= 0) ort_nehmen(ort, neu);
+        neu.ort.breite = wert / 100.0;
+        moment_setzen(neu);
     }
+}
+
+void Himmel_DF::rekt_bewegt(double sternzeit) {
+    if (regel == REGEL_ORIGINAL) {
+        // The bar's value is the centre; the lists follow it.
+        mitte_setzen();
+        bedienfeld_auffrischen();
+        Moment neu = moment;
+        neu.datum = datum_des_halbmonats(moment.datum.jahr, monat);
+        neu.zeit = {zeit, 0};
+        moment = neu;
+        titel_setzen();
+        neu_zeichnen();
+        return;
+    }
+    Moment neu = moment;
+    if (moment_nach_sternzeit(zonen, neu, sternzeit, fest) == ZEIT_OK) moment_setzen(neu);
 }
 
 void Himmel_DF::pfeiltaste(WPARAM code) {

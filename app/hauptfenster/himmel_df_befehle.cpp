@@ -77,6 +77,14 @@ void Himmel_DF::menue_befehl(int32_t id) {
         programm_hilfe().oeffnen(hwnd, start_verzeichnis);
     } else if (id == BEFEHL_INFO) {
         ueber_zeigen();
+    } else if (id == BEFEHL_REKT_LINKS || id == BEFEHL_REKT_RECHTS) {
+        pfeiltaste(id == BEFEHL_REKT_LINKS ? VK_LEFT : VK_RIGHT);
+    } else if (id == BEFEHL_DATUM_UHRZEIT) {
+        datum_dialog();
+    } else if (id == BEFEHL_EIGENER_ORT) {
+        ort_dialog();
+    } else if (id >= BEFEHL_JETZT) {
+        moment_befehl(id);
     } else {
         ausgabe_befehl(*this, id);
     }

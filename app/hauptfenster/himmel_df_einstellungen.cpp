@@ -6,8 +6,14 @@
 #include "bedienfeld/ansichtsregeln.h"
 #include "bedienfeld/leistenregel.h"
 #include "bedienfeld/tasten_leiste.h"
+#include "combobox_kf.h"
+#include "gemeinsam/uhr.h"
 #include "hauptfenster/himmel_df.h"
+#include "menue/menue.h"
 #include "scrollbar_kf.h"
+
+#include <cmath>
+#include <cstdio>
 
 namespace {
 
@@ -26,17 +32,42 @@ void Himmel_DF::einstellungen_laden(const char* datei) {
     monat = a.monat;
     zeit = a.zeit;
     ort = a.ort;
+    regel = e.moment.regel;
     darstellung = e.darstellung;
+    eigenen_ort_uebernehmen(e);
     rekt_leiste->setze_pos(leisten_position(REKT_REGEL, a.rek));
     dekl_leiste->setze_pos(a.dek);  // Dek is stored as the bar's position (negated)
     feld_leiste->setze_pos(leisten_position(FELD_REGEL, a.gesichtsfeld));
-    himmel_ausrichten(*himmel, a);
+    const Ort* o = orte.ort(a.ort);
+    snprintf(letzter_ort, sizeof letzter_ort, "%s", o ? o->name : e.texte.ort_name);
+    moment = moment_aus(e, standort_aus(e, orte, zonen), zonen, jahr_jetzt());
+    // By the moment's rule the bars show the moment; by the original rule
+    // they keep the file's values.
+    if (regel == REGEL_MOMENT) {
+        Himmelslage lage{};
+        if (himmelslage(zonen, moment, lage) == ZEIT_OK)
+            rekt_leiste->setze_pos(leisten_position(REKT_REGEL, static_cast<int32_t>(std::lround(lage.sternzeit * 100))));
+    }
+    mitte_setzen();
+    moment_anzeigen();
     for (int32_t i = 0; i < EBENEN; ++i) {
         ebenen_leisten[i]->setze_pos(leisten_position(EBENEN_REGEL, darstellung.staerke_prozent[i]));
     }
     farbtabellen_setzen();
     neu_zeichnen();
     bedienfeld_auffrischen();
+}
+
+void Himmel_DF::eigenen_ort_uebernehmen(const Einstellungen& e) {
+    snprintf(eigener_ort, sizeof eigener_ort, "%s", e.texte.ort_name);
+    eigene_breite = e.moment.ort_breite;
+    eigene_laenge = e.moment.ort_laenge;
+    snprintf(eigene_zone, sizeof eigene_zone, "%s", e.texte.ort_zone);
+    // The own place follows those of Orte.dat in the list.
+    if (listen_gefuellt) {
+        ort_wahl->resetcontent();
+        orte_eintragen();
+    }
 }
 
 Einstellungen Himmel_DF::einstellungen() const {
@@ -49,6 +80,12 @@ Einstellungen Himmel_DF::einstellungen() const {
     e.ansicht.zeit = zeit;
     e.ansicht.ort = ort;
     e.darstellung = darstellung;
+    e.moment.regel = regel;
+    moment_eintragen(e, moment, zonen);
+    e.moment.ort_breite = eigene_breite;
+    e.moment.ort_laenge = eigene_laenge;
+    snprintf(e.texte.ort_name, sizeof e.texte.ort_name, "%s", eigener_ort);
+    snprintf(e.texte.ort_zone, sizeof e.texte.ort_zone, "%s", eigene_zone);
     return e;
 }
 

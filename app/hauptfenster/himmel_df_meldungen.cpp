@@ -60,6 +60,9 @@ LRESULT Himmel_DF::wm_timer(WPARAM nummer, LPARAM proz) {
         case ZEICHEN_TIMER:
             zeitschritt();
             return 0;
+        case UHR_TIMER:
+            uhr_zeitgeber();
+            return 0;
         case ZEITGEBER_INFO_ZEIGEN:
         case ZEITGEBER_INFO_VERBERGEN:
             info_zeitgeber(nummer);
@@ -80,7 +83,7 @@ LRESULT Himmel_DF::wm_activate(uint16_t zustand, LPARAM anderes, uint16_t minimi
 // Menu commands first; every command message then goes on to the panel's
 // list notifications.
 LRESULT Himmel_DF::wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) {
-    if (ist_menue_befehl(id, code)) menue_befehl(id);
+    if (ist_menue_befehl(id, code, kontrolle)) menue_befehl(id);
     if (code == CBN_SELCHANGE) liste_gewaehlt(kontrolle);
     return Dialog_F::wm_command(id, kontrolle, code);
 }

@@ -42,6 +42,20 @@ constexpr Punkt SCHONER[] = {
     {0, TRENNER},
     {UI_SCHONER_TESTEN, BEFEHL_SCHONER_TESTEN},
 };
+constexpr Punkt ZEIT[] = {
+    {UI_JETZT, BEFEHL_JETZT},
+    {UI_DATUM_UHRZEIT, BEFEHL_DATUM_UHRZEIT},
+    {UI_UHR_FOLGEN, BEFEHL_UHR_FOLGEN},
+    {0, TRENNER},
+    {UI_STUNDE_FRUEHER, BEFEHL_STUNDE_FRUEHER},
+    {UI_STUNDE_SPAETER, BEFEHL_STUNDE_SPAETER},
+    {UI_TAG_FRUEHER, BEFEHL_TAG_FRUEHER},
+    {UI_TAG_SPAETER, BEFEHL_TAG_SPAETER},
+    {0, TRENNER},
+    {UI_EIGENER_ORT, BEFEHL_EIGENER_ORT},
+    {0, TRENNER},
+    {UI_ORIGINALREGEL, BEFEHL_ORIGINALREGEL},
+};
 constexpr Punkt HILFE[] = {
     {UI_HILFE, BEFEHL_HILFE},
     {0, TRENNER},
@@ -54,6 +68,7 @@ constexpr Popup popup(int32_t titel, const Punkt (&punkte)[N]) {
 }
 constexpr Popup LEISTE[] = {
     popup(UI_MENUE_KARTE, KARTE),
+    popup(UI_MENUE_ZEIT, ZEIT),
     popup(UI_MENUE_SCHONER, SCHONER),
     popup(UI_MENUE_HILFE, HILFE),
 };
@@ -111,6 +126,26 @@ void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis) {
     for (int32_t befehl : MIT_SCHONER) schalten(menue, befehl, installiert);
 }
 
-bool ist_menue_befehl(int32_t kennung, int32_t code) {
-    return code == 0 && kennung >= BEFEHL_HINTERGRUND && kennung <= BEFEHL_VEKTOR;
+bool ist_menue_befehl(int32_t kennung, int32_t code, LPARAM kontrolle) {
+    return (code == 0 || code == 1) && kontrolle == 0 && kennung >= BEFEHL_HINTERGRUND &&
+           kennung <= BEFEHL_REKT_RECHTS;
+}
+
+HACCEL tasten_erzeugen() {
+    ACCEL tasten[] = {
+        {FCONTROL | FVIRTKEY, 'J', BEFEHL_JETZT},
+        {FCONTROL | FVIRTKEY, 'D', BEFEHL_DATUM_UHRZEIT},
+        {FCONTROL | FVIRTKEY, 'U', BEFEHL_UHR_FOLGEN},
+        {FVIRTKEY, VK_PRIOR, BEFEHL_STUNDE_FRUEHER},
+        {FVIRTKEY, VK_NEXT, BEFEHL_STUNDE_SPAETER},
+        {FCONTROL | FVIRTKEY, VK_PRIOR, BEFEHL_TAG_FRUEHER},
+        {FCONTROL | FVIRTKEY, VK_NEXT, BEFEHL_TAG_SPAETER},
+        {FVIRTKEY, VK_LEFT, BEFEHL_REKT_LINKS},
+        {FVIRTKEY, VK_RIGHT, BEFEHL_REKT_RECHTS},
+    };
+    return CreateAcceleratorTableA(tasten, static_cast<int>(sizeof tasten / sizeof tasten[0]));
+}
+
+void tasten_loeschen(HACCEL tasten) {
+    if (tasten) DestroyAcceleratorTable(tasten);
 }

@@ -23,7 +23,25 @@ enum Befehl : int32_t {
     BEFEHL_HILFE = 116,
     BEFEHL_INFO = 117,
     BEFEHL_VEKTOR = 118,              // vector file (EMF), black on white
+    BEFEHL_JETZT = 119,               // the clock's moment
+    BEFEHL_DATUM_UHRZEIT = 120,       // the date-and-time dialog
+    BEFEHL_UHR_FOLGEN = 121,          // checked while the chart follows the clock
+    BEFEHL_ORIGINALREGEL = 122,       // checked while the original fixed rule holds
+    BEFEHL_EIGENER_ORT = 123,         // the own-place dialog
+    BEFEHL_STUNDE_FRUEHER = 124,      // the moment one hour back
+    BEFEHL_STUNDE_SPAETER = 125,
+    BEFEHL_TAG_FRUEHER = 126,         // one day back at the same civil time
+    BEFEHL_TAG_SPAETER = 127,
+    BEFEHL_REKT_LINKS = 128,          // a line step of the right-ascension bar (keys only)
+    BEFEHL_REKT_RECHTS = 129,
 };
+
+// The keys of the main window: one table for every key, which the message
+// loop consults before the dialogs' keyboard filter, so that a focused list
+// does not swallow them. Null when the system cannot make it; destroyed by
+// tasten_loeschen.
+HACCEL tasten_erzeugen();
+void tasten_loeschen(HACCEL tasten);
 
 // The menu bar, its texts taken from the UI-text table (unscramble it first).
 // Null when the system cannot make a menu. The window it is attached to
@@ -37,7 +55,8 @@ HMENU menue_erzeugen();
 // nowhere to install to, and a bare name would find a file elsewhere.
 void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis);
 
-// True for a menu command: notification code 0 and an identifier 101..118.
-// Controls send their notifications with a code of their own, so a list's
-// notification is never taken for a menu command.
-bool ist_menue_befehl(int32_t kennung, int32_t code);
+// True for a menu command: notification code 0 (menu) or 1 (key of the
+// table) and an identifier 101..129. Controls send their notifications with
+// a code of their own and their window, so a list's notification is never
+// taken for a command.
+bool ist_menue_befehl(int32_t kennung, int32_t code, LPARAM kontrolle);

@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "befehlszeile/ausfuehren.h"
-#include "dialog.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/pfad.h"
 #include "gemeinsam/ui_texte.h"
@@ -31,7 +30,7 @@ int WINAPI WinMain(HINSTANCE modul, HINSTANCE vorher, LPSTR, int) {
         if (varnis_starten(instanz) != 0) ergebnis = -1;
         MSG msg;
         while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-            if (!Dialog_F::is_dialog_message(&instanz, &msg)) {
+            if (!nachricht_filtern(instanz, &msg)) {
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }

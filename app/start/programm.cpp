@@ -4,6 +4,7 @@
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "hauptfenster/himmel_df.h"
+#include "dialog.h"
 #include "instanz.h"
 #include "kataloge.h"
 #include "menue/menue.h"
@@ -11,6 +12,12 @@
 #include "schoner/modus.h"
 
 Himmel_DF* hauptfenster = nullptr;
+
+namespace {
+
+HACCEL tasten = nullptr;  // from varnis_starten to varnis_beenden
+
+}  // namespace
 
 const char FEHLERHAFT_TEXT[] = "Das Programm ist fehlerhaft und kann nicht ausgeführt werden.";
 
@@ -76,11 +83,24 @@ int32_t varnis_starten(Instanz& instanz) {
     hauptfenster->ueberschrift("%s", ui_text(UI_HAUPTFENSTER));
     hauptfenster->oeffnen(1);
     menue_anbringen(*hauptfenster);
+    tasten = tasten_erzeugen();
+    hauptfenster->moment_anzeigen();
     uebergabe_pruefen(*hauptfenster, hauptfenster->schoner_verzeichnisse());
     return 0;
 }
 
+bool nachricht_filtern(Instanz& instanz, MSG* msg) {
+    const HWND haupt = hauptfenster ? hauptfenster->hwnd : nullptr;
+    if (tasten && haupt && (msg->hwnd == haupt || IsChild(haupt, msg->hwnd)) &&
+        TranslateAcceleratorA(haupt, tasten, msg)) {
+        return true;
+    }
+    return Dialog_F::is_dialog_message(&instanz, msg) != 0;
+}
+
 void varnis_beenden() {
+    tasten_loeschen(tasten);
+    tasten = nullptr;
     ueber_loeschen();
     delete hauptfenster;
     hauptfenster = nullptr;

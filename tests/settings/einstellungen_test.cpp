@@ -91,7 +91,7 @@ TEST(Einstellungen, EachValueIsHeldToTheRangeOfItsKey) {
     }
 }
 
-TEST(Einstellungen, WritesAll26KeysInOrderAndReadsThemBackUnchanged) {
+TEST(Einstellungen, WritesThe26KeysInOrderThenTheMomentsAndReadsThemBackUnchanged) {
     IniDatei quelle(
         "[Allgemein]\r\nRek=29\r\nDek=-3933\r\n[Anzeige]\r\nSternbilder=57\r\n"
         "[Farben]\r\nRot_Sternnamen=300\r\n");
@@ -107,7 +107,10 @@ TEST(Einstellungen, WritesAll26KeysInOrderAndReadsThemBackUnchanged) {
         "Rot_Sternbilder=56\r\nGruen_Sternbilder=255\r\nBlau_Sternbilder=255\r\n"
         "Rot_Sternbildnamen=48\r\nGruen_Sternbildnamen=255\r\nBlau_Sternbildnamen=255\r\n"
         "Rot_Sternnamen=44\r\nGruen_Sternnamen=204\r\nBlau_Sternnamen=240\r\n"
-        "Rot_Hilfslinien=255\r\nGruen_Hilfslinien=243\r\nBlau_Hilfslinien=255\r\n";
+        "Rot_Hilfslinien=255\r\nGruen_Hilfslinien=243\r\nBlau_Hilfslinien=255\r\n"
+        // The moment's keys after the 26, in sections an older reader never asks for.
+        "[Moment]\r\nRegel=0\r\nDatum=0\r\nUhrzeit=0\r\nLaenge=-7661\r\nZone=\r\n"
+        "[Eigener Ort]\r\nOrt_Breite=0\r\nOrt_Laenge=0\r\nName=\r\nZone=\r\n";
     // The profile writer may separate sections by an empty line.
     std::string geschrieben = ziel.lesen();
     for (size_t p; (p = geschrieben.find("\r\n\r\n")) != std::string::npos;) geschrieben.erase(p, 2);

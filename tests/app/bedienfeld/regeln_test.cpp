@@ -103,7 +103,8 @@ TEST(Ansichtsregeln, JederWertImBereichSeinerKontrolle) {
     einstellungen_begrenzen(gleich);
     EXPECT_EQ(0, memcmp(&e.ansicht, &gleich.ansicht, sizeof e.ansicht));
     Himmel himmel;
-    himmel_ausrichten(himmel, gleich.ansicht);
+    // By the original rule the centre is the bars' values.
+    himmel_ausrichten(himmel, gleich.ansicht, Zonen{}, Moment{}, REGEL_ORIGINAL);
     EXPECT_DOUBLE_EQ(19.90, himmel.rektaszension);
     EXPECT_DOUBLE_EQ(39.33, himmel.deklination);
     EXPECT_NEAR(37 * 3.1415927 / 180, himmel.gesichtsfeld, 1e-6);

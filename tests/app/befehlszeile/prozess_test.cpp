@@ -12,6 +12,7 @@
 #include "bedienfeld/orte.h"
 #include "combobox_kf.h"
 #include "dialogersatz.h"
+#include "gemeinsam/uhr.h"
 #include "gemeinsam/ui_texte.h"
 #include "ini_datei.h"
 #include "karten_umgebung.h"
@@ -73,7 +74,8 @@ TEST_F(Befehlszeile, BitmapGleichDerDateiDerBitmapBefehle) {
     for (const auto& fall : faelle) {
         dialog.antwort = pfad("fenster.bmp");
         ASSERT_EQ(0, bitmap_datei(f.karte_bild, fall.farben, f.hwnd, dialog_waehlen));
-        std::vector<std::string> argumente = {"/karte", pfad("zeile.bmp"), "/datum", "10.12.2026",
+        const std::string tag = "15.12." + std::to_string(jahr_jetzt());
+        std::vector<std::string> argumente = {"/karte", pfad("zeile.bmp"), "/datum", tag,
                                               "/stunde", "22", "/ort", "M\xFCnchen",
                                               "/groesse", std::to_string(seite),
                                               "/einstellungen", pfad("Varnis.ini")};

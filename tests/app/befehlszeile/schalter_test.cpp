@@ -1,5 +1,5 @@
 // The command line's switches and values read without running anything:
-// dates to half-months, numbers within their ranges, whole lines that are
+// dates and times exactly, numbers within their ranges, whole lines that are
 // orders for a chart, and lines that are refused with the switch named.
 #include <gtest/gtest.h>
 
@@ -13,26 +13,6 @@
 #include "befehlszeile/werte.h"
 
 namespace {
-
-TEST(Werte, DatumZumNaechstenHalbmonat) {
-    const struct {
-        const char* datum;
-        int32_t halbmonat;
-    } faelle[] = {
-        {"1.1.", 0},    {"7.1.", 0},     {"8.1.", 1},      {"22.01.", 1},     {"23.1.", 2},
-        {"15.3", 5},    {"31.12.", 0},   {"24.12.2026", 0}, {"10.12.2026", 23}, {"29.02.", 4},
-        {"29.2.2024", 4}, {"2026-12-10", 23}, {"2024-02-29", 4}, {"01.06.0001", 10},
-        // Not a date.
-        {"", -1},       {"24", -1},      {"32.1.", -1},    {"0.1.", -1},      {"1.13.", -1},
-        {"1.0.", -1},   {"30.2.", -1},   {"31.4.", -1},    {"29.2.2026", -1}, {"29.2.1900", -1},
-        {"1.1.26", -1}, {"1.1.0", -1},   {"1.1.10000", -1}, {"1..", -1},      {"1.1.2026.", -1},
-        {".1.", -1},    {"a.1.", -1},    {"1.1.20x6", -1}, {" 1.1.", -1},     {"+1.1.", -1},
-        {"001.1.", -1}, {"2026-13-01", -1}, {"26-12-10", -1}, {"2026-12", -1}, {"2026-12-10-1", -1},
-        {"2026-2-30", -1},
-    };
-    for (const auto& f : faelle) EXPECT_EQ(f.halbmonat, halbmonat_lesen(f.datum)) << f.datum;
-    EXPECT_EQ(-1, halbmonat_lesen(nullptr));
-}
 
 TEST(Werte, ZahlenNurAusZiffernImBereich) {
     const struct {
@@ -52,6 +32,8 @@ TEST(Werte, ZahlenNurAusZiffernImBereich) {
     }
 }
 
+constexpr int32_t JAHR = 2026;  // the current year of a date without one
+
 // A command line as main receives it, with the program in front.
 struct Zeile {
     std::vector<std::string> teile;
@@ -62,7 +44,7 @@ struct Zeile {
         std::vector<const char*> argv;
         for (const std::string& t : teile) argv.push_back(t.c_str());
         char text[300];
-        const int32_t r = schalter_lesen(static_cast<int>(argv.size()), argv.data(), a, text, sizeof text);
+        const int32_t r = schalter_lesen(static_cast<int>(argv.size()), argv.data(), JAHR, a, text, sizeof text);
         meldung = text;
         return r;
     }
@@ -77,8 +59,13 @@ TEST(Schalter, EinAuftragAusAllenSchaltern) {
     EXPECT_EQ("", m);
     EXPECT_STREQ("C:\\Karten\\Nacht.EMF", a.karte);
     EXPECT_EQ(Bildart::EMF, a.art);
-    EXPECT_EQ(23, a.halbmonat);
-    EXPECT_EQ(22, a.stunde);
+    ASSERT_TRUE(a.mit_datum);
+    EXPECT_EQ(2026, a.datum.jahr);
+    EXPECT_EQ(12, a.datum.monat);
+    EXPECT_EQ(10, a.datum.tag);
+    ASSERT_TRUE(a.mit_zeit);
+    EXPECT_EQ(22, a.zeit.stunde);
+    EXPECT_EQ(0, a.zeit.minute);
     EXPECT_STREQ("M\xFCnchen", a.ort);
     EXPECT_EQ(60, a.feld);
     EXPECT_EQ(Farbschema::WEISS_AUF_SCHWARZ, a.schema);
@@ -91,8 +78,8 @@ TEST(Schalter, EinAuftragAusAllenSchaltern) {
     ASSERT_EQ(FERTIG, Zeile({"/karte", "karte.bmp", "/gr\xF6\xDF" "e", "1000", "/einstellungen", "Mein.ini"}).lesen(a, m)) << m;
     EXPECT_EQ(Bildart::BMP, a.art);
     EXPECT_EQ(1000, a.groesse);
-    EXPECT_EQ(-1, a.halbmonat);
-    EXPECT_EQ(-1, a.stunde);
+    EXPECT_FALSE(a.mit_datum);
+    EXPECT_FALSE(a.mit_zeit);
     EXPECT_EQ(0, a.feld);
     EXPECT_FALSE(a.schema.has_value());  // none: the command's scheme
     char erwartet[MAX_PATH];
@@ -104,6 +91,33 @@ TEST(Schalter, EinAuftragAusAllenSchaltern) {
     // Asked for, the help comes whatever else the line holds.
     ASSERT_EQ(FERTIG, Zeile({"/karte", "x.png", "/farbe", "-Hilfe"}).lesen(a, m)) << m;
     EXPECT_TRUE(a.hilfe);
+}
+
+// /datum is taken to the day (any day 1800..2200, a date without a year in
+// the current one), /zeit to the minute, /stunde as the full hour.
+TEST(Schalter, DatumUndZeitGenau) {
+    const struct {
+        Zeile zeile;
+        Datum datum;
+        Uhrzeit zeit;
+    } faelle[] = {
+        {{"/karte", "a.bmp", "/datum", "10.12.2026", "/zeit", "22:07"}, {2026, 12, 10}, {22, 7}},
+        {{"/karte", "a.bmp", "/datum", "29.2.2024", "/stunde", "5"}, {2024, 2, 29}, {5, 0}},
+        {{"/karte", "a.bmp", "/datum", "1.1.1800", "/zeit", "0:00"}, {1800, 1, 1}, {0, 0}},
+        {{"/karte", "a.bmp", "/datum", "2200-12-31", "/zeit", "23:59"}, {2200, 12, 31}, {23, 59}},
+        {{"/karte", "a.bmp", "/datum", "8.1.", "/zeit", "7"}, {JAHR, 1, 8}, {7, 0}},
+    };
+    for (const auto& f : faelle) {
+        Kartenauftrag a;
+        std::string m;
+        ASSERT_EQ(FERTIG, f.zeile.lesen(a, m)) << m;
+        ASSERT_TRUE(a.mit_datum && a.mit_zeit);
+        EXPECT_EQ(f.datum.jahr, a.datum.jahr);
+        EXPECT_EQ(f.datum.monat, a.datum.monat);
+        EXPECT_EQ(f.datum.tag, a.datum.tag);
+        EXPECT_EQ(f.zeit.stunde, a.zeit.stunde);
+        EXPECT_EQ(f.zeit.minute, a.zeit.minute);
+    }
 }
 
 // Each bad line is refused with a line that names what is wrong.
@@ -125,6 +139,13 @@ TEST(Schalter, FalscheZeilenMitIhremGrund) {
         {{"/karte", "a.bmp", "/stunde", "24"}, "'24'"},
         {{"/karte", "a.bmp", "/stunde", "-1"}, "'-1'"},
         {{"/karte", "a.bmp", "/stunde", "21:30"}, "'21:30'"},
+        {{"/karte", "a.bmp", "/datum", "29.2.2026"}, "'29.2.2026'"},
+        {{"/karte", "a.bmp", "/datum", "31.12.1799"}, "'31.12.1799'"},
+        {{"/karte", "a.bmp", "/datum", "1.1.2201"}, "'1.1.2201'"},
+        {{"/karte", "a.bmp", "/zeit", "24:00"}, "'24:00'"},
+        {{"/karte", "a.bmp", "/zeit", "12:60"}, "'12:60'"},
+        {{"/karte", "a.bmp", "/zeit", "12.30"}, "'12.30'"},
+        {{"/karte", "a.bmp", "/zeit", "12:30", "/stunde", "3"}, "/stunde"},
         {{"/karte", "a.bmp", "/feld", "2"}, "3 und 180"},
         {{"/karte", "a.bmp", "/feld", "181"}, "'181'"},
         {{"/karte", "a.bmp", "/groesse", "99"}, "'99'"},
@@ -156,7 +177,7 @@ TEST(Schalter, MeldungBleibtImPuffer) {
     Kartenauftrag a;
     char text[40];
     text[sizeof text - 1] = 'Z';
-    EXPECT_EQ(FALSCHE_SCHALTER, schalter_lesen(static_cast<int>(argv.size()), argv.data(), a, text, sizeof text - 1));
+    EXPECT_EQ(FALSCHE_SCHALTER, schalter_lesen(static_cast<int>(argv.size()), argv.data(), JAHR, a, text, sizeof text - 1));
     EXPECT_EQ('Z', text[sizeof text - 1]);
     EXPECT_EQ(sizeof text - 2, strlen(text));
 }

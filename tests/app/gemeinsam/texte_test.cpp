@@ -77,6 +77,12 @@ const Verwendung VERWENDET[] = {
     {73, ""}, {75, ""}, {77, "%s"}, {78, "%s"}, {79, ""}, {80, "%s"}, {82, ""}, {83, ""}, {84, ""},
     {88, ""}, {89, ""}, {90, ""}, {91, ""}, {92, ""}, {93, ""}, {94, ""}, {95, ""}, {96, ""},
     {97, "%s"}, {98, "%s"}, {99, ""}, {103, ""}, {104, ""},
+    // The moment: weekdays, months, the time menu, the two dialogs.
+    {105, ""}, {106, ""}, {107, ""}, {108, ""}, {109, ""}, {110, ""}, {111, ""}, {112, ""}, {113, ""},
+    {114, ""}, {115, ""}, {116, ""}, {117, ""}, {118, ""}, {119, ""}, {120, ""}, {121, ""}, {122, ""},
+    {123, ""}, {124, ""}, {125, ""}, {126, ""}, {127, ""}, {128, ""}, {129, ""}, {130, ""}, {131, ""},
+    {132, ""}, {133, ""}, {134, "%s%s"}, {135, "%s"}, {136, "%s"}, {137, ""}, {138, ""}, {139, ""}, {140, ""},
+    {141, "%s"}, {142, "%s"}, {143, ""}, {144, ""}, {145, ""}, {146, ""}, {147, ""}, {148, ""}, {149, ""},
 };
 
 std::string formate_von(const char* text) {
@@ -154,7 +160,8 @@ TEST_F(UiTexte, TextsAreWindows1252) {
     for (int32_t i = 0; i < UI_TEXTE; ++i)
         for (const char* p = ui_text(i); *p; ++p) {
             const unsigned char c = static_cast<unsigned char>(*p);
-            EXPECT_TRUE(c >= 0x20 && c != 0x7F && c != 0xC2 && c != 0xC3) << i << ": byte " << int(c);
+            // A tab only parts a menu item from its key's name.
+            EXPECT_TRUE((c >= 0x20 || c == '\t') && c != 0x7F && c != 0xC2 && c != 0xC3) << i << ": byte " << int(c);
         }
 }
 
@@ -175,6 +182,9 @@ TEST_F(UiTexte, ProgramFileHoldsNoReadableText) {
     for (int32_t i = 0; i < UI_TEXTE; ++i) {
         const std::string text = ui_text(i);
         if (text.size() < 8) continue;
+        // The month names stand in the clear in the half-month list's entries
+        // ("15. September"), as they always have.
+        if (i >= UI_MONATSNAME && i < UI_MONATSNAME + 12) continue;
         ++geprueft;
         EXPECT_EQ(datei.find(text), std::string::npos) << i << ": " << text;
     }

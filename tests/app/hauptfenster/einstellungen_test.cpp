@@ -53,6 +53,13 @@ Werte alle_schluessel() {
     w["Sternbildnamen"] = 0;
     w["Sternnamen"] = 100;
     w["Hilfslinien"] = 1;
+    // The moment's keys, each within its range.
+    w["Regel"] = REGEL_ORIGINAL;
+    w["Datum"] = 20270704;
+    w["Uhrzeit"] = 2215;
+    w["Laenge"] = 1158;
+    w["Ort_Breite"] = 4813;
+    w["Ort_Laenge"] = -4321;
     return w;
 }
 
@@ -199,12 +206,51 @@ TEST_F(Einstellungen_, GeladeneDateiStehtInBeidenListen) {
         {1, 20, 2},  // the date set last: 5.00 h on 1 November is 2 o'clock
     };
     for (const auto& fall : faelle) {
-        schreiben(pfad("Andere.ini"), {{"Rek", 500}, {"Fest", fall.fest}, {"Monat", 20}, {"Zeit", 3}});
+        schreiben(pfad("Andere.ini"), {{"Rek", 500}, {"Fest", fall.fest}, {"Monat", 20}, {"Zeit", 3},
+                                     {"Regel", REGEL_ORIGINAL}});
         f.einstellungen_laden(pfad("Andere.ini").c_str());
         EXPECT_EQ(fall.monat, f.monat) << fall.fest;
         EXPECT_EQ(fall.zeit, f.zeit) << fall.fest;
         EXPECT_EQ(fall.monat, f.monat_wahl->getcursel()) << fall.fest;
         EXPECT_EQ(fall.zeit, f.zeit_wahl->getcursel()) << fall.fest;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A Varnis.ini of the 26 keys only, as every earlier version wrote it, shows
+// the view it always did: the bars' right ascension (to the minute the moment
+// can hold) and declination, the list set last and the place; the moment is
+// the one that puts that right ascension overhead, and the chart's centre
+// is its zenith in J2000, within precession's reach of the bars' values.
+TEST_F(Einstellungen_, AlteDateiZeigtDieselbeAnsicht) {
+    alle_dateien();
+    const struct {
+        int32_t rek, dek, fest, monat, zeit, ort;
+    } faelle[] = {
+        {1990, -3933, 1, 2, 10, 15},  // the defaults
+        {530, -4814, 1, 23, 22, 76},  // München, 15 December, the date set last
+        {1200, 3493, 2, 0, 21, 3},    // Adelaide, the hour set last
+    };
+    for (const auto& f : faelle) {
+        delete fenster;  // saves its own view first
+        fenster = nullptr;
+        DeleteFileA(pfad("Varnis.ini").c_str());
+        schreiben(pfad("Varnis.ini"), {{"Rek", f.rek}, {"Dek", f.dek}, {"Fest", f.fest},
+                                       {"Monat", f.monat}, {"Zeit", f.zeit}, {"Ort", f.ort}});
+        Himmel_DF& h = oeffnen();
+        const Ansicht a = h.einstellungen().ansicht;
+        EXPECT_LE(std::abs(a.rek - f.rek), 2) << f.rek;  // 2 hundredths of an hour: 1.2 min
+        EXPECT_EQ(f.dek, a.dek) << f.rek;
+        EXPECT_EQ(f.fest, a.fest) << f.rek;
+        EXPECT_EQ(f.ort, a.ort) << f.rek;
+        if (f.fest == 1) {
+            EXPECT_EQ(f.monat, a.monat) << f.rek;
+        }
+        // Precession since 2000 moves the zenith by well under a degree.
+        EXPECT_NEAR(-f.dek / 100.0, h.himmel->deklination, 0.5) << f.rek;
     }
 }
 

@@ -19,7 +19,14 @@
 
 namespace {
 
-using Hauptfenster = ProgrammTest;
+struct Hauptfenster : ProgrammTest {
+    // The window under the original rule, whose bars and lists these panel
+    // tests follow value for value: a Varnis.ini holding only the rule.
+    Himmel_DF& nach_originalregel() {
+        WritePrivateProfileStringA("Moment", "Regel", "1", pfad("Varnis.ini").c_str());
+        return oeffnen();
+    }
+};
 
 // The window rectangle of a child in client pixels of its parent.
 RECT lage(Fenster& kind) {
@@ -164,7 +171,7 @@ TEST_F(Hauptfenster, NeubeginnMittenImZyklusLoeschtDieLeinwaende) {
 
 TEST_F(Hauptfenster, RektaszensionMitFestemDatumOderFesterStunde) {
     alle_dateien();
-    Himmel_DF& f = oeffnen();
+    Himmel_DF& f = nach_originalregel();
     ASSERT_EQ(1, f.fest);
     rollen(*f.rekt_leiste, SB_PAGELEFT);
     EXPECT_EQ(-2090, f.rekt_leiste->pos());
@@ -190,7 +197,7 @@ TEST_F(Hauptfenster, RektaszensionMitFestemDatumOderFesterStunde) {
 
 TEST_F(Hauptfenster, PfeiltastenSchiebenDieRektaszension) {
     alle_dateien();
-    Himmel_DF& f = oeffnen();
+    Himmel_DF& f = nach_originalregel();
     // Through the message loop, whichever control has the focus.
     PostMessageA(f.monat_wahl->hwnd, WM_KEYDOWN, VK_LEFT, 0);
     pumpen();
@@ -207,7 +214,7 @@ TEST_F(Hauptfenster, PfeiltastenSchiebenDieRektaszension) {
 
 TEST_F(Hauptfenster, DeklinationFolgtDemOrtUndUmgekehrt) {
     alle_dateien();
-    Himmel_DF& f = oeffnen();
+    Himmel_DF& f = nach_originalregel();
     const int32_t n = static_cast<int32_t>(f.ort_wahl->getcount());
     ASSERT_GT(n, 2);
     const std::vector<int32_t>& breiten = f.ort_breiten;
@@ -247,7 +254,7 @@ TEST_F(Hauptfenster, DeklinationFolgtDemOrtUndUmgekehrt) {
 
 TEST_F(Hauptfenster, DatumsUndStundenlisteSetzenDieRektaszension) {
     alle_dateien();
-    Himmel_DF& f = oeffnen();
+    Himmel_DF& f = nach_originalregel();
     f.monat_wahl->setcursel(17);
     f.zeit_wahl->setcursel(0);
     SendMessageA(f.hwnd, WM_COMMAND, MAKEWPARAM(0, CBN_SELCHANGE),

@@ -16,6 +16,7 @@
 #include "menue/menue.h"
 #include "projektion.h"
 #include "schoner/modus.h"
+#include "bedienfeld/tasten_leiste.h"
 #include "start/programm.h"
 
 namespace {
@@ -115,8 +116,8 @@ TEST_F(Verdrahtung, MenueleisteMitSchonerpunkten) {
     ASSERT_EQ(0, varnis_starten(*instanz));
     const HMENU m = GetMenu(hauptfenster->hwnd);
     ASSERT_NE(nullptr, m);
-    ASSERT_EQ(3, GetMenuItemCount(m));
-    for (int i = 0; i < 3; ++i) EXPECT_NE(nullptr, GetSubMenu(m, i)) << i;
+    ASSERT_EQ(4, GetMenuItemCount(m));
+    for (int i = 0; i < 4; ++i) EXPECT_NE(nullptr, GetSubMenu(m, i)) << i;
     const bool installiert = vorhanden(std::string(windows_verzeichnis) + "\\Kovra32.scr");
     EXPECT_EQ(installiert, grau(m, BEFEHL_SCHONER_INSTALLIEREN));
     for (UINT b : {109u, 110u, 112u, 113u}) EXPECT_EQ(!installiert, grau(m, b)) << b;
@@ -225,6 +226,47 @@ public:
 private:
     const std::string vorher, ordner;
 };
+
+// The program's own loop: its filter first, as main runs it.
+void wie_main_pumpen(Instanz& instanz) {
+    for (int runde = 0; runde < 3; ++runde) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (nachricht_filtern(instanz, &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    }
+}
+
+// The key table is consulted before the dialog filter: with a list focused,
+// which would take the keys for itself, the paging keys step the moment by an
+// hour and the arrows move the right-ascension bar, and the list stays.
+TEST_F(Verdrahtung, TastentabelleVorDerFokussiertenListe) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    Himmel_DF& h = *hauptfenster;
+    for (Combobox_KF* liste : {h.monat_wahl.get(), h.zeit_wahl.get(), h.ort_wahl.get()}) {
+        SetFocus(liste->hwnd);
+        const LRESULT eintrag = liste->getcursel();
+        const int32_t stunde = h.moment.zeit.stunde;
+        PostMessageA(liste->hwnd, WM_KEYDOWN, VK_NEXT, 0);
+        wie_main_pumpen(*instanz);
+        EXPECT_EQ((stunde + 1) % 24, h.moment.zeit.stunde);
+        PostMessageA(liste->hwnd, WM_KEYDOWN, VK_PRIOR, 0);
+        wie_main_pumpen(*instanz);
+        EXPECT_EQ(stunde, h.moment.zeit.stunde);
+        const int32_t position = h.rekt_leiste->pos();
+        PostMessageA(liste->hwnd, WM_KEYDOWN, VK_LEFT, 0);
+        wie_main_pumpen(*instanz);
+        EXPECT_NE(position, h.rekt_leiste->pos());
+        // The place list would have paged to another place.
+        if (liste == h.ort_wahl.get()) {
+            EXPECT_EQ(eintrag, liste->getcursel());
+        }
+    }
+}
 
 // Activation after a test run of the saver, in mode 1: the parked settings
 // come back, but not on an activation by a mouse click.

@@ -31,7 +31,7 @@ protected:
 
     // Copies shipped data files ("VARNIS.DAT", ...) into the test's folder.
     void dateien(std::initializer_list<const char*> namen);
-    void alle_dateien() { dateien({"VARNIS.DAT", "STBILDER.DAT", "Orte.dat"}); }
+    void alle_dateien() { dateien({"VARNIS.DAT", "STBILDER.DAT", "Orte.dat", "Zonen.dat"}); }
     std::string pfad(const char* datei) const { return ordner + "\\" + datei; }
 
     // A main window of its own (not through the start-up) with the whole

@@ -39,14 +39,16 @@ protected:
     HMENU menue = nullptr;
 };
 
-TEST_F(Menue, ThreePopupsOfUiTexts) {
+TEST_F(Menue, FourPopupsOfUiTexts) {
     const std::vector<std::pair<int32_t, std::vector<Punkt>>> erwartet = {
         {32, {{101, 33}, {0, 0}, {102, 34}, {103, 35}, {118, 47}, {0, 0}, {104, 36}, {105, 37}, {106, 38},
               {0, 0}, {107, 39}}},
+        {124, {{119, 125}, {120, 126}, {121, 127}, {0, 0}, {124, 130}, {125, 131}, {126, 132},
+               {127, 133}, {0, 0}, {123, 129}, {0, 0}, {122, 128}}},
         {40, {{108, 41}, {109, 42}, {0, 0}, {110, 43}, {112, 45}, {0, 0}, {113, 46}}},
         {50, {{116, 51}, {0, 0}, {117, 52}}},
     };
-    ASSERT_EQ(3, GetMenuItemCount(menue));
+    ASSERT_EQ(4, GetMenuItemCount(menue));
     for (UINT p = 0; p < erwartet.size(); ++p) {
         EXPECT_EQ(ui_text(erwartet[p].first), menue_text(menue, p));
         HMENU popup = GetSubMenu(menue, static_cast<int>(p));
@@ -107,19 +109,25 @@ TEST_F(Menue, AWindowsFolderTooLongForThePathCountsAsNotInstalled) {
     EXPECT_TRUE(grau(109));
 }
 
-TEST(MenueBefehl, OnlyCodeZeroAndTheMenuIdentifiers) {
+TEST(MenueBefehl, OnlyMenuOrKeyCodesWithoutAControlAndTheMenuIdentifiers) {
     struct Fall {
         int32_t kennung, code;
+        LPARAM kontrolle;
         bool befehl;
     };
+    const LPARAM liste = 0x1234;  // any control's window
     const Fall faelle[] = {
-        {101, 0, true},  {110, 0, true},  {117, 0, true},  {118, 0, true},
-        {100, 0, false}, {119, 0, false}, {1, 0, false},
-        // A list notification with an identifier in the menu range.
-        {105, CBN_SELCHANGE, false}, {110, CBN_DROPDOWN, false}, {118, 1, false},
+        {101, 0, 0, true},  {110, 0, 0, true},  {118, 0, 0, true},  {129, 0, 0, true},
+        // The key table sends code 1 without a control.
+        {119, 1, 0, true},  {128, 1, 0, true},
+        {100, 0, 0, false}, {130, 0, 0, false}, {1, 0, 0, false},
+        // A list notification with an identifier in the menu range; CBN_SELCHANGE is 1
+        // too, only the control's window tells it from a key.
+        {105, CBN_SELCHANGE, liste, false}, {110, CBN_DROPDOWN, liste, false},
+        {118, 1, liste, false}, {101, 0, liste, false},
     };
     for (const Fall& f : faelle)
-        EXPECT_EQ(f.befehl, ist_menue_befehl(f.kennung, f.code)) << f.kennung << "/" << f.code;
+        EXPECT_EQ(f.befehl, ist_menue_befehl(f.kennung, f.code, f.kontrolle)) << f.kennung << "/" << f.code;
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ TEST_F(Einrichtung, CopiesTheSaverAndWritesTheSettingsAsTheCommandAsks) {
         EXPECT_EQ(saver_inhalt(), datei_lesen(schoner));
         EXPECT_EQ(programm, pfad_von(kovra_ini));
         if (f.einstellungen) {
-            EXPECT_EQ("Allgemein,Anzeige,Farben,Varnis,", abschnitte(kovra_ini));
+            EXPECT_EQ("Allgemein,Anzeige,Farben,Moment,Eigener Ort,Varnis,", abschnitte(kovra_ini));
             const Einstellungen e = einstellungen_lesen(kovra_ini.c_str(), Programm::STERNKARTE);
             EXPECT_EQ(0, std::memcmp(&e, &fenster.werte, sizeof e));
         } else {

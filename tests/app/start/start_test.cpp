@@ -32,7 +32,12 @@ TEST_F(Start, MitAllenDateienOhneMeldung) {
     ASSERT_NE(nullptr, hauptfenster->hwnd);
     EXPECT_TRUE(IsWindowVisible(hauptfenster->hwnd));
     EXPECT_EQ(hauptfenster, instanz->hf());
-    EXPECT_EQ(ui_text(UI_HAUPTFENSTER), text_von(hauptfenster->hwnd));
+    // The title names the program, the moment of the default view (the
+    // 1st of February of this year at Baltimore) and the place.
+    const std::string titel = text_von(hauptfenster->hwnd);
+    EXPECT_EQ(0u, titel.find(std::string(ui_text(UI_PROGRAMM)) + " \x96 ")) << titel;
+    EXPECT_NE(std::string::npos, titel.find(", 1. Februar ")) << titel;
+    EXPECT_EQ(titel.size() - 12, titel.rfind(" \x96 Baltimore")) << titel;
     EXPECT_STREQ(ordner.c_str(), start_verzeichnis);
     EXPECT_NE('\0', windows_verzeichnis[0]);
     EXPECT_EQ(88, hauptfenster->himmel->sternbild_anzahl);
