@@ -98,6 +98,11 @@ public:
     void moment_anzeigen();
     // Timer 4: the clock's moment, and the timer set to the next minute.
     void uhr_zeitgeber();
+    // A time the user chose (the date dialog, the date and hour lists, the
+    // right-ascension bar, the steps) ends "Uhr folgen", which would
+    // otherwise take it back at the next full minute. A new place keeps it:
+    // the clock is followed at the place chosen.
+    void uhr_loslassen();
     // --- himmel_df_dialoge.cpp: "Datum und Uhrzeit..." and "Eigener Ort..."
     void datum_dialog();
     void ort_dialog();

@@ -158,6 +158,7 @@ void Himmel_DF::liste_gewaehlt(LPARAM liste) {
         if (halbmonat < 0 || stunde < 0) return;
         monat = halbmonat;
         zeit = stunde;
+        uhr_loslassen();
         Moment neu = moment;
         // By the original rule the two lists are the moment, as their sky
         // has always been; by the moment's rule the list chosen sets its
@@ -213,6 +214,7 @@ void Himmel_DF::senkrecht_gerollt(uint16_t art, int16_t pos, LPARAM leiste) {
 }
 
 void Himmel_DF::rekt_bewegt(double sternzeit) {
+    uhr_loslassen();
     if (regel == REGEL_ORIGINAL) {
         // The bar's value is the centre; the lists follow it.
         mitte_setzen();

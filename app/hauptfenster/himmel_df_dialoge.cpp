@@ -19,6 +19,7 @@ void Himmel_DF::datum_dialog() {
     Datumseingabe e{moment.datum.jahr, moment.datum, moment.zeit};
     if (!eingabe_dialog(hwnd, ui_text(UI_DATUM_UHRZEIT_TITEL), felder, 2, datumseingabe_pruefen, &e))
         return;
+    uhr_loslassen();
     Moment neu = moment;
     neu.datum = e.datum;
     neu.zeit = e.zeit;

@@ -85,6 +85,13 @@ void Himmel_DF::uhr_zeitgeber() {
     SetTimer(hwnd, UHR_TIMER, ms_bis_zur_naechsten_minute(), nullptr);
 }
 
+void Himmel_DF::uhr_loslassen() {
+    if (!uhr_folgen) return;
+    uhr_folgen = false;
+    KillTimer(hwnd, UHR_TIMER);
+    moment_anzeigen();
+}
+
 void Himmel_DF::moment_befehl(int32_t id) {
     Moment neu = moment;
     switch (id) {
@@ -97,6 +104,7 @@ void Himmel_DF::moment_befehl(int32_t id) {
         case BEFEHL_TAG_SPAETER: {
             const int32_t richtung = id == BEFEHL_STUNDE_SPAETER || id == BEFEHL_TAG_SPAETER ? 1 : -1;
             const bool stunde = id == BEFEHL_STUNDE_FRUEHER || id == BEFEHL_STUNDE_SPAETER;
+            uhr_loslassen();
             if (moment_schritt(zonen, neu, stunde ? richtung : 0, stunde ? 0 : richtung) == ZEIT_OK)
                 moment_setzen(neu);
             break;

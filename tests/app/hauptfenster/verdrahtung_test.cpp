@@ -3,6 +3,7 @@
 // drawn chart, and the screen-saver hooks of activation and start-up.
 #include "programm_umgebung.h"
 
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -330,3 +331,40 @@ TEST_F(Verdrahtung, UebergabeBeimStart) {
 }
 
 }  // namespace
+
+// "Uhr folgen" ends when the user chooses another time (a step, the
+// right-ascension bar), so that the next full minute does not take the
+// choice back; another place keeps it, the clock followed there.
+TEST_F(Verdrahtung, GewaehlteZeitBeendetUhrFolgenEinOrtNicht) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    Himmel_DF& h = *hauptfenster;
+    auto befehl = [&](int32_t id) { SendMessageA(h.hwnd, WM_COMMAND, MAKEWPARAM(id, 0), 0); };
+    auto haken = [&] {
+        return (GetMenuState(GetMenu(h.hwnd), BEFEHL_UHR_FOLGEN, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    struct Fall {
+        const char* was;
+        std::function<void()> tun;
+    };
+    const Fall faelle[] = {
+        {"Stunde", [&] { befehl(BEFEHL_STUNDE_SPAETER); }},
+        {"Tag", [&] { befehl(BEFEHL_TAG_FRUEHER); }},
+        {"Leiste", [&] { SendMessageA(h.hwnd, WM_KEYDOWN, VK_LEFT, 0); }},
+    };
+    for (const Fall& f : faelle) {
+        befehl(BEFEHL_UHR_FOLGEN);
+        ASSERT_TRUE(h.uhr_folgen) << f.was;
+        f.tun();
+        EXPECT_FALSE(h.uhr_folgen) << f.was;
+        EXPECT_FALSE(haken()) << f.was;
+    }
+    befehl(BEFEHL_UHR_FOLGEN);
+    const LRESULT ort = h.ort_wahl->getcursel();
+    h.ort_wahl->setcursel(ort == 0 ? 1 : 0);
+    SendMessageA(h.hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(h.ort_wahl->hwnd), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(h.ort_wahl->hwnd));
+    EXPECT_NE(ort, h.ort_wahl->getcursel());
+    EXPECT_TRUE(h.uhr_folgen);
+    EXPECT_TRUE(haken());
+}
