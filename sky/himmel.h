@@ -22,7 +22,9 @@ public:
     Himmel(const Himmel&) = delete;
     Himmel& operator=(const Himmel&) = delete;
 
-    // Loaders: 0 done, -1 the file cannot be opened (nothing changed).
+    // Loaders: 0 done, -1 the file cannot be opened (nothing changed), or
+    // a fault of datei_befund.h: the file is damaged and nothing of it is
+    // loaded (the stars or constellations held before are gone).
     // Every loaded star has a number 1..9999 (records with another number are
     // skipped), so nummer may index berechnet. A class whose arrays cannot be
     // allocated stays empty. Loading the star file clears berechnet and the
@@ -33,7 +35,7 @@ public:
     // catalogue, or whose position in their class exceeds int16, resolve to -1.
     int32_t sternbild_datei_laden(const char* path);
     // The same from a file the caller opened (binary, seekable: each loader
-    // reads it twice) and closes; always 0.
+    // reads it twice) and closes; 0 or a fault of datei_befund.h.
     int32_t sterne_lesen(std::FILE* datei);
     int32_t sternbilder_lesen(std::FILE* datei);
     // Toggles the highlighting of constellation index; returns the new value

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <new>
 
+#include "datei_befund.h"
 #include "himmel.h"
 #include "zeile.h"
 
@@ -12,11 +13,25 @@ struct Eintrag {
     char zeile[ZEILE_PUFFER];
 };
 
-// One record and its name line; false at the end of the file or when the
-// record is cut short or no line follows it.
-bool eintrag_lesen(std::FILE* datei, Eintrag& e) {
-    if (std::fread(&e.satz, STERN_SATZ_BYTES, 1, datei) != 1) return false;
-    return zeile_lesen(datei, e.zeile, ZEILE_PUFFER);
+enum class Gelesen { EINTRAG, ENDE, ABGESCHNITTEN };
+
+// One record and its name line. A record cut short, or one that no line
+// follows, is ABGESCHNITTEN; the last line may lack its line end.
+Gelesen eintrag_lesen(std::FILE* datei, Eintrag& e) {
+    const size_t bytes = std::fread(&e.satz, 1, STERN_SATZ_BYTES, datei);
+    if (bytes == 0) return Gelesen::ENDE;
+    if (bytes < STERN_SATZ_BYTES || !zeile_lesen(datei, e.zeile, ZEILE_PUFFER))
+        return Gelesen::ABGESCHNITTEN;
+    return Gelesen::EINTRAG;
+}
+
+// The position fields within their ranges (stern.h); the sign byte and the
+// magnitude take any value.
+bool ort_gueltig(const SternSatz& s) {
+    return s.rekt_h >= 0 && s.rekt_h <= 23 && s.rekt_m >= 0 && s.rekt_m <= 59 &&
+           s.rekt_s >= 0 && s.rekt_s <= 59 && s.rekt_z >= 0 && s.rekt_z <= 9 &&
+           s.dekl_g >= 0 && s.dekl_g <= 90 && s.dekl_m >= 0 && s.dekl_m <= 59 &&
+           s.dekl_s >= 0 && s.dekl_s <= 59;
 }
 
 // Only a number 1..9999 may index the per-number tables: other records are
@@ -33,6 +48,24 @@ Vektor3 richtung(const SternSatz& s) {
     return einheitsvektor(rekt, dekl);
 }
 
+// First pass: the loadable stars of each class into anzahl; 0, or what is
+// wrong with the file.
+int32_t zaehlen(std::FILE* datei, int32_t* anzahl) {
+    Eintrag e;
+    Gelesen g;
+    int64_t summe = 0;
+    while ((g = eintrag_lesen(datei, e)) == Gelesen::EINTRAG) {
+        if (!ort_gueltig(e.satz)) return DATEI_WERT_FALSCH;
+        const int32_t k = klasse_von(e.satz.helligkeit);
+        if (ladbar(e) && anzahl[k] < INT32_MAX) {
+            ++anzahl[k];
+            ++summe;
+        }
+    }
+    if (g == Gelesen::ABGESCHNITTEN) return DATEI_ABGESCHNITTEN;
+    return summe > 0 ? 0 : DATEI_LEER;
+}
+
 template <typename T>
 T* feld_anlegen(int32_t anzahl) {
     return anzahl > 0 ? new (std::nothrow) T[anzahl] : nullptr;
@@ -42,19 +75,19 @@ T* feld_anlegen(int32_t anzahl) {
 int32_t Himmel::stern_datei_laden(const char* path) {
     std::FILE* datei = std::fopen(path, "rb");
     if (datei == nullptr) return -1;
-    sterne_lesen(datei);
+    const int32_t ergebnis = sterne_lesen(datei);
     std::fclose(datei);
-    return 0;
+    return ergebnis;
 }
 
 int32_t Himmel::sterne_lesen(std::FILE* datei) {
     sterne_freigeben();
     figuren_loesen();
 
-    Eintrag e;
-    while (eintrag_lesen(datei, e)) {
-        const int32_t k = klasse_von(e.satz.helligkeit);
-        if (ladbar(e) && anzahl[k] < INT32_MAX) ++anzahl[k];
+    const int32_t befund = zaehlen(datei, anzahl);
+    if (befund != 0) {
+        for (int k = 0; k < KLASSEN; ++k) anzahl[k] = 0;
+        return befund;
     }
 
     for (int k = 0; k < KLASSEN; ++k) {
@@ -71,7 +104,8 @@ int32_t Himmel::sterne_lesen(std::FILE* datei) {
     // The fill counters never pass the first count, even if the file grew.
     int32_t gefuellt[KLASSEN] = {};
     std::rewind(datei);
-    while (eintrag_lesen(datei, e)) {
+    Eintrag e;
+    while (eintrag_lesen(datei, e) == Gelesen::EINTRAG) {
         const int32_t k = klasse_von(e.satz.helligkeit);
         if (!ladbar(e) || gefuellt[k] >= anzahl[k]) continue;
         const int32_t i = gefuellt[k]++;

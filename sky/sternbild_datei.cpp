@@ -7,6 +7,7 @@
 #include <cstring>
 #include <new>
 
+#include "datei_befund.h"
 #include "himmel.h"
 #include "oem.h"
 #include "zeile.h"
@@ -47,12 +48,27 @@ bool posten_lesen(std::FILE* datei, Posten& p) {
     return std::fread(&p, sizeof p, 1, datei) == 1;
 }
 
-// The figure items before the terminating one (first number 0 or negative).
-int64_t posten_zaehlen(std::FILE* datei) {
-    int64_t n = 0;
+// A figure as the first pass finds it: its items before the terminating one
+// (first number 0 or negative), whether that one was read, and whether every
+// item names two star numbers 1..9999.
+struct Figur {
+    int64_t posten = 0;
+    bool beendet = false;
+    bool gueltig = true;
+};
+
+Figur figur_zaehlen(std::FILE* datei) {
+    Figur f;
     Posten p;
-    while (posten_lesen(datei, p) && p.a > 0) ++n;
-    return n;
+    while (posten_lesen(datei, p)) {
+        if (p.a <= 0) {
+            f.beendet = true;
+            break;
+        }
+        ++f.posten;
+        if (!nummer_gueltig(p.a) || !nummer_gueltig(p.b)) f.gueltig = false;
+    }
+    return f;
 }
 
 bool zeilenende_lesen(std::FILE* datei) {
@@ -65,6 +81,15 @@ double zahl(const char* feld) {
     if (!feld_vorhanden(feld)) return 0.0;
     const double wert = std::strtod(feld, nullptr);
     return std::isfinite(wert) ? wert : 0.0;
+}
+
+// The label point of a name line within 0..24 hours and -90..+90 degrees.
+bool beschriftung_gueltig(char* zeile) {
+    char* rest = zeile;
+    for (int feld = 0; feld < 3; ++feld) naechstes_feld(rest);
+    const double rekt = zahl(naechstes_feld(rest));
+    const double dekl = zahl(naechstes_feld(rest));
+    return rekt >= 0.0 && rekt <= 24.0 && dekl >= -90.0 && dekl <= 90.0;
 }
 
 // Abbreviation, names and label point from the name line.
@@ -82,6 +107,20 @@ void kopf_lesen(SternbildSatz& s, char* zeile) {
     s.ort = einheitsvektor(zahl(rekt), zahl(dekl));
 }
 
+// First pass over at most STERNBILDER_MAX entries (more are ignored): the
+// figure items of each into posten, the entries into gezaehlt; 0, or what is
+// wrong with the file.
+int32_t zaehlen(std::FILE* datei, int64_t* posten, int32_t& gezaehlt) {
+    char zeile[ZEILE_PUFFER];
+    while (gezaehlt < STERNBILDER_MAX && zeile_lesen(datei, zeile, ZEILE_PUFFER)) {
+        const Figur f = figur_zaehlen(datei);
+        if (!f.beendet || !zeilenende_lesen(datei)) return DATEI_ABGESCHNITTEN;
+        if (!f.gueltig || !beschriftung_gueltig(zeile)) return DATEI_WERT_FALSCH;
+        posten[gezaehlt++] = f.posten;
+    }
+    return gezaehlt > 0 ? 0 : DATEI_LEER;
+}
+
 // Figure lines, all ends unresolved; none when memory cannot be had.
 void linien_anlegen(SternbildSatz& s, int64_t posten) {
     const int16_t n = static_cast<int16_t>(posten < INT16_MAX ? posten : INT16_MAX);
@@ -94,23 +133,19 @@ void linien_anlegen(SternbildSatz& s, int64_t posten) {
 int32_t Himmel::sternbild_datei_laden(const char* path) {
     std::FILE* datei = std::fopen(path, "rb");
     if (datei == nullptr) return -1;
-    sternbilder_lesen(datei);
+    const int32_t ergebnis = sternbilder_lesen(datei);
     std::fclose(datei);
-    return 0;
+    return ergebnis;
 }
 
 int32_t Himmel::sternbilder_lesen(std::FILE* datei) {
     sternbilder_freigeben();
 
-    // First pass: count the complete entries and the figure items of each.
+    // First pass: count the entries and the figure items of each.
     int64_t posten[STERNBILDER_MAX];
     int32_t gezaehlt = 0;
-    char zeile[ZEILE_PUFFER];
-    while (gezaehlt < STERNBILDER_MAX && zeile_lesen(datei, zeile, ZEILE_PUFFER)) {
-        const int64_t n = posten_zaehlen(datei);
-        if (!zeilenende_lesen(datei)) break;
-        posten[gezaehlt++] = n;
-    }
+    const int32_t befund = zaehlen(datei, posten, gezaehlt);
+    if (befund != 0) return befund;
 
     sternbilder = gezaehlt > 0 ? new (std::nothrow) SternbildSatz[gezaehlt]() : nullptr;
     if (sternbilder == nullptr) gezaehlt = 0;
@@ -120,6 +155,7 @@ int32_t Himmel::sternbilder_lesen(std::FILE* datei) {
     // Second pass: read each counted entry again and resolve its figure.
     const Verzeichnis verzeichnis(*this);
     std::rewind(datei);
+    char zeile[ZEILE_PUFFER];
     for (int32_t i = 0; i < sternbild_anzahl; ++i) {
         SternbildSatz& s = sternbilder[i];
         if (!zeile_lesen(datei, zeile, ZEILE_PUFFER)) break;

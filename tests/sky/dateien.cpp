@@ -95,3 +95,12 @@ std::string datei(const std::string& bytes, const char* endung) {
     std::ofstream(pfad, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return pfad.string();
 }
+
+std::string zufall(size_t laenge, uint32_t saat) {
+    std::string b(laenge, '\0');
+    for (char& c : b) {
+        saat = saat * 1664525u + 1013904223u;  // a linear congruential sequence
+        c = static_cast<char>(saat >> 24);
+    }
+    return b;
+}

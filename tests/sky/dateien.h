@@ -31,5 +31,8 @@ std::string sternliste(const std::vector<Stern>& sterne);
 std::string sternbild(const std::string& kopf, const std::vector<std::pair<int, int>>& linien,
                       int ende = 0);
 
+// laenge bytes of a fixed pseudo-random sequence chosen by saat.
+std::string zufall(size_t laenge, uint32_t saat);
+
 // Writes bytes to a temporary file named after the running test; returns its path.
 std::string datei(const std::string& bytes, const char* endung = ".dat");

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "datei_befund.h"
 #include "dateien.h"
 #include "himmel.h"
 
@@ -119,20 +120,57 @@ TEST(SternDatei, UnitVectors) {
     }
 }
 
-TEST(SternDatei, CutShortFileKeepsTheWholeEntries) {
+TEST(SternDatei, OnlyAFileOfWholeEntriesLoads) {
     const std::string zwei = sternliste({Stern(1, 100), Stern(2, 100)});
-    const struct { size_t laenge; int32_t sterne; } faelle[] = {
-        {0, 0},                      // empty file: empty catalogue
-        {10, 0},                     // inside the first record
-        {24, 0},                     // a record without its line
-        {25, 1},                     // the line end cut after CR
-        {26 + 24, 1},                // the second record without its line
-        {26 + 24 + 1, 2},
+    const struct { size_t laenge; int32_t ergebnis; int32_t sterne; } faelle[] = {
+        {0, DATEI_LEER, 0},
+        {10, DATEI_ABGESCHNITTEN, 0},           // inside the first record
+        {24, DATEI_ABGESCHNITTEN, 0},           // a record without its line
+        {25, 0, 1},                             // the line end cut after CR
+        {26 + 24, DATEI_ABGESCHNITTEN, 0},      // the second record without its line
+        {26 + 24 + 1, 0, 2},
     };
     for (const auto& f : faelle) {
         Himmel h;
-        ASSERT_EQ(h.stern_datei_laden(datei(zwei.substr(0, f.laenge)).c_str()), 0);
+        EXPECT_EQ(h.stern_datei_laden(datei(zwei.substr(0, f.laenge)).c_str()), f.ergebnis) << f.laenge;
         EXPECT_EQ(summe(h), f.sterne) << f.laenge;
+    }
+}
+
+TEST(SternDatei, DamagedFileLeavesNoStars) {
+    // Each case replaces a loaded catalogue: nothing of it, nor of the
+    // damaged file, stays, and the caller learns what is wrong.
+    const std::string gut = sternliste({Stern(1, 100), Stern(2, 200)});
+    const struct { const char* fall; std::string bytes; int32_t ergebnis; } faelle[] = {
+        {"empty", "", DATEI_LEER},
+        {"only numbers outside 1..9999", sternliste({Stern(0, 100), Stern(10000, 100)}), DATEI_LEER},
+        {"cut inside the last record", gut + eintrag(Stern(3, 100)).substr(0, 23), DATEI_ABGESCHNITTEN},
+        {"hour 24", gut + eintrag(Stern(3, 100).ort(24, 0, 0, 0, false, 0, 0, 0)), DATEI_WERT_FALSCH},
+        {"minute 60", eintrag(Stern(3, 100).ort(1, 60, 0, 0, false, 0, 0, 0)), DATEI_WERT_FALSCH},
+        {"second -1", eintrag(Stern(3, 100).ort(1, 0, -1, 0, false, 0, 0, 0)), DATEI_WERT_FALSCH},
+        {"tenth 10", eintrag(Stern(3, 100).ort(1, 0, 0, 10, false, 0, 0, 0)), DATEI_WERT_FALSCH},
+        {"degree 91", eintrag(Stern(3, 100).ort(1, 0, 0, 0, true, 91, 0, 0)), DATEI_WERT_FALSCH},
+        {"arcminute 60", eintrag(Stern(3, 100).ort(1, 0, 0, 0, false, 0, 60, 0)), DATEI_WERT_FALSCH},
+        {"arcsecond 60", eintrag(Stern(3, 100).ort(1, 0, 0, 0, false, 0, 0, 60)), DATEI_WERT_FALSCH},
+        // The rest of a line beyond 98 bytes is read as the next record.
+        {"name line too long", eintrag(Stern(3, 100).name(std::string(130, 'N') + "\r\n")),
+         DATEI_WERT_FALSCH},
+        {"random 100 bytes", zufall(100, 1), 0},
+        {"random 4 KB", zufall(4096, 2), 0},
+        {"random 64 KB", zufall(65536, 3), 0},
+    };
+    for (const auto& f : faelle) {
+        Himmel h;
+        ASSERT_EQ(h.stern_datei_laden(datei(gut, "gut.dat").c_str()), 0);
+        h.wahl_klasse = 30;
+        const int32_t ergebnis = h.stern_datei_laden(datei(f.bytes).c_str());
+        if (f.ergebnis != 0) {  // random bytes: whichever fault comes first
+            EXPECT_EQ(ergebnis, f.ergebnis) << f.fall;
+        }
+        EXPECT_TRUE(datei_beschaedigt(ergebnis)) << f.fall << ": " << ergebnis;
+        EXPECT_STRNE(befund_text(ergebnis), "") << f.fall;
+        EXPECT_EQ(summe(h), 0) << f.fall;
+        EXPECT_EQ(h.wahl_klasse, -1) << f.fall;
     }
 }
 
