@@ -38,13 +38,20 @@ void leinwand_erzeugen(HWND fenster) {
     flaechen_leinwand(s.bild, r.right, r.bottom, q, s.werte);
 }
 
+// One catalogue file of the data directory. A missing or damaged file leaves
+// those stars or figures out of the picture; the result says why (-1 missing,
+// or a fault of datei_befund.h).
+int32_t katalog_laden(const char* name, int32_t (Himmel::*laden)(const char*)) {
+    char pfad[330];
+    if (!ScrDatenPfad(pfad, sizeof pfad, name)) return -1;
+    return (scr_himmel.himmel.get()->*laden)(pfad);
+}
+
 void himmel_laden() {
     ScrHimmelZustand& s = scr_himmel;
     s.himmel = std::make_unique<Himmel>();
-    char pfad[330];
-    // A missing file leaves those stars or figures out of the picture.
-    if (ScrDatenPfad(pfad, sizeof pfad, STERN_KATALOG)) s.himmel->stern_datei_laden(pfad);
-    if (ScrDatenPfad(pfad, sizeof pfad, STERNBILD_KATALOG)) s.himmel->sternbild_datei_laden(pfad);
+    katalog_laden(STERN_KATALOG, &Himmel::stern_datei_laden);
+    katalog_laden(STERNBILD_KATALOG, &Himmel::sternbild_datei_laden);
     s.himmel->setze_rektaszension(s.rektaszension);
     s.himmel->setze_deklination(s.deklination);
     s.himmel->setze_gesichtsfeld(s.gesichtsfeld);

@@ -13,6 +13,7 @@
 #include "befehlszeile/konsole.h"
 #include "befehlszeile/schalter.h"
 #include "bedienfeld/ansichtsregeln.h"
+#include "datei_befund.h"
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/uhr.h"
 #include "leinwand.h"
@@ -80,8 +81,11 @@ int32_t einstellungen_holen(const Kartenauftrag& a, const char* ordner, Einstell
 int32_t datei_laden(Himmel& himmel, const char* ordner, const char* name,
                     int32_t (Himmel::*laden)(const char*)) {
     char pfad[PFAD_LAENGE];
-    if (pfad_bilden(pfad, sizeof pfad, ordner, name) != 0 || (himmel.*laden)(pfad) == -1)
-        return melden(DATEN_FEHLEN, "Die Datei '%s' fehlt im Ordner '%s'.", name, ordner);
+    const int32_t ergebnis = pfad_bilden(pfad, sizeof pfad, ordner, name) == 0 ? (himmel.*laden)(pfad) : -1;
+    if (ergebnis == -1) return melden(DATEN_FEHLEN, "Die Datei '%s' fehlt im Ordner '%s'.", name, ordner);
+    if (datei_beschaedigt(ergebnis))
+        return melden(DATEN_FEHLEN, "Die Datei '%s' im Ordner '%s' ist besch\xE4" "digt: %s.", name,
+                      ordner, befund_text(ergebnis));
     return FERTIG;
 }
 
@@ -97,7 +101,8 @@ int32_t himmel_laden(Himmel& himmel, const char* ordner) {
 int32_t ort_holen(const Kartenauftrag& a, const char* ordner, Orte& orte, Zonen& zonen,
                   int32_t& nummer) {
     nummer = -1;
-    const bool orte_da = orte_laden(ordner, orte) == 0;
+    // A file beyond the limit gives its first places (bedienfeld/orte.h).
+    const bool orte_da = orte_laden(ordner, orte) != -1;
     zonen_laden(ordner, zonen);
     if (!a.ort[0]) return FERTIG;
     if (!orte_da) return melden(DATEN_FEHLEN, "Die Datei 'Orte.dat' fehlt im Ordner '%s'.", ordner);

@@ -59,8 +59,14 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_KATALOG_FEHLT,
          "Der Sternkatalog 'VARNIS.DAT' konnte nicht geöffnet werden. "
          "Ohne ihn kann Varnis keine Karte zeigen und wird beendet."},
+        {UI_KATALOG_BESCHAEDIGT,
+         "Der Sternkatalog '%s' ist beschädigt: %s. "
+         "Ohne ihn kann Varnis keine Karte zeigen und wird beendet."},
         {UI_STERNBILDER_FEHLEN,
          "Die Sternbilddatei 'STBILDER.DAT' konnte nicht geöffnet werden. "
+         "Die Karte wird ohne Sternbilder gezeigt."},
+        {UI_STERNBILDER_BESCHAEDIGT,
+         "Die Sternbilddatei '%s' ist beschädigt: %s. "
          "Die Karte wird ohne Sternbilder gezeigt."},
         {UI_SCHONER_FEHLT, "Der Bildschirmschoner '%s' konnte nicht geöffnet werden."},
         {UI_SCHONER_ZIEL, "Die Datei '%s' konnte nicht angelegt oder geschrieben werden."},

@@ -52,7 +52,9 @@ enum UiText : int32_t {
     UI_TITEL_HINWEIS = 64,        // caption of questions and information
     UI_TITEL_FEHLER = 65,         // caption of errors
     UI_KATALOG_FEHLT = 73,        // star catalogue cannot be opened
+    UI_KATALOG_BESCHAEDIGT = 74,  // format: path of the star catalogue, what is wrong
     UI_STERNBILDER_FEHLEN = 75,   // constellation file cannot be opened
+    UI_STERNBILDER_BESCHAEDIGT = 76, // format: path of the constellation file, what is wrong
     UI_SCHONER_FEHLT = 77,        // format: path of the screen saver to install
     UI_SCHONER_ZIEL = 78,         // format: path of the target file
     UI_SCHONER_SPEICHER = 79,     // no memory for copying

@@ -1,9 +1,12 @@
 #include "start/programm.h"
 
+#include <cstdio>
+
 #include "ausgabe/hintergrund.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "hauptfenster/himmel_df.h"
+#include "datei_befund.h"
 #include "dialog.h"
 #include "instanz.h"
 #include "kataloge.h"
@@ -33,20 +36,34 @@ void verzeichnis_merken(char* ziel, UINT (*lesen)(char*, UINT)) {
 UINT aktuelles(char* ziel, UINT groesse) { return GetCurrentDirectoryA(groesse, ziel); }
 UINT windows(char* ziel, UINT groesse) { return GetWindowsDirectoryA(ziel, groesse); }
 
-void fehler(int32_t text) {
-    meldung(nullptr, ui_text(text), ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
+void fehler(const char* text) {
+    meldung(nullptr, text, ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
 }
 
-// 0, or -1 when the star catalogue cannot be opened.
-int32_t himmel_laden(Himmel& himmel) {
+// Loads one catalogue file of the start directory; when it cannot be opened
+// or is damaged, says so in the box of fehlt or beschaedigt (which names the
+// file and the fault) and returns the loader's result.
+int32_t katalog_laden(Himmel& himmel, const char* name, int32_t (Himmel::*laden)(const char*),
+                      int32_t fehlt, int32_t beschaedigt) {
     char pfad[PFAD_LAENGE];
-    pfad_bilden(pfad, sizeof pfad, start_verzeichnis, STERN_KATALOG);
-    if (!*pfad || himmel.stern_datei_laden(pfad) == -1) {
-        fehler(UI_KATALOG_FEHLT);
-        return -1;
+    pfad_bilden(pfad, sizeof pfad, start_verzeichnis, name);
+    const int32_t ergebnis = *pfad ? (himmel.*laden)(pfad) : -1;
+    if (ergebnis == -1) fehler(ui_text(fehlt));
+    if (datei_beschaedigt(ergebnis)) {
+        char text[PFAD_LAENGE + 250];
+        snprintf(text, sizeof text, ui_text(beschaedigt), pfad, befund_text(ergebnis));
+        fehler(text);
     }
-    pfad_bilden(pfad, sizeof pfad, start_verzeichnis, STERNBILD_KATALOG);
-    if (!*pfad || himmel.sternbild_datei_laden(pfad) == -1) fehler(UI_STERNBILDER_FEHLEN);
+    return ergebnis;
+}
+
+// 0, or -1 when the star catalogue cannot be opened or is damaged.
+int32_t himmel_laden(Himmel& himmel) {
+    if (katalog_laden(himmel, STERN_KATALOG, &Himmel::stern_datei_laden, UI_KATALOG_FEHLT,
+                      UI_KATALOG_BESCHAEDIGT) != 0)
+        return -1;
+    katalog_laden(himmel, STERNBILD_KATALOG, &Himmel::sternbild_datei_laden, UI_STERNBILDER_FEHLEN,
+                  UI_STERNBILDER_BESCHAEDIGT);
     return 0;
 }
 

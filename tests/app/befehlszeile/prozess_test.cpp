@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ausgabe/bitmap_datei.h"
+#include "beschaedigte_kataloge.h"
 #include "bedienfeld/orte.h"
 #include "combobox_kf.h"
 #include "dialogersatz.h"
@@ -144,6 +145,9 @@ TEST(BefehlszeileProzess, FalscheEingabenJeMitCodeUndEinerZeile) {
         {"name too long for the buffers", {"/karte", lang}, 1, "zu lang"},
         {"read-only target", {"/karte", nur_lesen}, 3, "schreibgesch\xFCtzt"},
         {"unknown extension", {"/karte", o.datei("karte.png")}, 1, "karte.png"},
+        {"the null device", {"/karte", "NUL.bmp"}, 1, "Ger\xE4tename"},
+        {"the console in a folder", {"/karte", o.datei("con.emf")}, 1, "Ger\xE4tename"},
+        {"a port", {"/karte", "Com3.Karte.bmp"}, 1, "Ger\xE4tename"},
     };
     for (const auto& f : faelle) {
         const Lauf lauf = ausfuehren(varnis32(), f.argumente, o.pfad());
@@ -193,6 +197,31 @@ TEST(BefehlszeileProzess, FehlendeDatendateien) {
         EXPECT_EQ(f.code == 0, vorhanden(karte)) << lauf.fehler;
     }
     EXPECT_FALSE(vorhanden(o.datei("Varnis.ini"))) << "the command line writes no settings";
+}
+
+// A damaged catalogue is reported as a missing one: exit code 2, one line
+// naming the file and the fault, no chart.
+TEST(BefehlszeileProzess, BeschaedigteDatendateien) {
+    Temp_Ordner o;
+    const std::string programm = o.datei("Varnis32.exe");
+    ASSERT_TRUE(CopyFileA(varnis32().c_str(), programm.c_str(), FALSE));
+    const std::string karte = o.datei("karte.bmp");
+    for (const char* name : {"VARNIS.DAT", "STBILDER.DAT"}) {
+        for (const char* geliefert : {"VARNIS.DAT", "STBILDER.DAT"})
+            ASSERT_TRUE(CopyFileA((std::string(VARNIS_TEST_DATA) + "/" + geliefert).c_str(),
+                                  o.datei(geliefert).c_str(), FALSE));
+        for (const BeschaedigteDatei& d : beschaedigte_kataloge(name)) {
+            datei_schreiben(o.datei(name), d.bytes);
+            const Lauf lauf = ausfuehren(programm, {"/karte", karte}, o.pfad());
+            ASSERT_TRUE(lauf.beendet) << name << ", " << d.fall;
+            EXPECT_EQ(2u, lauf.code) << name << ", " << d.fall << ": " << lauf.fehler;
+            EXPECT_EQ(1, zeilen(lauf.fehler)) << lauf.fehler;
+            EXPECT_NE(std::string::npos, lauf.fehler.find(std::string("'") + name + "' im Ordner"))
+                << lauf.fehler;
+            EXPECT_NE(std::string::npos, lauf.fehler.find("besch\xE4" "digt: ")) << lauf.fehler;
+            EXPECT_FALSE(vorhanden(karte)) << name << ", " << d.fall;
+        }
+    }
 }
 
 // Started without switches, Varnis opens its window as before and, when it

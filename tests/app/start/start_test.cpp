@@ -7,8 +7,10 @@
 #include <vector>
 
 #include "bedienfeld/orte.h"
+#include "beschaedigte_kataloge.h"
 #include "combobox_kf.h"
 #include "gemeinsam/ui_texte.h"
+#include "ini_datei.h"
 #include "menue/ueber.h"
 #include "start/programm.h"
 #include "text_kf.h"
@@ -78,6 +80,44 @@ TEST_F(Start, OhneSternbilderNurSterne) {
         EXPECT_EQ(0, anzahl(*bild, INDEX_BILDNAMEN));
     }
     EXPECT_EQ(1u, meldungen.size());
+}
+
+// The box of a damaged file names the whole path and the fault in words.
+void erwarte_schadensmeldung(const Meldung& m, const std::string& pfad, const char* fall) {
+    EXPECT_NE(std::string::npos, m.text.find("'" + pfad + "' ist besch\xE4" "digt: ")) << fall << ": " << m.text;
+    EXPECT_EQ(ui_text(UI_TITEL_FEHLER), m.titel) << fall;
+}
+
+TEST_F(Start, BeschaedigterKatalogMeldungUndEnde) {
+    dateien({"STBILDER.DAT", "Orte.dat"});
+    for (const BeschaedigteDatei& d : beschaedigte_kataloge("VARNIS.DAT")) {
+        ASSERT_TRUE(datei_schreiben(pfad("VARNIS.DAT"), d.bytes));
+        meldungen.clear();
+        EXPECT_EQ(-1, varnis_starten(*instanz)) << d.fall;
+        ASSERT_EQ(1u, meldungen.size()) << d.fall;
+        erwarte_schadensmeldung(meldungen[0], pfad("VARNIS.DAT"), d.fall);
+        EXPECT_NE(std::string::npos, meldungen[0].text.find("wird beendet")) << d.fall;
+        EXPECT_EQ(nullptr, hauptfenster->hwnd) << d.fall;  // never shown
+        MSG msg;
+        ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << d.fall;
+        varnis_beenden();
+    }
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pfad("Varnis.ini").c_str()));
+}
+
+TEST_F(Start, BeschaedigteSternbilderNurSterne) {
+    dateien({"VARNIS.DAT", "Orte.dat"});
+    for (const BeschaedigteDatei& d : beschaedigte_kataloge("STBILDER.DAT")) {
+        ASSERT_TRUE(datei_schreiben(pfad("STBILDER.DAT"), d.bytes));
+        meldungen.clear();
+        ASSERT_EQ(0, varnis_starten(*instanz)) << d.fall;
+        ASSERT_GE(meldungen.size(), 1u) << d.fall;
+        erwarte_schadensmeldung(meldungen[0], pfad("STBILDER.DAT"), d.fall);
+        EXPECT_NE(std::string::npos, meldungen[0].text.find("ohne Sternbilder")) << d.fall;
+        EXPECT_EQ(0, hauptfenster->himmel->sternbild_anzahl) << d.fall;
+        EXPECT_GT(hauptfenster->himmel->anzahl[30], 0) << d.fall;
+        varnis_beenden();
+    }
 }
 
 TEST_F(Start, OhneOrteLeereListe) {
