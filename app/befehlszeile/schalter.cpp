@@ -8,6 +8,7 @@
 
 #include "befehlszeile/werte.h"
 #include "eingabe.h"
+#include "gemeinsam/geraetename.h"
 #include "gemeinsam/namen.h"
 
 const char HILFE_TEXT[] =
@@ -107,6 +108,9 @@ int32_t karte_lesen(const char* wert, Kartenauftrag& a, Meldung& m) {
     if (strlen(wert) >= sizeof a.karte)
         return m.fehler("Der Dateiname nach /karte ist zu lang (h\xF6" "chstens %d Zeichen).",
                         static_cast<int>(sizeof a.karte - 1));
+    if (geraetename(wert))
+        return m.fehler("'%.80s' ist ein Ger\xE4tename von Windows (NUL, CON, PRN, AUX, COM1-9, LPT1-9), "
+                        "keine Datei.", wert);
     if (namen_gleich(endung(wert), ".bmp")) {
         a.art = Bildart::BMP;
     } else if (namen_gleich(endung(wert), ".emf")) {
