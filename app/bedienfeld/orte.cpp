@@ -6,6 +6,7 @@
 
 #include "gemeinsam/namen.h"
 #include "gemeinsam/pfad.h"
+#include "gemeinsam/utf8.h"
 
 namespace {
 
@@ -13,6 +14,7 @@ const char TRENNER[] = ";\r\n";
 constexpr size_t ZEILE = 256;        // longer lines keep their first 255 characters
 constexpr int32_t MAX_BREITE = 8999; // hundredths; the declination bar ends there
 constexpr double MAX_LAENGE = 180.0;  // degrees east or west
+const char BOM[] = "\xEF\xBB\xBF";     // the UTF-8 byte-order mark
 
 // Degrees to hundredths truncated toward zero. The decimal text rarely has
 // an exact binary value (37.98 is stored as 37.97999...), so a millionth of a
@@ -47,10 +49,30 @@ int32_t laenge_lesen(const char* rest) {
     return hundertstel(grad);
 }
 
-void rest_ueberspringen(FILE* datei) {
+// The name field into the place: UTF-8 as Windows-1252, other bytes as they
+// are, cut to MAX_ORTSNAME characters.
+void name_kopieren(Ort& ort, const char* name, size_t laenge) {
+    if (!utf8_nach_1252(name, laenge, ort.name, sizeof ort.name))
+        snprintf(ort.name, sizeof ort.name, "%.*s", static_cast<int>(laenge), name);
+}
+
+// One line into zeile (at most groesse - 1 bytes, its LF left out). The rest
+// of an over-long line, and the rest of a line from a NUL byte on, belong to
+// that line and are dropped. False at the end of the file; gelesen counts
+// the bytes taken from the file.
+bool zeile_lesen(FILE* datei, char* zeile, size_t groesse, size_t& gelesen) {
+    size_t n = 0;
+    bool text = true, etwas = false;
     int c;
-    while ((c = fgetc(datei)) != EOF && c != '\n') {
+    while ((c = getc(datei)) != EOF) {
+        etwas = true;
+        ++gelesen;
+        if (c == '\n') break;
+        if (c == '\0') text = false;
+        if (text && n + 1 < groesse) zeile[n++] = static_cast<char>(c);
     }
+    zeile[n] = '\0';
+    return etwas;
 }
 
 }  // namespace
@@ -94,7 +116,7 @@ int32_t ort_lesen(const char* zeile, Ort& ort) {
     if (breite == -90.0) breite = -89.99;
     if (!(breite > -90.0 && breite < 90.0)) return -1;  // also NaN
 
-    snprintf(ort.name, sizeof ort.name, "%.*s", static_cast<int>(name_laenge), name);
+    name_kopieren(ort, name, name_laenge);
     ort.breite = breite_hundertstel(breite);
     ort.laenge = laenge_lesen(feld + feld_laenge);
     return 0;
@@ -110,22 +132,26 @@ int32_t orte_laden(const char* verzeichnis, Orte& orte) {
     orte.leeren();
     char pfad[PFAD_LAENGE];
     if (pfad_bilden(pfad, sizeof pfad, verzeichnis, "Orte.dat") != 0) return -1;
-    FILE* datei = fopen(pfad, "r");
+    FILE* datei = fopen(pfad, "rb");
     if (!datei) return -1;
-    orte_lesen(datei, orte);
+    const int32_t ergebnis = orte_lesen(datei, orte);
     fclose(datei);
-    return 0;
+    return ergebnis;
 }
 
-void orte_lesen(FILE* datei, Orte& orte) {
+int32_t orte_lesen(FILE* datei, Orte& orte) {
     orte.leeren();
     char zeile[ZEILE];
-    while (fgets(zeile, sizeof zeile, datei)) {
-        // The rest of an over-long line belongs to it, not to a line of its own.
-        if (!strchr(zeile, '\n')) rest_ueberspringen(datei);
+    size_t gelesen = 0;
+    for (bool erste = true; zeile_lesen(datei, zeile, sizeof zeile, gelesen); erste = false) {
+        if (gelesen > ORTE_BYTES_MAX) return ORTE_GEKUERZT;
+        const char* text = erste && strncmp(zeile, BOM, 3) == 0 ? zeile + 3 : zeile;
         Ort ort;
-        if (ort_lesen(zeile, ort) == 0 && orte.anhaengen(ort) != 0) break;  // out of memory: keep what fits
+        if (ort_lesen(text, ort) != 0) continue;
+        if (orte.anzahl() == ORTE_MAX) return ORTE_GEKUERZT;
+        if (orte.anhaengen(ort) != 0) break;  // out of memory: keep what fits
     }
+    return 0;
 }
 
 int32_t zonen_laden(const char* verzeichnis, Zonen& zonen) {

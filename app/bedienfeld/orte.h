@@ -4,15 +4,27 @@
 // Each line holds fields separated by ';': the name, the latitude in decimal
 // degrees (north positive), the longitude in decimal degrees (east positive),
 // and further fields that are ignored. Runs of separators count as one, so
-// empty fields do not count.
+// empty fields do not count. A NUL byte ends the line's text (the rest of
+// that line is dropped). The file may be Windows-1252 or UTF-8, with or
+// without the UTF-8 byte-order mark: a name that is valid UTF-8 is taken as
+// UTF-8 and kept in Windows-1252, the program's code page ('?' for what
+// Windows-1252 lacks; namen_gleich then finds it as typed); any other name
+// is taken as Windows-1252.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
 
 #include "zonen.h"
 
 constexpr int32_t MAX_ORTSNAME = 48;  // characters of a name kept; longer names are cut
+// A file is read up to 100,000 places or 10 MB, whichever comes first: that
+// many places fill the panel's list in a fraction of a second; the rest is
+// left out and the reader says so.
+constexpr int32_t ORTE_MAX = 100000;
+constexpr size_t ORTE_BYTES_MAX = 10 * 1024 * 1024;
+constexpr int32_t ORTE_GEKUERZT = 1;  // result: the file was read up to the limit
 
 struct Ort {
     char name[MAX_ORTSNAME + 1];
@@ -53,12 +65,13 @@ int32_t ort_lesen(const char* zeile, Ort& ort);
 int32_t ort_index(const Orte& orte, const char* name);
 
 // Replaces the content of orte with the places of "Orte.dat" in verzeichnis
-// (empty or null: the current directory). 0 done; -1 when the file cannot be
-// opened (orte stays empty).
+// (empty or null: the current directory). 0 done; ORTE_GEKUERZT when only
+// the places up to the limit were read; -1 when the file cannot be opened
+// (orte stays empty).
 int32_t orte_laden(const char* verzeichnis, Orte& orte);
 
-// The same from a file the caller opened (text mode) and closes.
-void orte_lesen(std::FILE* datei, Orte& orte);
+// The same from a file the caller opened (binary) and closes: 0 or ORTE_GEKUERZT.
+int32_t orte_lesen(std::FILE* datei, Orte& orte);
 
 // Replaces the content of zonen with the zones of "Zonen.dat" in verzeichnis
 // (empty or null: the current directory), the places' time zones beside

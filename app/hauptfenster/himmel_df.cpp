@@ -52,7 +52,9 @@ Himmel_DF::Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe)
     darstellung = vorgaben(Programm::STERNKARTE).darstellung;
     kinder_erzeugen();
     himmel = std::make_unique<Himmel>();
-    orte_fehlen = orte_laden(nullptr, orte) != 0;
+    const int32_t orte_ergebnis = orte_laden(nullptr, orte);
+    orte_fehlen = orte_ergebnis == -1;
+    orte_gekuerzt = orte_ergebnis == ORTE_GEKUERZT;
     // Without the zones every place keeps the zone of its meridian.
     zonen_laden(nullptr, zonen);
     einstellungen_laden();

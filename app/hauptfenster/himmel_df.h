@@ -195,6 +195,7 @@ public:
     // The places of Orte.dat and their zones, read when the window is made.
     Orte orte;
     bool orte_fehlen = false;
+    bool orte_gekuerzt = false;  // Orte.dat was read up to ORTE_MAX places
     // The moment (authoritative by the moment's rule: the bars and lists
     // show it), the zones of its places and the rule of the chart's centre.
     Moment moment{};

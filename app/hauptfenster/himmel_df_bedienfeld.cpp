@@ -19,6 +19,7 @@
 #include "dib_kf.h"
 #include "edit_kf.h"
 #include "gemeinsam/meldung.h"
+#include "gemeinsam/ui_texte.h"
 #include "hauptfenster/himmel_df.h"
 #include "ortszeit.h"
 #include "wertebereich.h"
@@ -100,6 +101,15 @@ void Himmel_DF::listen_fuellen() {
         // kept for the messages of failed file writes, which will word this
         // box anew.
         meldung(hwnd, "Die Datei 'Orte.dat' konnte nicht geöffnet werden!", "Fehler", MB_OK);
+    }
+    if (orte_gekuerzt) {
+        char text[200];
+        snprintf(text, sizeof text,
+                 "Die Datei 'Orte.dat' ist länger, als Varnis liest (%d Orte oder %d MB). "
+                 "Die Liste zeigt die ersten %d Orte.",
+                 static_cast<int>(ORTE_MAX), static_cast<int>(ORTE_BYTES_MAX >> 20),
+                 static_cast<int>(orte.anzahl()));
+        meldung(hwnd, text, ui_text(UI_TITEL_HINWEIS), MB_OK | MB_ICONINFORMATION);
     }
     orte_eintragen();
     // A place read from a settings file that the list does not have is none.

@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const int32_t n = orte.anzahl();
     const size_t zeilen = 1 + static_cast<size_t>(std::count(data, data + size, '\n'));
-    pruefe(n >= 0 && static_cast<size_t>(n) <= zeilen);
+    pruefe(n >= 0 && static_cast<size_t>(n) <= zeilen && n <= ORTE_MAX);
     pruefe(orte.ort(-1) == nullptr && orte.ort(n) == nullptr);
     std::vector<int32_t> breiten;
     for (int32_t i = 0; i < n; ++i) {

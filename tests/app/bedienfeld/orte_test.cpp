@@ -1,5 +1,6 @@
 // The places file: single lines, whole files (order, bad and over-long lines,
-// a missing file) and the paths the program builds for its files.
+// NUL bytes, UTF-8, the size limit, a missing file) and the paths the program
+// builds for its files.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -110,6 +111,83 @@ TEST_F(OrteDatei, PlacesKeepFileOrderAndTheirOwnLatitudes) {
         Orte orte;
         EXPECT_EQ(orte_laden(ordner, orte), 0) << f.fall;
         EXPECT_EQ(liste(orte), f.erwartet) << f.fall;
+    }
+}
+
+TEST_F(OrteDatei, NulByteEndsTheLineNotTheNext) {
+    const struct {
+        const char* fall;
+        std::string inhalt;
+        std::string erwartet;
+    } faelle[] = {
+        {"in the name", std::string("A\0x;10\nB;20\n", 12), "B=2000|"},
+        {"after the latitude", std::string("A;10\0;99\nB;20\n", 14), "A=1000|B=2000|"},
+        {"at the line end", std::string("A;10\0\nB;20\n", 11), "A=1000|B=2000|"},
+        {"at the start of a line", std::string("\0A;10\nB;20\n", 11), "B=2000|"},
+        {"a run of them", std::string("A;10\0\0\0\r\nB;20\0", 14), "A=1000|B=2000|"},
+        {"beyond the line buffer", "A;10" + std::string(300, 'x') + std::string("\0\nB;20\n", 7),
+         "A=1000|B=2000|"},
+    };
+    for (const auto& f : faelle) {
+        schreiben(f.inhalt);
+        Orte orte;
+        EXPECT_EQ(orte_laden(ordner, orte), 0) << f.fall;
+        EXPECT_EQ(liste(orte), f.erwartet) << f.fall;
+    }
+}
+
+TEST_F(OrteDatei, Utf8NamesInWindows1252) {
+    std::string lang;
+    for (int i = 0; i < MAX_ORTSNAME + 2; ++i) lang += "\xC3\xBC";  // u-umlaut, two bytes each
+    const struct {
+        const char* fall;
+        std::string inhalt;
+        std::string erwartet;
+    } faelle[] = {
+        {"byte-order mark before the first place", "\xEF\xBB\xBF" "Berlin;52.5\nB;20\n", "Berlin=5250|B=2000|"},
+        {"byte-order mark and UTF-8", "\xEF\xBB\xBF" "M\xC3\xBCnchen;48.14\n", "M\xFCnchen=4814|"},
+        {"only the mark", "\xEF\xBB\xBF", ""},
+        {"UTF-8 without the mark", "K\xC3\xB6ln;50.94\n\xC3\x85lesund;62.47\n", "K\xF6ln=5094|\xC5lesund=6247|"},
+        {"the 1252 letters beyond Latin-1", "\xE2\x82\xAC \xC5\xA0ibenik \xE2\x80\x93 x;43.7\n",
+         "\x80 \x8Aibenik \x96 x=4370|"},
+        {"letters that 1252 lacks", "\xC5\x81\xC3\xB3\x64\xC5\xBA;51.77\n\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0;55.75\n",
+         "?\xF3" "d?=5177|??????=5575|"},
+        {"Windows-1252 stays as it is", "M\xFCnchen;48.14\n", "M\xFCnchen=4814|"},
+        {"bytes that are no UTF-8", "A\xC3(;1\nB\xC0\xBB;2\nC\xED\xA0\x80;3\nD\xC3;4\n",
+         "A\xC3(=100|B\xC0\xBB=200|C\xED\xA0\x80=300|D\xC3=400|"},
+        {"name cut by characters, not bytes", lang + ";1\n", std::string(MAX_ORTSNAME, '\xFC') + "=100|"},
+    };
+    for (const auto& f : faelle) {
+        schreiben(f.inhalt);
+        Orte orte;
+        EXPECT_EQ(orte_laden(ordner, orte), 0) << f.fall;
+        EXPECT_EQ(liste(orte), f.erwartet) << f.fall;
+    }
+    schreiben("\xEF\xBB\xBF" "M\xC3\xBCnchen;48.14\n");
+    Orte orte;
+    ASSERT_EQ(orte_laden(ordner, orte), 0);
+    EXPECT_EQ(0, ort_index(orte, "muenchen"));
+}
+
+TEST_F(OrteDatei, LongFileIsReadUpToTheLimit) {
+    std::string orte_text;
+    for (int32_t i = 0; i < ORTE_MAX; ++i) orte_text += "Ort " + std::to_string(i) + ";10\n";
+    const struct {
+        const char* fall;
+        std::string inhalt;
+        int32_t ergebnis;
+        int32_t anzahl;
+    } faelle[] = {
+        {"exactly the limit, lines without places after it", orte_text + "\n\nohne Breite\n", 0, ORTE_MAX},
+        {"one place more", orte_text + "Zuviel;20\n", ORTE_GEKUERZT, ORTE_MAX},
+        {"more bytes than the limit", std::string(ORTE_BYTES_MAX, '\n') + "Zuviel;20\n", ORTE_GEKUERZT, 0},
+    };
+    for (const auto& f : faelle) {
+        schreiben(f.inhalt);
+        Orte orte;
+        EXPECT_EQ(orte_laden(ordner, orte), f.ergebnis) << f.fall;
+        EXPECT_EQ(orte.anzahl(), f.anzahl) << f.fall;
+        EXPECT_EQ(-1, ort_index(orte, "Zuviel")) << f.fall;
     }
 }
 
