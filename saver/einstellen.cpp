@@ -1,39 +1,69 @@
 // The saver has no settings dialog: it leaves a marker in the data directory
 // and starts the star-chart program there, which finds the marker and opens
-// with the saver's settings.
+// with the saver's settings. When that cannot be done, a box says why, so
+// that the switch never ends without anything to see.
 #include <cstdio>
 
+#include "einstellen_folge.h"
 #include "partner_start.h"
 #include "schale.h"
 
 namespace {
 
-void marke_schreiben() {
-    char pfad[330];
-    if (!ScrDatenPfad(pfad, sizeof pfad, "Kovra.acc")) return;
-    FILE* marke = fopen(pfad, "w");
-    if (!marke) return;
-    fputs("BSS-access", marke);
-    fclose(marke);
+bool vorhanden(const char* datei) {
+    const DWORD attribute = GetFileAttributesA(datei);
+    return attribute != INVALID_FILE_ATTRIBUTES && !(attribute & FILE_ATTRIBUTE_DIRECTORY);
 }
+
+bool marke_schreiben(const char* datei) {
+    FILE* marke = fopen(datei, "w");
+    if (!marke) return false;
+    const bool geschrieben = fputs("BSS-access", marke) >= 0;
+    return fclose(marke) == 0 && geschrieben;
+}
+
+void loeschen(const char* datei) { DeleteFileA(datei); }
 
 // The program by its full name and with the data directory as its current
 // directory; the name is quoted on the command line, so a directory with
 // blanks cannot start another program.
-void programm_starten(const char* verzeichnis, const char* programm) {
-    char befehl[340];
-    if (snprintf(befehl, sizeof befehl, "\"%s\"", programm) >= static_cast<int>(sizeof befehl)) {
-        return;
+bool programm_starten(const char* programm, const char* verzeichnis) {
+    char befehl[EINSTELLEN_PFAD + 2];
+    snprintf(befehl, sizeof befehl, "\"%s\"", programm);
+    return partner_starten(programm, befehl, verzeichnis);
+}
+
+// The message of each result but GESTARTET; format: the path it is about.
+const char* text(Einstellen ergebnis) {
+    switch (ergebnis) {
+        case Einstellen::PFAD_ZU_LANG:
+            return "Der Ordner der Sternkarte '%s' aus Kovra.ini ist zu lang. Die Einstellungen "
+                   "des Bildschirmschoners k\xF6nnen nicht bearbeitet werden.";
+        case Einstellen::KEIN_PROGRAMM:
+            return "Die Einstellungen des Bildschirmschoners werden mit der Sternkarte Varnis "
+                   "bearbeitet, aber '%s' gibt es nicht. Installieren Sie den Bildschirmschoner "
+                   "aus Varnis heraus neu (Men\xFC 'Bildschirmschoner'), damit er den Ordner der "
+                   "Sternkarte kennt.";
+        case Einstellen::KEINE_MARKE:
+            return "Die Datei '%s' kann nicht geschrieben werden. Ohne sie \xF6" "ffnet Varnis "
+                   "nicht die Einstellungen des Bildschirmschoners.";
+        case Einstellen::NICHT_GESTARTET:
+            return "Die Sternkarte '%s' konnte nicht gestartet werden.";
+        case Einstellen::GESTARTET:
+            break;
     }
-    partner_starten(programm, befehl, verzeichnis);
+    return "";
 }
 
 }  // namespace
 
 void ScrEinstellen() {
-    marke_schreiben();
     SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    char programm[330];
-    if (!ScrDatenPfad(programm, sizeof programm, "Varnis32.exe")) return;
-    programm_starten(scr_dateien.daten_verzeichnis, programm);
+    char pfad[EINSTELLEN_PFAD];
+    const Einstellen ergebnis = einstellen(scr_dateien.daten_verzeichnis,
+                                           {vorhanden, marke_schreiben, loeschen, programm_starten}, pfad);
+    if (ergebnis == Einstellen::GESTARTET) return;
+    char meldung[EINSTELLEN_PFAD + 400];
+    snprintf(meldung, sizeof meldung, text(ergebnis), pfad);
+    MessageBoxA(scr_zustand.eltern_fenster, meldung, "Kovra", MB_OK | MB_ICONEXCLAMATION);
 }

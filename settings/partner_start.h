@@ -3,7 +3,7 @@
 #pragma once
 
 // Starts programm (full path) with the command line befehlszeile in the
-// directory verzeichnis, shown normally. Whether it started is not checked:
-// the user sees it or not. A command line longer than 399 characters starts
-// nothing.
-void partner_starten(const char* programm, const char* befehlszeile, const char* verzeichnis);
+// directory verzeichnis, shown normally; true when the process was made
+// (whether it then shows a window is not checked). A command line longer
+// than 399 characters starts nothing.
+bool partner_starten(const char* programm, const char* befehlszeile, const char* verzeichnis);

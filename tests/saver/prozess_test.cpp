@@ -156,12 +156,30 @@ TEST(KovraProzess, ConfigurationLeavesTheMarkerAndStartsTheProgramThere) {
     }
 }
 
-TEST(KovraProzess, ConfigurationWithoutADataDirectoryEndsQuietly) {
-    KovraIni ini;
-    ini.daten_verzeichnis("Z:\\kein\\solches\\verzeichnis");
-    Kovra kovra("/c");
-    EXPECT_TRUE(kovra.beendet());
-    EXPECT_EQ(kovra.ergebnis(), 0u);
+// Without the star-chart program in the data directory, the settings switch
+// (and no switch at all) says so in a box instead of ending without a word.
+TEST(KovraProzess, ConfigurationWithoutTheProgramSaysWhy) {
+    const struct {
+        const char* schalter;
+        const char* verzeichnis;  // Kovra.ini's data directory; null: no Kovra.ini
+    } faelle[] = {{"/c", "Z:\\kein\\solches\\verzeichnis"}, {"", nullptr}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string("switch '") + f.schalter + "'");
+        KovraIni ini;
+        if (f.verzeichnis) ini.daten_verzeichnis(f.verzeichnis);
+        Kovra kovra(f.schalter);
+        HWND box = nullptr;
+        ASSERT_TRUE(warten_bis([&] { return (box = FindWindowA("#32770", "Kovra")) != nullptr; }));
+        char text[1000] = "";
+        GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+        EXPECT_NE(std::string(text).find("Varnis32.exe' gibt es nicht"), std::string::npos) << text;
+        if (f.verzeichnis) {
+            EXPECT_NE(std::string(text).find(f.verzeichnis), std::string::npos) << text;
+        }
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(kovra.beendet());
+        EXPECT_EQ(kovra.ergebnis(), 0u);
+    }
 }
 
 }  // namespace
