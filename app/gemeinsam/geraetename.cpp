@@ -5,6 +5,8 @@
 
 namespace {
 
+const char* const GERAETE[] = {"CON", "PRN", "AUX", "NUL"};
+
 bool gleich(const char* name, size_t laenge, const char* geraet) {
     if (laenge != strlen(geraet)) return false;
     for (size_t i = 0; i < laenge; ++i)
@@ -28,7 +30,7 @@ bool geraetename(const char* pfad) {
         if (*p == '\\' || *p == '/' || *p == ':') name = p + 1;
     size_t laenge = strcspn(name, ".");
     while (laenge > 0 && name[laenge - 1] == ' ') --laenge;
-    for (const char* geraet : {"CON", "PRN", "AUX", "NUL"})
+    for (const char* geraet : GERAETE)
         if (gleich(name, laenge, geraet)) return true;
     return nummeriert(name, laenge);
 }

@@ -151,7 +151,7 @@ TEST_F(OrteDatei, Utf8NamesInWindows1252) {
         {"the 1252 letters beyond Latin-1", "\xE2\x82\xAC \xC5\xA0ibenik \xE2\x80\x93 x;43.7\n",
          "\x80 \x8Aibenik \x96 x=4370|"},
         {"letters that 1252 lacks", "\xC5\x81\xC3\xB3\x64\xC5\xBA;51.77\n\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0;55.75\n",
-         "?\xF3" "d?=5177|??????=5575|"},
+         "?\xF3" "d?" "=5177|??????" "=5575|"},
         {"Windows-1252 stays as it is", "M\xFCnchen;48.14\n", "M\xFCnchen=4814|"},
         {"bytes that are no UTF-8", "A\xC3(;1\nB\xC0\xBB;2\nC\xED\xA0\x80;3\nD\xC3;4\n",
          "A\xC3(=100|B\xC0\xBB=200|C\xED\xA0\x80=300|D\xC3=400|"},

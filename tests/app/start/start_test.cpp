@@ -102,7 +102,6 @@ TEST_F(Start, BeschaedigterKatalogMeldungUndEnde) {
         ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << d.fall;
         varnis_beenden();
     }
-    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pfad("Varnis.ini").c_str()));
 }
 
 TEST_F(Start, BeschaedigteSternbilderNurSterne) {
@@ -115,7 +114,7 @@ TEST_F(Start, BeschaedigteSternbilderNurSterne) {
         erwarte_schadensmeldung(meldungen[0], pfad("STBILDER.DAT"), d.fall);
         EXPECT_NE(std::string::npos, meldungen[0].text.find("ohne Sternbilder")) << d.fall;
         EXPECT_EQ(0, hauptfenster->himmel->sternbild_anzahl) << d.fall;
-        EXPECT_GT(hauptfenster->himmel->anzahl[30], 0) << d.fall;
+        EXPECT_GT(hauptfenster->himmel->anzahl[KLASSEN - 1], 0) << d.fall;  // the stars are there
         varnis_beenden();
     }
 }
