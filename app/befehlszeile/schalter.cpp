@@ -31,8 +31,8 @@ const char HILFE_TEXT[] =
     "                      Vorgabe: .bmp in den Bildschirmfarben, .emf schwarz auf wei\xDF\r\n"
     "  /einstellungen INI  die Einstellungsdatei; Vorgabe: Varnis.ini beim Programm\r\n"
     "\r\n"
-    "R\xFC" "ckgabewert: 0 geschrieben, 1 Befehlszeile fehlerhaft, 2 Datendatei fehlt,\r\n"
-    "3 Datei nicht geschrieben.\r\n";
+    "R\xFC" "ckgabewert: 0 geschrieben, 1 Befehlszeile fehlerhaft, 2 Datendatei fehlt\r\n"
+    "oder ist besch\xE4" "digt, 3 Datei nicht geschrieben.\r\n";
 
 namespace {
 

@@ -30,7 +30,7 @@
 enum Rueckgabe : int32_t {
     FERTIG = 0,             // the file is written (or the help was shown)
     FALSCHE_SCHALTER = 1,   // a switch or value is wrong: nothing was read or written
-    DATEN_FEHLEN = 2,       // a data file is missing: nothing was written
+    DATEN_FEHLEN = 2,       // a data file is missing or damaged: nothing was written
     NICHT_GESCHRIEBEN = 3,  // the file could not be written: nothing half-written remains
 };
 
