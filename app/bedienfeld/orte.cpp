@@ -60,7 +60,7 @@ void name_kopieren(Ort& ort, const char* name, size_t laenge) {
 // of an over-long line, and the rest of a line from a NUL byte on, belong to
 // that line and are dropped. False at the end of the file; gelesen counts
 // the bytes taken from the file.
-bool zeile_lesen(FILE* datei, char* zeile, size_t groesse, size_t& gelesen) {
+bool ortszeile_lesen(FILE* datei, char* zeile, size_t groesse, size_t& gelesen) {
     size_t n = 0;
     bool text = true, etwas = false;
     int c;
@@ -143,7 +143,7 @@ int32_t orte_lesen(FILE* datei, Orte& orte) {
     orte.leeren();
     char zeile[ZEILE];
     size_t gelesen = 0;
-    for (bool erste = true; zeile_lesen(datei, zeile, sizeof zeile, gelesen); erste = false) {
+    for (bool erste = true; ortszeile_lesen(datei, zeile, sizeof zeile, gelesen); erste = false) {
         if (gelesen > ORTE_BYTES_MAX) return ORTE_GEKUERZT;
         const char* text = erste && strncmp(zeile, BOM, 3) == 0 ? zeile + 3 : zeile;
         Ort ort;
