@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "datei_befund.h"
+
 namespace {
 
 void schreibe16(std::string& ziel, int wert) {
@@ -54,6 +56,12 @@ bool schreiben(const std::string& pfad, const std::string& inhalt) {
     return fclose(f) == 0 && ganz;
 }
 
+// An empty star list gives an empty sky, which the loader reports as an
+// empty file.
+bool geladen(int32_t ergebnis, bool leer) {
+    return ergebnis == 0 || (leer && ergebnis == DATEI_LEER);
+}
+
 }  // namespace
 
 bool himmel_laden(Himmel& himmel, const std::vector<TestStern>& sterne,
@@ -63,7 +71,7 @@ bool himmel_laden(Himmel& himmel, const std::vector<TestStern>& sterne,
     for (const auto& b : sternbilder) figuren += sternbild_eintrag(b);
     const std::string stern_datei = temp_pfad("sterne.dat"), bild_datei = temp_pfad("bilder.dat");
     const bool ok = schreiben(stern_datei, katalog) && schreiben(bild_datei, figuren) &&
-                    himmel.stern_datei_laden(stern_datei.c_str()) == 0 &&
+                    geladen(himmel.stern_datei_laden(stern_datei.c_str()), sterne.empty()) &&
                     (sternbilder.empty() || himmel.sternbild_datei_laden(bild_datei.c_str()) == 0);
     remove(stern_datei.c_str());
     remove(bild_datei.c_str());
