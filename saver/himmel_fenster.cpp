@@ -1,6 +1,7 @@
 // The saver's sky: set up on WM_CREATE from "Kovra.ini" and the catalogue in
 // the data directory, one frame per paint, the next paint asked for by a
-// one-shot timer 500 ms after each frame. The background is never erased:
+// one-shot timer 500 ms after each frame; the Sun, the Moon and the planets
+// anew at most once a minute. The background is never erased:
 // each frame reaches the window in one copy from the off-screen canvas.
 #include "himmel_fenster.h"
 
@@ -85,7 +86,10 @@ void rahmen_zeichnen(HDC ziel) {
     // The saver's order of the layer description, on the canvas functions in
     // the screen's colours; no caption.
     const Ausgabeart art{Leinwand::KARTE, schirm_schichtfarben(s.werte), false, {}};
-    const Karteninhalt inhalt{*s.himmel, s.schriften->schriften(), s.werte, ""};
+    // The bodies of the current minute: they move too slowly for more.
+    const int64_t minute = utc_jetzt() / 60 * 60;
+    const Karteninhalt inhalt{*s.himmel, s.schriften->schriften(), s.werte, "",
+                              s.koerperstand.bei(minute, s.deklination, s.laenge)};
     const Rahmenschichten schichten = rahmen_schichten(s.werte);
     folge_zeichnen(schichten.schicht.data(), schichten.anzahl, Ziel{s.bild.dc, &s.bild, s.radius},
                    inhalt, art);

@@ -18,6 +18,7 @@
 #include "leinwand.h"
 #include "kartenschriften.h"
 #include "kataloge.h"
+#include "koerperstand.h"
 #include "zeichnen/plan_ausfuehren.h"
 
 namespace {
@@ -142,7 +143,9 @@ int32_t karte_erstellen(const Kartenauftrag& a, const char* ordner) {
     const Kartenansicht k = ansicht_fuer(e, a, orte, ort_nummer, zonen, jahr_jetzt());
     himmel_ausrichten(*himmel, k.ansicht, zonen, k.moment, k.regel);
     Kartenschriften schriften;
-    const Karteninhalt inhalt{*himmel, schriften.schriften(), e.darstellung};
+    Koerperstand koerperstand;
+    const Karteninhalt inhalt{*himmel, schriften.schriften(), e.darstellung, "",
+                              koerper_des_moments(koerperstand, zonen, k.moment)};
     const int32_t ergebnis =
         a.art == Bildart::EMF ? vektorgrafik_erstellen(a, inhalt) : bitmap_erstellen(a, inhalt);
     if (ergebnis != FERTIG) return ergebnis;

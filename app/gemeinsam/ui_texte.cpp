@@ -144,6 +144,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_ZONE_BESCHRIFTUNG, "Zeitzone:"},
         {UI_DATUM_UHRZEIT_TITEL, "Datum und Uhrzeit"},
         {UI_EIGENER_ORT_TITEL, "Eigener Ort"},
+        {UI_KOERPER, "S&onne, Mond und Planeten"},
     };
     return verschluesselung::ordnen<UI_TEXTE>(texte);
 }

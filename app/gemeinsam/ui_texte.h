@@ -8,7 +8,7 @@
 
 #include <cstdint>
 
-constexpr int32_t UI_TEXTE = 150;  // numbers 0..149
+constexpr int32_t UI_TEXTE = 170;  // numbers 0..169
 
 // The numbers in use. Every other place below UI_TEXTE is free and holds "";
 // 100..102 are kept free for new messages.
@@ -96,6 +96,7 @@ enum UiText : int32_t {
     UI_ZONE_BESCHRIFTUNG = 147,
     UI_DATUM_UHRZEIT_TITEL = 148, // titles of the two dialogs
     UI_EIGENER_ORT_TITEL = 149,
+    UI_KOERPER = 150,             // command 130, checked while the bodies are drawn
 };
 
 // The arguments of UI_INFO_VERSION in the about window: the build's one

@@ -28,6 +28,7 @@
 #include "schoner/partner.h"
 #include "kartenbild.h"
 #include "kartenschriften.h"
+#include "koerperstand.h"
 #include "zeichnen/zeichenplan.h"
 #include "zeigen/info_anzeige.h"
 #include "zonen.h"
@@ -94,7 +95,7 @@ public:
     void moment_befehl(int32_t id);
     // The title: the moment in words and the place.
     void titel_setzen();
-    // The title and the check items of the rule and the clock.
+    // The title and the check items of the rule, the clock and the bodies.
     void moment_anzeigen();
     // Timer 4: the clock's moment, and the timer set to the next minute.
     void uhr_zeitgeber();
@@ -140,8 +141,8 @@ public:
     // --- himmel_df_befehle.cpp: menu commands and the screen-saver set-up
     // A menu command (101..118, see menue/menue.h); other identifiers do nothing.
     void menue_befehl(int32_t id);
-    // What the chart's output pieces draw from: the sky, the three fonts and
-    // the layer settings, lent for one call.
+    // What the chart's output pieces draw from: the sky, the three fonts,
+    // the layer settings and the bodies of the moment, lent for one call.
     Karteninhalt inhalt();
     // The directories and settings file of the screen-saver set-up.
     Schoner_Verzeichnisse schoner_verzeichnisse() const;
@@ -201,6 +202,8 @@ public:
     Zonen zonen;
     int32_t regel = 0;  // REGEL_MOMENT or REGEL_ORIGINAL (einstellungen.h)
     bool uhr_folgen = false;
+    // The Sun, the Moon and the planets of the moment, computed once for it.
+    Koerperstand koerperstand;
     // The place whose longitude and zone the moment keeps: the one chosen
     // last; the title names it when the declination matches no place.
     char letzter_ort[ORTSNAME_TEXT] = "";

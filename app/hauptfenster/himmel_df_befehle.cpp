@@ -79,6 +79,10 @@ void Himmel_DF::menue_befehl(int32_t id) {
         ueber_zeigen();
     } else if (id == BEFEHL_REKT_LINKS || id == BEFEHL_REKT_RECHTS) {
         pfeiltaste(id == BEFEHL_REKT_LINKS ? VK_LEFT : VK_RIGHT);
+    } else if (id == BEFEHL_KOERPER) {
+        darstellung.koerper = !darstellung.koerper;
+        moment_anzeigen();
+        neu_zeichnen();
     } else if (id == BEFEHL_DATUM_UHRZEIT) {
         datum_dialog();
     } else if (id == BEFEHL_EIGENER_ORT) {
@@ -91,7 +95,8 @@ void Himmel_DF::menue_befehl(int32_t id) {
 }
 
 Karteninhalt Himmel_DF::inhalt() {
-    return Karteninhalt{*himmel, schriften.schriften(), darstellung, karten_banner()};
+    return Karteninhalt{*himmel, schriften.schriften(), darstellung, karten_banner(),
+                        koerper_des_moments(koerperstand, zonen, moment)};
 }
 
 Schoner_Verzeichnisse Himmel_DF::schoner_verzeichnisse() const {

@@ -21,6 +21,8 @@ struct Popup {
 };
 
 constexpr Punkt KARTE[] = {
+    {UI_KOERPER, BEFEHL_KOERPER},
+    {0, TRENNER},
     {UI_HINTERGRUND, BEFEHL_HINTERGRUND},
     {0, TRENNER},
     {UI_BITMAP_SPEICHERN, BEFEHL_BITMAP},
@@ -128,7 +130,7 @@ void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis) {
 
 bool ist_menue_befehl(int32_t kennung, int32_t code, LPARAM kontrolle) {
     return (code == 0 || code == 1) && kontrolle == 0 && kennung >= BEFEHL_HINTERGRUND &&
-           kennung <= BEFEHL_REKT_RECHTS;
+           kennung <= BEFEHL_KOERPER;
 }
 
 HACCEL tasten_erzeugen() {

@@ -34,6 +34,7 @@ enum Befehl : int32_t {
     BEFEHL_TAG_SPAETER = 127,
     BEFEHL_REKT_LINKS = 128,          // a line step of the right-ascension bar (keys only)
     BEFEHL_REKT_RECHTS = 129,
+    BEFEHL_KOERPER = 130,             // checked while the Sun, the Moon and the planets are drawn
 };
 
 // The keys of the main window: one table for every key, which the message
