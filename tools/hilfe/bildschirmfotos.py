@@ -48,6 +48,16 @@ KACHEL = 250                  # side of one chart cut-out in the layers picture
 
 GELB, RAND, LINIE = "#FFF4C0", "#806000", "#C00000"
 
+# The evening of 15 December 2026 over München, 18:00 MEZ: the waxing Moon in
+# Aquarius with Saturn and Neptune above it, in a field of view that reaches
+# down to them from the zenith.
+ABEND = {"Allgemein": {"Dek": -4814, "Gesichtsfeld": 120},
+         "Moment": {"Regel": 0, "Datum": 20261215, "Uhrzeit": 1800, "Laenge": 1158, "Zone": "Europe/Berlin"},
+         "Anzeige": {"Planeten": 1}}
+ABEND_ORT = "M\u00fcnchen"
+MOND = (236, 236, 220)        # the Moon's lit part on the screen
+KOERPER_INFO = (190, 184)     # the popup of a body
+
 
 def lieferumfang(liste):
     """One list of cmake/lieferumfang.cmake, the place that names the shipped files."""
@@ -64,17 +74,28 @@ def ini_lesen(pfad):
                 abschnitt = abschnitte.setdefault(zeile[1:-1], {})
             elif "=" in zeile:
                 name, wert = zeile.split("=", 1)
-                abschnitt[name.strip()] = int(wert)
+                wert = wert.strip()
+                abschnitt[name.strip()] = int(wert) if re.fullmatch(r"-?\d+", wert) else wert
     return abschnitte
 
 
 def ini_text(vorgaben, ebenen):
     """The defaults with the layers of [Anzeige] at the intensities in ebenen (others off)."""
-    werte = dict(vorgaben, Anzeige={name: ebenen.get(name, 0) for name in vorgaben["Anzeige"]})
+    return ini_aus(dict(vorgaben, Anzeige={name: ebenen.get(name, 0) for name in vorgaben["Anzeige"]}))
+
+
+def ini_aus(werte):
+    """A settings file's text from {section: {key: value}}."""
     zeilen = []
     for abschnitt, schluessel in werte.items():
-        zeilen += ["[%s]" % abschnitt] + ["%s=%d" % paar for paar in schluessel.items()]
+        zeilen += ["[%s]" % abschnitt] + ["%s=%s" % paar for paar in schluessel.items()]
     return "\r\n".join(zeilen) + "\r\n"
+
+
+def ort_index(baum, name):
+    """The index of a place in the shipped Orte.dat, as the places list counts."""
+    with open(os.path.join(baum, "programm", "Orte.dat"), encoding="cp1252") as datei:
+        return next(i for i, zeile in enumerate(datei) if zeile.split(";")[0] == name)
 
 
 def namenfarbe(vorgaben):
@@ -374,6 +395,29 @@ def infofenster_bild(bildschirm, plan, stern, ziel):
                       "+repage", "-bordercolor", "#808080", "-border", "1"], ziel))
 
 
+def koerper_bild(sitzung, vorgaben, ordner, ziel):
+    """The evening sky of ABEND with the mouse resting on the Moon: its
+    popup beside it, Saturn and Neptune above, cut from the screen."""
+    werte = {abschnitt: dict(schluessel) for abschnitt, schluessel in vorgaben.items()}
+    for abschnitt, schluessel in ABEND.items():
+        werte.setdefault(abschnitt, {}).update(schluessel)
+    werte["Allgemein"]["Ort"] = ort_index(sitzung.baum, ABEND_ORT)
+    with sitzung.varnis(sitzung.programm_ordner(ini_aus(werte))) as plan:
+        karte = steuerelemente(plan)["karte"]
+        bild = os.path.join(ordner, "abend.png")
+        sitzung.bildschirm(bild)
+        mond = mitte_von(max(haufen(farbpunkte(bild, karte, MOND), 1), key=len))
+        sitzung.maus(*mond)
+        time.sleep(2)
+        sitzung.bildschirm(bild)
+        info = next(f for f in sitzung.plan() if f.art == "kind" and f.klasse == "wFenster"
+                    and (f.rechts - f.links, f.unten - f.oben) == KOERPER_INFO)
+        links, oben = max(min(info.links, mond[0]) - 40, karte.links), max(min(info.oben, mond[1]) - 120, karte.oben)
+        rechts, unten = min(max(info.rechts, mond[0]) + 60, karte.rechts), min(max(info.unten, mond[1]) + 40, karte.unten)
+        lauf(als_palette(["convert", bild, "-crop", "%dx%d+%d+%d" % (rechts - links, unten - oben, links, oben),
+                          "+repage", "-bordercolor", "#808080", "-border", "1"], ziel))
+
+
 def szenen(sitzung, ordner):
     vorgaben = sitzung.vorgaben()
     def szene(anzahl):
@@ -419,6 +463,7 @@ def szenen(sitzung, ordner):
         kacheln.append(os.path.join(ordner, "kachel5.png"))
         kachel(bild, karte, "Sternbild hervorgehoben", kacheln[-1])
     ebenen_bild(kacheln, os.path.join(ZIEL, "ebenen.png"))
+    koerper_bild(sitzung, vorgaben, ordner, os.path.join(ZIEL, "koerper.png"))
 
 
 def main():

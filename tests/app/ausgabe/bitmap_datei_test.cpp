@@ -13,6 +13,7 @@
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "dialogersatz.h"
+#include "farbindizes.h"
 #include "karten_umgebung.h"
 #include "leinwand.h"
 
@@ -72,7 +73,9 @@ TEST_F(BitmapDatei, BlackOnWhiteWithFrameThenScreenColoursAgain) {
     const Bmp b = bmp_lesen(dialog.antwort);
     ASSERT_TRUE(b.gelesen);
     EXPECT_EQ(0x00FFFFFFu, b.farben[0]);
-    for (int32_t i = 1; i < 256; ++i) ASSERT_EQ(0u, b.farben[i]) << "entry " << i;
+    // Every entry black but the Moon's night, which stays the page's white.
+    for (int32_t i = 1; i < 256; ++i)
+        ASSERT_EQ(i == INDEX_MOND_NACHT ? 0x00FFFFFFu : 0u, b.farben[i]) << "entry " << i;
     // The frame: every edge pixel black, everything inside as drawn.
     for (int32_t z = 0; z < 60; ++z)
         for (int32_t x = 0; x < 101; ++x) {
