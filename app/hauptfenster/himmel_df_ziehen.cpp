@@ -8,6 +8,16 @@
 #include "dib_kf.h"
 #include "hauptfenster/himmel_df.h"
 
+namespace {
+
+// The popup of what the pointer rests on would stand over a moved sky; the
+// next move over the chart shows it anew.
+void info_weg(Himmel_DF& f) {
+    folge_ausfuehren(f.hwnd, {Zeiger::BLEIBT, Zeitgeber::VERBERGEN}, f.cursor_stern, f.cursor_sternbild);
+}
+
+}  // namespace
+
 void Himmel_DF::karte_druecken(int32_t x, int32_t y) {
     maustaste = {true, false, x, y, blick()};
     SetCapture(karte->hwnd);
@@ -18,11 +28,7 @@ void Himmel_DF::karte_ziehen(int32_t x, int32_t y) {
     if (!maustaste.zieht &&
         !ist_ziehen(dx, dy, GetSystemMetrics(SM_CXDRAG), GetSystemMetrics(SM_CYDRAG)))
         return;
-    if (!maustaste.zieht) {
-        // The popup of what was under the press would stand over a moving sky.
-        folge_ausfuehren(hwnd, {Zeiger::BLEIBT, Zeitgeber::VERBERGEN}, cursor_stern, cursor_sternbild);
-        maustaste.zieht = true;
-    }
+    maustaste.zieht = true;
     // Always from the view at the press, so that no rounding adds up.
     blick_setzen(blick_gezogen(maustaste.start, himmel->gesichtsfeld, radius(karte.get()), dx, dy));
 }
@@ -45,6 +51,7 @@ void Himmel_DF::karte_rad(int32_t delta) {
     const int32_t wert = leisten_wert(FELD_REGEL, feld_leiste->pos());
     const int32_t neu = rad_wert(FELD_REGEL, wert, schritte);
     if (neu == wert || !feld_leiste->hwnd) return;
+    info_weg(*this);
     wm_hscroll(SB_THUMBTRACK, static_cast<int16_t>(leisten_position(FELD_REGEL, neu)),
                reinterpret_cast<LPARAM>(feld_leiste->hwnd));
 }
@@ -64,6 +71,7 @@ Blickwerte Himmel_DF::blick() {
 
 void Himmel_DF::blick_setzen(const Blickwerte& werte) {
     if (!rekt_leiste->hwnd || !dekl_leiste->hwnd) return;
+    info_weg(*this);
     // The positions fit 16 bits: -2400..0 and -8999..8999.
     wm_hscroll(SB_THUMBTRACK, static_cast<int16_t>(leisten_position(REKT_REGEL, werte.rekt)),
                reinterpret_cast<LPARAM>(rekt_leiste->hwnd));

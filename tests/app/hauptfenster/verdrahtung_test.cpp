@@ -499,6 +499,21 @@ TEST_F(Verdrahtung, RadUeberDerKarteAendertDasGesichtsfeld) {
     // Sent to the chart itself (as Windows 10 does) it is the same.
     rad(*instanz, h.karte->hwnd, 120, h.karte->hwnd, r, r);
     EXPECT_EQ(60, feld(h));
+
+    // A popup shown before the wheel turns goes: its star has moved.
+    bis_ruhe(h);
+    int32_t x = 0, y = 0;
+    ASSERT_TRUE(stern_finden(*h.himmel, r, x, y));
+    POINT auf{x, y};
+    ClientToScreen(h.karte->hwnd, &auf);
+    SetCursorPos(auf.x, auf.y);
+    SendMessageA(h.karte->hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
+    ASSERT_TRUE(zeitgeber_kommt(h.hwnd, ZEITGEBER_INFO_ZEIGEN, 2000));
+    pumpen();
+    ASSERT_TRUE(IsWindowVisible(h.info_fenster->hwnd));
+    rad(*instanz, liste, 120, h.karte->hwnd, x, y);
+    for (int i = 0; i < 20 && IsWindowVisible(h.info_fenster->hwnd); ++i) pumpen();
+    EXPECT_FALSE(IsWindowVisible(h.info_fenster->hwnd));
     SetWindowPos(h.hwnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
 
