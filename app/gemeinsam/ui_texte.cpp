@@ -28,10 +28,10 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
 
         {UI_MENUE_KARTE, "&Karte"},
         {UI_HINTERGRUND, "Als &Hintergrundbild"},
-        {UI_BITMAP_SPEICHERN, "Als Bitmap &speichern..."},
+        {UI_BITMAP_SPEICHERN, "Als Bitmap &speichern...\tStrg+S"},
         {UI_BITMAP_SCHWARZ_WEISS, "Als Bitmap schwarz auf weiß spei&chern..."},
         {UI_VEKTOR_SPEICHERN, "Als &Vektorgrafik speichern..."},
-        {UI_DRUCKEN, "&Drucken..."},
+        {UI_DRUCKEN, "&Drucken...\tStrg+P"},
         {UI_DRUCKEN_WEISS_SCHWARZ, "Drucken weiß auf schw&arz..."},
         {UI_DRUCKEN_SCHWARZ_WEISS, "Drucken schwarz auf &weiß..."},
         {UI_BEENDEN, "&Beenden"},
@@ -42,7 +42,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_SCHONER_UEBERGEBEN, "Aktuelle Einstellungen &übergeben..."},
         {UI_SCHONER_TESTEN, "&Testen"},
         {UI_MENUE_HILFE, "&Hilfe"},
-        {UI_HILFE, "&Inhalt"},
+        {UI_HILFE, "&Inhalt\tF1"},
         {UI_INFO, "Ü&ber Varnis..."},
         {UI_INFO_SCHLIESSEN, "OK"},
 

@@ -62,6 +62,7 @@ void Himmel_DF::kinder_erzeugen() {
     uebersicht = kind<DIB_KF>(this, "", KIND | WS_BORDER);
     karte = kind<DIB_KF>(this, "", KIND | WS_BORDER);
     karte->mldg_tabelle = KARTEN_MELDUNGEN;
+    uebersicht->mldg_tabelle = UEBERSICHT_MELDUNGEN;
     rekt_leiste = kind<Tasten_Scrollbar_KF>(this, "", KIND | SBS_HORZ);
     rekt_leiste->setze_bereich(-REKT_REGEL.bereich.maximum, -REKT_REGEL.bereich.minimum);
     dekl_leiste = leiste(this, SBS_VERT, -DEKL_REGEL.bereich.maximum, -DEKL_REGEL.bereich.minimum);

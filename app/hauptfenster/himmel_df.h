@@ -31,6 +31,7 @@
 #include "koerperstand.h"
 #include "zeichnen/zeichenplan.h"
 #include "zeigen/info_anzeige.h"
+#include "zeigen/ziehen.h"
 #include "zonen.h"
 
 class Canvas_KF;
@@ -47,10 +48,11 @@ constexpr UINT_PTR ZEICHEN_TIMER = 1;
 // Timer 4 follows the clock: it fires at the start of each minute.
 constexpr UINT_PTR UHR_TIMER = 4;
 
-// The chart pane's mouse and the popup's paint, which reach the main window
-// from its children (the main window's own messages go to its virtual
-// handlers).
+// The chart pane's mouse, the overview's click and the popup's paint, which
+// reach the main window from its children (the main window's own messages
+// go to its virtual handlers).
 extern const Mldg_Eintrag KARTEN_MELDUNGEN[];
+extern const Mldg_Eintrag UEBERSICHT_MELDUNGEN[];
 extern const Mldg_Eintrag INFO_MELDUNGEN[];
 
 // The screen-saver set-up works on this window as its Schoner_Partner.
@@ -138,6 +140,29 @@ public:
     // Timers 2 and 3: show and hide the popup.
     void info_zeitgeber(UINT_PTR nummer);
 
+    // --- himmel_df_ziehen.cpp: moving the view with the mouse
+    // The chart pane's left button pressed, the pointer moved while it is
+    // held, the button released (client pixels of the pane, negative
+    // outside it while the pane holds the mouse). A press that moves more
+    // than the system's drag distance drags the view; one that does not is
+    // a click on a label (karte_klick) when it is released.
+    void karte_druecken(int32_t x, int32_t y);
+    void karte_ziehen(int32_t x, int32_t y);
+    void karte_loslassen(int32_t x, int32_t y);
+    // The pane lost the mouse to another window: a drag stays where it is,
+    // a press is no click.
+    void karte_abbrechen();
+    // A wheel message over the chart (delta as WM_MOUSEWHEEL gives it):
+    // steps of the field-of-view bar (bedienfeld/mausrad.h).
+    void karte_rad(int32_t delta);
+    // A click at client pixel (x, y) of the overview: the view turns to the
+    // point of the sky there; beyond the horizon nothing happens.
+    void uebersicht_klick(int32_t x, int32_t y);
+    // The view as the bars hold it, and the bars set to werte, each through
+    // its own notification handling as its thumb would.
+    Blickwerte blick();
+    void blick_setzen(const Blickwerte& werte);
+
     // --- himmel_df_befehle.cpp: menu commands and the screen-saver set-up
     // A menu command (101..118, see menue/menue.h); other identifiers do nothing.
     void menue_befehl(int32_t id);
@@ -224,6 +249,14 @@ public:
     Info_Anzeige info_anzeige;  // what is under the mouse; art and place of the next popup
     Kartenschriften schriften;
     int32_t zeichen_schritt;  // stage of the drawing cycle (zeichnen/zeichenplan.h)
+    // The chart pane's left button from its press: where (pane pixels),
+    // whether it has become a drag, and the view at the press.
+    struct Maustaste {
+        bool aktiv, zieht;
+        int32_t x, y;
+        Blickwerte start;
+    } maustaste{};
+    int32_t rad_rest = 0;  // wheel delta that made no notch yet (bedienfeld/mausrad.h)
 
 private:
     // himmel_df.cpp

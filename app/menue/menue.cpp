@@ -144,6 +144,9 @@ HACCEL tasten_erzeugen() {
         {FCONTROL | FVIRTKEY, VK_NEXT, BEFEHL_TAG_SPAETER},
         {FVIRTKEY, VK_LEFT, BEFEHL_REKT_LINKS},
         {FVIRTKEY, VK_RIGHT, BEFEHL_REKT_RECHTS},
+        {FVIRTKEY, VK_F1, BEFEHL_HILFE},
+        {FCONTROL | FVIRTKEY, 'S', BEFEHL_BITMAP},
+        {FCONTROL | FVIRTKEY, 'P', BEFEHL_DRUCKEN},
     };
     return CreateAcceleratorTableA(tasten, static_cast<int>(sizeof tasten / sizeof tasten[0]));
 }

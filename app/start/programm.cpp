@@ -1,5 +1,7 @@
 #include "start/programm.h"
 
+#include <windowsx.h>
+
 #include "ausgabe/hintergrund.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
@@ -57,6 +59,22 @@ void menue_anbringen(Himmel_DF& fenster) {
     schoner_punkte_setzen(menue, windows_verzeichnis);
 }
 
+bool eigenes(HWND haupt, HWND fenster) {
+    return haupt && fenster && (fenster == haupt || IsChild(haupt, fenster));
+}
+
+// Windows before 10 sends the wheel to the focused window, which would turn
+// a list the user is not pointing at. A wheel meant for the main window or
+// one of its controls goes to the one under the pointer (the position is in
+// screen pixels in lParam); over another window it stays where it was sent,
+// so that a list dropped down (a window of its own) keeps its wheel.
+void rad_umleiten(HWND haupt, MSG* msg) {
+    if (!eigenes(haupt, msg->hwnd)) return;
+    const POINT zeiger{GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)};
+    const HWND unter = WindowFromPoint(zeiger);
+    if (eigenes(haupt, unter)) msg->hwnd = unter;
+}
+
 }  // namespace
 
 void startgroesse(int32_t bildschirm_breite, int32_t& breite, int32_t& hoehe) {
@@ -91,8 +109,8 @@ int32_t varnis_starten(Instanz& instanz) {
 
 bool nachricht_filtern(Instanz& instanz, MSG* msg) {
     const HWND haupt = hauptfenster ? hauptfenster->hwnd : nullptr;
-    if (tasten && haupt && (msg->hwnd == haupt || IsChild(haupt, msg->hwnd)) &&
-        TranslateAcceleratorA(haupt, tasten, msg)) {
+    if (msg->message == WM_MOUSEWHEEL) rad_umleiten(haupt, msg);
+    if (tasten && eigenes(haupt, msg->hwnd) && TranslateAcceleratorA(haupt, tasten, msg)) {
         return true;
     }
     return Dialog_F::is_dialog_message(&instanz, msg) != 0;

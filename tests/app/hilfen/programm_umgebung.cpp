@@ -112,6 +112,18 @@ std::string text_von(HWND fenster) {
     return puffer;
 }
 
+void wie_main_pumpen(Instanz& instanz) {
+    for (int runde = 0; runde < 3; ++runde) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (nachricht_filtern(instanz, &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    }
+}
+
 void rollen(Fenster& leiste, UINT art, int16_t daumen) {
     const UINT nachricht = (GetWindowLongA(leiste.hwnd, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
     SendMessageA(leiste.vater->hwnd, nachricht, MAKEWPARAM(art, static_cast<uint16_t>(daumen)),
