@@ -16,14 +16,15 @@ namespace {
 
 const std::string KOVRA = windows_pfad(KOVRA_PFAD);
 
-// "Kovra.ini" in the Windows directory as the test needs it; the file that
-// was there before comes back when the test ends.
+// "Kovra.ini" in the user's folder, the first the saver reads, as the test
+// needs it; the file that was there before comes back when the test ends.
 class KovraIni {
 public:
     KovraIni() {
-        char pfad[350];
-        schoner_ini_pfad(pfad, sizeof pfad);
-        pfad_ = pfad;
+        char ordner[MAX_PATH];
+        ablage.ordner(Ordner::BENUTZER, ordner, sizeof ordner);
+        CreateDirectoryA(ordner, nullptr);
+        pfad_ = std::string(ordner) + "\\Kovra.ini";
         sicherung_ = pfad_ + ".vor-test";
         gesichert_ = MoveFileExA(pfad_.c_str(), sicherung_.c_str(), MOVEFILE_REPLACE_EXISTING);
     }
