@@ -97,6 +97,7 @@ void hinweis_zeichnen() {
     Dc_Zustand zustand(s.bild.dc);
     SetViewportOrgEx(s.bild.dc, 0, 0, nullptr);  // the canvas's origin is the chart square's
     SelectObject(s.bild.dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetTextAlign(s.bild.dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);  // the chart's names leave others
     SetBkMode(s.bild.dc, TRANSPARENT);
     SetTextColor(s.bild.dc, RGB(255, 255, 255));
     const int n = static_cast<int>(strlen(s.hinweis));

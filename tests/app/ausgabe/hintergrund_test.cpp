@@ -151,7 +151,11 @@ TEST_F(Hintergrund, LayersAtZeroAreLeftOut) {
 }
 
 TEST_F(Hintergrund, UnwrittenPictureIsReportedAndTheWallpaperKept) {
-    const std::string fehlt = windows.datei("fehlt");
+    // A folder under a file: nobody can make it, not even root under Wine.
+    FILE* datei = fopen(windows.datei("datei").c_str(), "wb");
+    ASSERT_TRUE(datei);
+    fclose(datei);
+    const std::string fehlt = windows.datei("datei") + "\\fehlt";
     EXPECT_NE(0, hintergrund_setzen(bild, inhalt(), 640, 480, fehlt.c_str(), nullptr, tapete));
     EXPECT_EQ(1, aufrufe.boxen);
     EXPECT_NE(std::string::npos, aufrufe.text.find(fehlt + "\\Varnis.bmp"));
