@@ -163,6 +163,22 @@ TEST_F(Hintergrund, UnwrittenPictureIsReportedAndTheWallpaperKept) {
     EXPECT_EQ(0, bild.breite());
 }
 
+// The system's own setter: the desktop shows the picture from the user's
+// folder, made by the command when it was missing.
+TEST_F(Hintergrund, TheWallpaperIsThePictureInTheUsersFolder) {
+    char vorher[MAX_PATH] = "";
+    SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof vorher, vorher, 0);
+    const std::string benutzer = windows.datei("Varnis");
+    ASSERT_EQ(0, hintergrund_setzen(bild, inhalt(), 640, 480, benutzer.c_str(), nullptr));
+    char jetzt[MAX_PATH] = "";
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof jetzt, jetzt, 0));
+    EXPECT_EQ(benutzer + "\\Varnis.bmp", jetzt);
+    EXPECT_TRUE(bmp_lesen(jetzt).gelesen);
+    SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, vorher, SPIF_UPDATEINIFILE);
+    DeleteFileA((benutzer + "\\Varnis.bmp").c_str());
+    RemoveDirectoryA(benutzer.c_str());
+}
+
 TEST_F(Hintergrund, PictureForTheEye) {
     if (bilder_ordner().empty()) GTEST_SKIP() << "VARNIS_BILDER not set";
     himmel->sternbild_umschalten(sternbild_index(*himmel, "Ori"));
