@@ -5,10 +5,13 @@
 // each frame reaches the window in one copy from the off-screen canvas.
 #include "himmel_fenster.h"
 
+#include <cstring>
 #include <memory>
 
+#include "dc_zustand.h"
 #include "einstellungen.h"
 #include "himmel_zustand.h"
+#include "hinweis.h"
 #include "himmelsmitte.h"
 #include "kartenzeichnung.h"
 #include "kataloge.h"
@@ -43,8 +46,17 @@ void himmel_laden() {
     ScrHimmelZustand& s = scr_himmel;
     s.himmel = std::make_unique<Himmel>();
     char pfad[330];
-    // A missing file leaves those stars or figures out of the picture.
-    if (ScrDatenPfad(pfad, sizeof pfad, STERN_KATALOG)) s.himmel->stern_datei_laden(pfad);
+    // Without the catalogue the picture says why; a missing figure file
+    // leaves the figures out.
+    const bool da = ScrDatenPfad(pfad, sizeof pfad, STERN_KATALOG);
+    s.hinweis[0] = '\0';
+    if (!da || s.himmel->stern_datei_laden(pfad) != 0) {
+        const DWORD art = da ? GetFileAttributesA(pfad) : INVALID_FILE_ATTRIBUTES;
+        const bool vorhanden = art != INVALID_FILE_ATTRIBUTES && !(art & FILE_ATTRIBUTE_DIRECTORY);
+        hinweis_text(vorhanden ? Datenmangel::KATALOG_BESCHAEDIGT : Datenmangel::KATALOG_FEHLT,
+                     STERN_KATALOG, scr_dateien.ini_daten, scr_dateien.daten_verzeichnis,
+                     s.hinweis, sizeof s.hinweis);
+    }
     if (ScrDatenPfad(pfad, sizeof pfad, STERNBILD_KATALOG)) s.himmel->sternbild_datei_laden(pfad);
     s.himmel->setze_rektaszension(s.rektaszension);
     s.himmel->setze_deklination(s.deklination);
@@ -76,6 +88,26 @@ void ScrEinrichten(HWND fenster) {
     himmel_laden();
 }
 
+// The notice over the middle of the picture, in the chart's text colour,
+// wrapped to the width less a margin of a tenth on either side.
+void hinweis_zeichnen() {
+    ScrHimmelZustand& s = scr_himmel;
+    const int32_t breite = s.bild.breite();
+    const int32_t hoehe = s.bild.hoehe();
+    RECT r{breite / 10, 0, breite - breite / 10, hoehe};
+    Dc_Zustand zustand(s.bild.dc);
+    SetViewportOrgEx(s.bild.dc, 0, 0, nullptr);  // the canvas's origin is the chart square's
+    SelectObject(s.bild.dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetTextAlign(s.bild.dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);  // the chart's names leave others
+    SetBkMode(s.bild.dc, TRANSPARENT);
+    SetTextColor(s.bild.dc, RGB(255, 255, 255));
+    const int n = static_cast<int>(strlen(s.hinweis));
+    const UINT art = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
+    const int text_hoehe = DrawTextA(s.bild.dc, s.hinweis, n, &r, art | DT_CALCRECT);
+    r = RECT{breite / 10, (hoehe - text_hoehe) / 2, breite - breite / 10, hoehe};
+    DrawTextA(s.bild.dc, s.hinweis, n, &r, art);
+}
+
 void rahmen_zeichnen(HDC ziel) {
     ScrHimmelZustand& s = scr_himmel;
     const Himmelsmitte mitte = himmelsmitte(s.moment, utc_jetzt(), s.deklination, s.laenge, sternzeit_jetzt());
@@ -93,6 +125,7 @@ void rahmen_zeichnen(HDC ziel) {
     const Rahmenschichten schichten = rahmen_schichten(s.werte);
     folge_zeichnen(schichten.schicht.data(), schichten.anzahl, Ziel{s.bild.dc, &s.bild, s.radius},
                    inhalt, art);
+    if (s.hinweis[0]) hinweis_zeichnen();
     s.bild.ausgeben(ziel, 0, 0, 0, 0, -1, -1);
 }
 

@@ -31,6 +31,7 @@ struct ScrHimmelZustand {
     int32_t radius;        // half the shorter side of the client area, pixels
     int vorschau;
     int angehalten;  // no more frames and no timer
+    char hinweis[1024];  // the notice drawn over the picture, "" when the data are there
 };
 
 extern ScrHimmelZustand scr_himmel;

@@ -57,7 +57,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_TITEL_HINWEIS, "Varnis"},
         {UI_TITEL_FEHLER, "Varnis - Fehler"},
         {UI_KATALOG_FEHLT,
-         "Der Sternkatalog 'VARNIS.DAT' konnte nicht geöffnet werden. "
+         "Der Sternkatalog 'VARNIS.DAT' konnte nicht geöffnet werden (gesucht in %s). "
          "Ohne ihn kann Varnis keine Karte zeigen und wird beendet."},
         {UI_STERNBILDER_FEHLEN,
          "Die Sternbilddatei 'STBILDER.DAT' konnte nicht geöffnet werden. "
@@ -66,8 +66,8 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_SCHONER_ZIEL, "Die Datei '%s' konnte nicht angelegt oder geschrieben werden."},
         {UI_SCHONER_SPEICHER, "Nicht genügend Arbeitsspeicher, um den Bildschirmschoner zu kopieren."},
         {UI_SCHONER_INSTALLIERT,
-         "Der Bildschirmschoner Kovra%s ist installiert. "
-         "Er kann jetzt in den Anzeigeeinstellungen der Systemsteuerung gewählt werden."},
+         "Der Bildschirmschoner Kovra%s ist installiert und als Bildschirmschoner gewählt. "
+         "Wartezeit und Kennwort stellt Windows unter 'Bildschirmschoner ändern' ein."},
         {UI_FRAGE_UEBERNEHMEN,
          "Soll der Bildschirmschoner die aktuellen Einstellungen übernehmen?"},
         {UI_HINWEIS_BEARBEITEN,
@@ -88,8 +88,11 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_UEBERGABE_5 + 3, "Änderungen gespeichert werden."},
         {UI_BANNER_SCHONER, "Einstellungen des Bildschirmschoners"},
         {UI_HILFE_FEHLT, "Die Hilfedatei '%s' konnte nicht geöffnet werden."},
-        {UI_KEIN_WINDOWS_VERZEICHNIS,
-         "Das Windows-Verzeichnis konnte nicht ermittelt werden. "
+        {UI_SCHONER_NICHT_GEWAEHLT,
+         "Kovra konnte nicht als Bildschirmschoner gewählt werden: die Einstellung "
+         "des Benutzers ließ sich nicht schreiben."},
+        {UI_KEIN_BENUTZER_VERZEICHNIS,
+         "Der Ordner für Anwendungsdaten konnte nicht ermittelt werden. "
          "Der Bildschirmschoner kann nicht installiert werden."},
 
         {UI_BILDDATEI_NICHT_GESCHRIEBEN, "Die Bilddatei '%s' konnte nicht geschrieben werden."},

@@ -9,7 +9,9 @@
 #include "combobox_kf.h"
 #include "dib_kf.h"
 #include "edit_kf.h"
+#include "ablage.h"
 #include "gemeinsam/ui_texte.h"
+#include "gemeinsam/verzeichnisse.h"
 #include "hauptfenster/anordnung.h"
 #include "instanz.h"
 #include "text_kf.h"
@@ -39,22 +41,17 @@ void platzieren(Fenster* f, const Platz& p) { f->masse_abs(p.x, p.y, p.breite, p
 Himmel_DF::Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe)
     : Dialog_F(nullptr, "", x, y, breite, hoehe, HAUPTFENSTER),
       zeichen_schritt(STUFE_RUHE) {
-    char verzeichnis[PFAD_LAENGE];
-    const DWORD n = GetCurrentDirectoryA(sizeof verzeichnis, verzeichnis);
-    // Without a usable directory there is no settings file: defaults, no saving.
-    if (n == 0 || n >= sizeof verzeichnis ||
-        pfad_bilden(ini_pfad, sizeof ini_pfad, verzeichnis, "Varnis.ini") != 0) {
-        ini_pfad[0] = '\0';
-    }
+    // Without a usable folder there is no settings file: defaults, no saving.
+    varnis_ini(ablage, start_verzeichnis, ini_pfad, sizeof ini_pfad);
     const HINSTANCE modul = instanz ? instanz->hinstance : GetModuleHandleA(nullptr);
     cursor_stern = LoadCursorA(modul, "Stern");
     cursor_sternbild = LoadCursorA(modul, "Sternbild");
     darstellung = vorgaben(Programm::STERNKARTE).darstellung;
     kinder_erzeugen();
     himmel = std::make_unique<Himmel>();
-    orte_fehlen = orte_laden(nullptr, orte) != 0;
+    orte_fehlen = orte_laden(start_verzeichnis, orte) != 0;
     // Without the zones every place keeps the zone of its meridian.
-    zonen_laden(nullptr, zonen);
+    zonen_laden(start_verzeichnis, zonen);
     einstellungen_laden();
 }
 

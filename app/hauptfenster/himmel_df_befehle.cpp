@@ -20,7 +20,7 @@ void ausgabe_befehl(Himmel_DF& f, int32_t id) {
     switch (id) {
         case BEFEHL_HINTERGRUND:
             hintergrund_setzen(hintergrund_leinwand(), f.inhalt(), GetSystemMetrics(SM_CXSCREEN),
-                               GetSystemMetrics(SM_CYSCREEN), windows_verzeichnis, f.hwnd);
+                               GetSystemMetrics(SM_CYSCREEN), benutzer_verzeichnis, f.hwnd);
             break;
         case BEFEHL_BITMAP:
             bitmap_datei(f.karte_bild, Farbschema::SCHIRM, f.hwnd);
@@ -100,7 +100,7 @@ Karteninhalt Himmel_DF::inhalt() {
 }
 
 Schoner_Verzeichnisse Himmel_DF::schoner_verzeichnisse() const {
-    return Schoner_Verzeichnisse{start_verzeichnis, windows_verzeichnis, ini_pfad};
+    return Schoner_Verzeichnisse{start_verzeichnis, benutzer_verzeichnis, ini_pfad, windows_verzeichnis};
 }
 
 void Himmel_DF::bearbeiten_markieren(bool an) {
@@ -109,7 +109,7 @@ void Himmel_DF::bearbeiten_markieren(bool an) {
 }
 
 void Himmel_DF::schoner_menue_auffrischen() {
-    schoner_punkte_setzen(GetMenu(hwnd), windows_verzeichnis);
+    schoner_punkte_setzen(GetMenu(hwnd), benutzer_verzeichnis);
 }
 
 void Himmel_DF::nach_vorn() {

@@ -4,6 +4,7 @@
 
 #include "gemeinsam/pfad.h"
 #include "gemeinsam/ui_texte.h"
+#include "schoner/registrierung.h"
 
 namespace {
 
@@ -92,13 +93,6 @@ HMENU popup_erzeugen(const Popup& p) {
     return menue;
 }
 
-bool lesbar(const char* pfad) {
-    FILE* datei = fopen(pfad, "rb");
-    if (!datei) return false;
-    fclose(datei);
-    return true;
-}
-
 void schalten(HMENU menue, int32_t befehl, bool an) {
     EnableMenuItem(menue, static_cast<UINT>(befehl), MF_BYCOMMAND | (an ? MF_ENABLED : MF_GRAYED));
 }
@@ -119,11 +113,10 @@ HMENU menue_erzeugen() {
     return leiste;
 }
 
-void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis) {
-    const bool bekannt = windows_verzeichnis && *windows_verzeichnis;
+void schoner_punkte_setzen(HMENU menue, const char* benutzer_verzeichnis) {
+    const bool bekannt = benutzer_verzeichnis && *benutzer_verzeichnis;
     char pfad[PFAD_LAENGE];
-    const bool installiert = bekannt &&
-        pfad_bilden(pfad, sizeof pfad, windows_verzeichnis, "Kovra32.scr") == 0 && lesbar(pfad);
+    const bool installiert = bekannt && kovra_registriert(pfad, sizeof pfad);
     schalten(menue, BEFEHL_SCHONER_INSTALLIEREN, bekannt && !installiert);
     for (int32_t befehl : MIT_SCHONER) schalten(menue, befehl, installiert);
 }

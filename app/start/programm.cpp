@@ -2,6 +2,10 @@
 
 #include <windowsx.h>
 
+#include <cstdio>
+
+#include "ablage.h"
+
 #include "ausgabe/hintergrund.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
@@ -25,18 +29,35 @@ const char FEHLERHAFT_TEXT[] = "Das Programm ist fehlerhaft und kann nicht ausge
 
 namespace {
 
-// A directory that does not fit is left empty: the files are then looked
-// for in the current directory, never under a cut path.
-void verzeichnis_merken(char* ziel, UINT (*lesen)(char*, UINT)) {
-    const UINT n = lesen(ziel, PFAD_LAENGE);
-    if (n == 0 || n >= PFAD_LAENGE) ziel[0] = '\0';
+// The three directories. One that is not known or does not fit is left
+// empty: the files are then looked for in the current directory, never under
+// a cut path.
+void verzeichnisse_merken() {
+    if (!daten_ordner(ablage, STERN_KATALOG, start_verzeichnis, PFAD_LAENGE)) start_verzeichnis[0] = '\0';
+    if (!ablage.ordner(Ordner::BENUTZER, benutzer_verzeichnis, PFAD_LAENGE)) benutzer_verzeichnis[0] = '\0';
+    if (!ablage.ordner(Ordner::WINDOWS, windows_verzeichnis, PFAD_LAENGE)) windows_verzeichnis[0] = '\0';
 }
-
-UINT aktuelles(char* ziel, UINT groesse) { return GetCurrentDirectoryA(groesse, ziel); }
-UINT windows(char* ziel, UINT groesse) { return GetWindowsDirectoryA(ziel, groesse); }
 
 void fehler(int32_t text) {
     meldung(nullptr, ui_text(text), ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
+}
+
+// The error box of a missing star catalogue, naming the folders looked in:
+// the current directory and the program's folder.
+void katalog_fehlt() {
+    char aktuell[PFAD_LAENGE] = "";
+    char programm[PFAD_LAENGE] = "";
+    ablage.ordner(Ordner::AKTUELL, aktuell, sizeof aktuell);
+    ablage.ordner(Ordner::PROGRAMM, programm, sizeof programm);
+    char ordner[2 * PFAD_LAENGE + 16];
+    if (lstrcmpiA(aktuell, programm) == 0) {
+        snprintf(ordner, sizeof ordner, "'%s'", programm);
+    } else {
+        snprintf(ordner, sizeof ordner, "'%s' und '%s'", aktuell, programm);
+    }
+    char text[1024];
+    snprintf(text, sizeof text, ui_text(UI_KATALOG_FEHLT), ordner);
+    meldung(nullptr, text, ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
 }
 
 // 0, or -1 when the star catalogue cannot be opened.
@@ -44,7 +65,7 @@ int32_t himmel_laden(Himmel& himmel) {
     char pfad[PFAD_LAENGE];
     pfad_bilden(pfad, sizeof pfad, start_verzeichnis, STERN_KATALOG);
     if (!*pfad || himmel.stern_datei_laden(pfad) == -1) {
-        fehler(UI_KATALOG_FEHLT);
+        katalog_fehlt();
         return -1;
     }
     pfad_bilden(pfad, sizeof pfad, start_verzeichnis, STERNBILD_KATALOG);
@@ -56,7 +77,7 @@ int32_t himmel_laden(Himmel& himmel) {
 void menue_anbringen(Himmel_DF& fenster) {
     const HMENU menue = menue_erzeugen();
     SetMenu(fenster.hwnd, menue);
-    schoner_punkte_setzen(menue, windows_verzeichnis);
+    schoner_punkte_setzen(menue, benutzer_verzeichnis);
 }
 
 bool eigenes(HWND haupt, HWND fenster) {
@@ -85,8 +106,7 @@ void startgroesse(int32_t bildschirm_breite, int32_t& breite, int32_t& hoehe) {
 
 int32_t varnis_starten(Instanz& instanz) {
     instanz.fenster_registrieren();
-    verzeichnis_merken(start_verzeichnis, aktuelles);
-    verzeichnis_merken(windows_verzeichnis, windows);
+    verzeichnisse_merken();
 
     int32_t breite, hoehe;
     startgroesse(GetSystemMetrics(SM_CXSCREEN), breite, hoehe);
@@ -94,6 +114,7 @@ int32_t varnis_starten(Instanz& instanz) {
     instanz.hf(hauptfenster);
 
     if (himmel_laden(*hauptfenster->himmel) != 0) {
+        hauptfenster->ini_pfad[0] = '\0';  // a start that fails writes no settings
         PostQuitMessage(-1);
         return -1;
     }

@@ -21,6 +21,8 @@
 #include "projektion.h"
 #include "schoner/modus.h"
 #include "bedienfeld/leistenregel.h"
+#include "schoner/registrierung.h"
+#include "schoner_wahl.h"
 #include "bedienfeld/tasten_leiste.h"
 #include "start/programm.h"
 
@@ -133,24 +135,26 @@ TEST_F(Verdrahtung, MenueleisteMitSchonerpunkten) {
     ASSERT_NE(nullptr, m);
     ASSERT_EQ(4, GetMenuItemCount(m));
     for (int i = 0; i < 4; ++i) EXPECT_NE(nullptr, GetSubMenu(m, i)) << i;
-    const bool installiert = vorhanden(std::string(windows_verzeichnis) + "\\Kovra32.scr");
+    char gewaehlt[MAX_PATH];
+    const bool installiert = kovra_registriert(gewaehlt, sizeof gewaehlt);
     EXPECT_EQ(installiert, grau(m, BEFEHL_SCHONER_INSTALLIEREN));
     for (UINT b : {109u, 110u, 112u, 113u}) EXPECT_EQ(!installiert, grau(m, b)) << b;
     EXPECT_FALSE(GetMenuState(m, BEFEHL_SCHONER_BEARBEITEN, MF_BYCOMMAND) & MF_CHECKED);
 
-    // The window's own update follows the file in the Windows directory.
-    const std::string windows = windows_verzeichnis;
-    snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", ordner.c_str());
+    // The window's own update follows the user's choice of saver.
+    const Benutzerwahl vorher = benutzerwahl_lesen();
+    benutzerwahl_setzen({});
     hauptfenster->schoner_menue_auffrischen();
     EXPECT_FALSE(grau(m, BEFEHL_SCHONER_INSTALLIEREN));
     EXPECT_TRUE(grau(m, BEFEHL_SCHONER_TESTEN));
     schreiben(pfad("Kovra32.scr"), "MZ");
+    benutzerwahl_setzen({pfad("Kovra32.scr"), "1"});
     hauptfenster->schoner_menue_auffrischen();
     EXPECT_TRUE(grau(m, BEFEHL_SCHONER_INSTALLIEREN));
     EXPECT_FALSE(grau(m, BEFEHL_SCHONER_TESTEN));
     hauptfenster->bearbeiten_markieren(true);
     EXPECT_TRUE(GetMenuState(m, BEFEHL_SCHONER_BEARBEITEN, MF_BYCOMMAND) & MF_CHECKED);
-    snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", windows.c_str());
+    benutzerwahl_setzen(vorher);
 }
 
 TEST_F(Verdrahtung, NurMenuebefehleMitCodeNull) {
@@ -223,18 +227,18 @@ TEST_F(Verdrahtung, SternZeigtPopupUndLabelKlickHebtHervor) {
     bis_ruhe(f);
 }
 
-// A Windows directory of the test's own in place of the program's, for as
-// long as the object lives; the saver's files in it go with it.
-class EigenesWindows {
+// A user's folder of the test's own in place of the program's, for as long
+// as the object lives; the saver's files in it go with it.
+class EigenerBenutzerordner {
 public:
-    explicit EigenesWindows(const std::string& pfad) : vorher(windows_verzeichnis), ordner(pfad) {
+    explicit EigenerBenutzerordner(const std::string& pfad) : vorher(benutzer_verzeichnis), ordner(pfad) {
         CreateDirectoryA(ordner.c_str(), nullptr);
-        snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", ordner.c_str());
+        snprintf(benutzer_verzeichnis, sizeof benutzer_verzeichnis, "%s", ordner.c_str());
     }
-    ~EigenesWindows() {
+    ~EigenerBenutzerordner() {
         for (const char* name : {"Kovra.ini", "Kovra.si$"}) DeleteFileA(datei(name).c_str());
         RemoveDirectoryA(ordner.c_str());
-        snprintf(windows_verzeichnis, sizeof windows_verzeichnis, "%s", vorher.c_str());
+        snprintf(benutzer_verzeichnis, sizeof benutzer_verzeichnis, "%s", vorher.c_str());
     }
     std::string datei(const char* name) const { return ordner + "\\" + name; }
 
@@ -275,7 +279,7 @@ TEST_F(Verdrahtung, TastentabelleVorDerFokussiertenListe) {
 TEST_F(Verdrahtung, AktivierungHoltGeparkteEinstellungen) {
     alle_dateien();
     ASSERT_EQ(0, varnis_starten(*instanz));
-    const EigenesWindows win(pfad("win"));
+    const EigenerBenutzerordner win(pfad("win"));
     const std::string ini = win.datei("Kovra.ini"), geparkt = win.datei("Kovra.si$");
     bss_modus = 1;
     struct Fall {
@@ -304,7 +308,7 @@ int zweites_schliessen(HWND besitzer, const char* text, const char* titel, UINT)
 TEST_F(Verdrahtung, ZweimalSchliessenFragtEinmal) {
     alle_dateien();
     ASSERT_EQ(0, varnis_starten(*instanz));
-    const EigenesWindows win(pfad("win"));
+    const EigenerBenutzerordner win(pfad("win"));
     modus_setzen(*hauptfenster, 1);
     meldung_ersatz = zweites_schliessen;
     PostMessageA(hauptfenster->hwnd, WM_CLOSE, 0, 0);

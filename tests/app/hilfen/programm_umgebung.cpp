@@ -2,6 +2,9 @@
 
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
+#include "gemeinsam/verzeichnisse.h"
+
+#include <cstdio>
 #include "start/programm.h"
 
 std::vector<Meldung> ProgrammTest::meldungen;
@@ -40,6 +43,8 @@ void ProgrammTest::SetUp() {
     CreateDirectoryA(ordner.c_str(), nullptr);
     ordner_leeren(ordner);
     ASSERT_TRUE(SetCurrentDirectoryA(ordner.c_str()));
+    // The data folder of a window made without the start-up.
+    snprintf(start_verzeichnis, sizeof start_verzeichnis, "%s", ordner.c_str());
     instanz = new Instanz(GetModuleHandleA(nullptr), nullptr, "Varnis", nullptr, nullptr, nullptr);
 }
 
