@@ -16,20 +16,30 @@
 
 namespace {
 
+// The save dialogs' suggested name: the moment and, when the declination
+// matches a place, that place's name.
+void dateiname_vorschlagen(const Himmel_DF& f, const Dateityp& typ, char* name, size_t groesse) {
+    kartenname(name, groesse, f.moment, f.ort >= 0 ? f.letzter_ort : "", typ.endung);
+}
+
 void ausgabe_befehl(Himmel_DF& f, int32_t id) {
+    char name[DATEINAME_LAENGE];
     switch (id) {
         case BEFEHL_HINTERGRUND:
             hintergrund_setzen(hintergrund_leinwand(), f.inhalt(), GetSystemMetrics(SM_CXSCREEN),
                                GetSystemMetrics(SM_CYSCREEN), benutzer_verzeichnis, f.hwnd);
             break;
         case BEFEHL_BITMAP:
-            bitmap_datei(f.karte_bild, Farbschema::SCHIRM, f.hwnd);
+            dateiname_vorschlagen(f, BITMAP_TYP, name, sizeof name);
+            bitmap_datei(f.karte_bild, Farbschema::SCHIRM, f.hwnd, name);
             break;
         case BEFEHL_BITMAP_SCHWARZ_WEISS:
-            bitmap_datei(f.karte_bild, Farbschema::SCHWARZ_AUF_WEISS, f.hwnd);
+            dateiname_vorschlagen(f, BITMAP_TYP, name, sizeof name);
+            bitmap_datei(f.karte_bild, Farbschema::SCHWARZ_AUF_WEISS, f.hwnd, name);
             break;
         case BEFEHL_VEKTOR:
-            vektor_datei(f.inhalt(), f.hwnd);
+            dateiname_vorschlagen(f, VEKTOR_TYP, name, sizeof name);
+            vektor_datei(f.inhalt(), f.hwnd, name);
             break;
         case BEFEHL_DRUCKEN:
             drucken(f.hwnd, Farbschema::SCHIRM, f.inhalt());

@@ -86,10 +86,13 @@ TEST(KovraProzess, FullScreenSaverEndsOnAKey) {
     Kovra kovra("/s");
     HWND fenster = nullptr;
     ASSERT_TRUE(warten_bis([&] { return (fenster = FindWindowA("VarnisBSS", "Varnis")) != nullptr; }));
+    // Every monitor: the whole virtual screen.
     RECT r;
     GetWindowRect(fenster, &r);
-    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(r.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
+    EXPECT_EQ(r.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
     EXPECT_TRUE(GetWindowLongA(fenster, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(kovra.beendet(700)) << "it runs until something happens";
     PostMessageA(fenster, WM_KEYDOWN, VK_SPACE, 0);
@@ -106,11 +109,15 @@ TEST(KovraProzess, PreviewLivesInTheHostUntilTheHostGoes) {
     Kovra kovra("/p " + std::to_string(reinterpret_cast<LONG_PTR>(wirt)));
     HWND kind = nullptr;
     ASSERT_TRUE(warten_bis([&] { return (kind = FindWindowExA(wirt, nullptr, "VarnisBSS", nullptr)) != nullptr; }));
+    // Exactly the host's client area, not its frame and caption.
     RECT w, k;
-    GetWindowRect(wirt, &w);
+    GetClientRect(wirt, &w);
+    MapWindowPoints(wirt, nullptr, reinterpret_cast<POINT*>(&w), 2);
     GetWindowRect(kind, &k);
-    EXPECT_EQ(k.right - k.left, w.right - w.left);
-    EXPECT_EQ(k.bottom - k.top, w.bottom - w.top);
+    EXPECT_EQ(w.left, k.left);
+    EXPECT_EQ(w.top, k.top);
+    EXPECT_EQ(w.right, k.right);
+    EXPECT_EQ(w.bottom, k.bottom);
     EXPECT_TRUE(GetWindowLongA(kind, GWL_STYLE) & WS_CHILD);
     // Clicks and keys do not end a preview.
     PostMessageA(kind, WM_LBUTTONDOWN, 0, 0);

@@ -66,7 +66,8 @@ def lieferumfang(liste):
 
 
 def ini_lesen(pfad):
-    """A settings file as {section: {key: value}}, both in the file's order."""
+    """A settings file as {section: {key: value text}}, both in the file's
+    order; the values stay text, since the moment's keys hold names too."""
     abschnitte, abschnitt = {}, None
     with open(pfad, encoding="cp1252") as datei:
         for zeile in map(str.strip, datei):
@@ -74,8 +75,7 @@ def ini_lesen(pfad):
                 abschnitt = abschnitte.setdefault(zeile[1:-1], {})
             elif "=" in zeile:
                 name, wert = zeile.split("=", 1)
-                wert = wert.strip()
-                abschnitt[name.strip()] = int(wert) if re.fullmatch(r"-?\d+", wert) else wert
+                abschnitt[name.strip()] = wert.strip()
     return abschnitte
 
 
@@ -100,8 +100,8 @@ def ort_index(baum, name):
 
 def namenfarbe(vorgaben):
     """A constellation's name on the screen: its colour at its default intensity."""
-    staerke = vorgaben["Anzeige"]["Sternbildnamen"]
-    return tuple(int(vorgaben["Farben"]["%s_Sternbildnamen" % kanal] * staerke / 100)
+    staerke = int(vorgaben["Anzeige"]["Sternbildnamen"])
+    return tuple(int(int(vorgaben["Farben"]["%s_Sternbildnamen" % kanal]) * staerke / 100)
                  for kanal in ("Rot", "Gruen", "Blau"))
 
 
@@ -195,7 +195,7 @@ class Sitzung:
         for name in [PROGRAMM] + lieferumfang("VARNIS_DATEN"):
             shutil.copy(os.path.join(self.baum, "programm", name), ordner)
         if ini is not None:
-            with open(os.path.join(ordner, "Varnis.ini"), "w", newline="") as datei:
+            with open(os.path.join(ordner, "Varnis.ini"), "w", encoding="cp1252", newline="") as datei:
                 datei.write(ini)
         return ordner
 
@@ -218,16 +218,18 @@ class Sitzung:
         prozess = subprocess.Popen(["wine", PROGRAMM], cwd=ordner, env=self.umgebung,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
+            # The window is there before its children and its title; the
+            # plan counts once the panes are.
             plan = None
             for _ in range(60):
                 plan = self.plan()
-                if plan:
+                if plan and any(f.art == "kind" and f.klasse == "wFenster" for f in plan):
                     break
                 time.sleep(0.5)
-            if not plan:
+            else:
                 sys.exit("bildschirmfotos: Varnis showed no window")
             time.sleep(3)             # the drawing cycle's stages
-            yield plan
+            yield self.plan() or plan
         finally:
             subprocess.run(["wine", "taskkill", "/im", PROGRAMM], env=self.umgebung,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
