@@ -56,7 +56,6 @@ ABEND = {"Allgemein": {"Dek": -4814, "Gesichtsfeld": 120},
          "Anzeige": {"Planeten": 1}}
 ABEND_ORT = "M\u00fcnchen"
 MOND = (236, 236, 220)        # the Moon's lit part on the screen
-KOERPER_INFO = (190, 184)     # the popup of a body
 
 
 def lieferumfang(liste):
@@ -398,8 +397,8 @@ def infofenster_bild(bildschirm, plan, stern, ziel):
 
 
 def koerper_bild(sitzung, vorgaben, ordner, ziel):
-    """The evening sky of ABEND with the mouse resting on the Moon: its
-    popup beside it, Saturn and Neptune above, cut from the screen."""
+    """The evening sky of ABEND with the mouse resting on the Moon: the
+    chart with the Moon's popup, Saturn and Neptune above, cut from the screen."""
     werte = {abschnitt: dict(schluessel) for abschnitt, schluessel in vorgaben.items()}
     for abschnitt, schluessel in ABEND.items():
         werte.setdefault(abschnitt, {}).update(schluessel)
@@ -412,11 +411,9 @@ def koerper_bild(sitzung, vorgaben, ordner, ziel):
         sitzung.maus(*mond)
         time.sleep(2)
         sitzung.bildschirm(bild)
-        info = next(f for f in sitzung.plan() if f.art == "kind" and f.klasse == "wFenster"
-                    and (f.rechts - f.links, f.unten - f.oben) == KOERPER_INFO)
-        links, oben = max(min(info.links, mond[0]) - 40, karte.links), max(min(info.oben, mond[1]) - 120, karte.oben)
-        rechts, unten = min(max(info.rechts, mond[0]) + 60, karte.rechts), min(max(info.unten, mond[1]) + 40, karte.unten)
-        lauf(als_palette(["convert", bild, "-crop", "%dx%d+%d+%d" % (rechts - links, unten - oben, links, oben),
+        # The whole chart: the Moon with its popup, Saturn and Neptune above.
+        lauf(als_palette(["convert", bild, "-crop", "%dx%d+%d+%d" % (karte.rechts - karte.links, karte.unten - karte.oben,
+                                                                   karte.links, karte.oben),
                           "+repage", "-bordercolor", "#808080", "-border", "1"], ziel))
 
 
