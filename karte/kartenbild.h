@@ -1,12 +1,13 @@
 // What a picture of the chart is drawn from besides its drawing target: the
-// sky with its current view, the three fonts, the layer settings and the
-// caption. Whoever draws a chart (the main window, the command line, the
+// sky with its current view, the three fonts, the layer settings, the
+// caption and the Sun, the Moon and the planets of the chart's moment. Whoever draws a chart (the main window, the command line, the
 // screen saver) owns all of it and lends it, for one call, to the drawing.
 #pragma once
 
 #include "darstellung.h"
 #include "font.h"
 #include "himmel.h"
+#include "koerper.h"
 
 struct Schriften {
     Font& text;       // "Arial", 14 pixels on the screen
@@ -22,4 +23,7 @@ struct Karteninhalt {
     // star chart's banner while the saver's settings are edited
     // (schoner/modus.h); the saver has none.
     const char* kartentext = "";
+    // The bodies of the chart's moment (karte/koerperstand.h); null: none
+    // (an instant they cannot be computed for).
+    const Koerperlage* koerper = nullptr;
 };

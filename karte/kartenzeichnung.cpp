@@ -22,7 +22,7 @@ void schicht_zeichnen(Schicht schicht, const Ziel& ziel, const Karteninhalt& inh
     const uint32_t farbe = ebene == IMMER ? 0 : art.farben.farbe[ebene];
     const Schichtaufruf aufruf{inhalt.himmel, ziel,      farbe,         inhalt.schriften,
                                klassen,       inhalt.kartentext ? inhalt.kartentext : "",
-                               art.druckstil, art.auswahl_verbergen};
+                               art.druckstil, art.auswahl_verbergen, inhalt.koerper};
     zeichner(aufruf);
 }
 

@@ -4,6 +4,7 @@
 
 #include "farben.h"
 #include "gestirne.h"  // KARTEN_TEXT_FARBE
+#include "koerperbild.h"
 
 namespace {
 
@@ -30,6 +31,8 @@ void schirm_farben_setzen(DIB& bild, const Darstellung& werte) {
     bild.farbe_setzen(INDEX_BILDNAMEN, ebenen_eintrag(werte, STERNBILDNAMEN));
     bild.farbe_setzen(INDEX_STERNNAMEN, ebenen_eintrag(werte, STERNNAMEN));
     bild.farbe_setzen(GITTER_INDEX, ebenen_eintrag(werte, HILFSLINIEN));
+    for (int32_t k = 0; k < KOERPER_ANZAHL; ++k) bild.farbe_setzen(INDEX_KOERPER + k, farbwert(KOERPER_FARBEN[k]));
+    bild.farbe_setzen(INDEX_MOND_NACHT, farbwert(MOND_NACHT));
     bild.farbe_setzen(INDEX_FELD, 0xC0C0C0);
     bild.farbe_setzen(INDEX_FREI, 0xFF00FF);
 }
@@ -42,6 +45,8 @@ void farbtabelle_schirm(DIB& bild, const Darstellung& werte) {
 void farbtabelle_schwarz_weiss(DIB& bild) {
     bild.farbe_setzen(INDEX_HINTERGRUND, 0xFFFFFF);
     for (int32_t i = 1; i < 256; ++i) bild.farbe_setzen(i, 0x000000);
+    // The Moon's unlit part stays white: only its lit part is drawn.
+    bild.farbe_setzen(INDEX_MOND_NACHT, 0xFFFFFF);
 }
 
 int32_t leinwand_erzeugen(DIB& bild, int32_t breite, int32_t hoehe) {

@@ -17,6 +17,7 @@
 
 // Background, the seven star families in ten steps, the four layers (their
 // colour times intensity, the background colour while a layer is off), the
+// Sun, the Moon and the planets (their own colours, karte/koerperbild.h), the
 // field-of-view square and entry INDEX_FREI. The caption's entry is left as
 // it is: the screen saver draws no caption.
 void schirm_farben_setzen(DIB& bild, const Darstellung& werte);
@@ -26,7 +27,7 @@ void schirm_farben_setzen(DIB& bild, const Darstellung& werte);
 // and the intensities of werte.
 void farbtabelle_schirm(DIB& bild, const Darstellung& werte);
 
-// Index 0 white, indices 1..255 black.
+// Index 0 white, indices 1..255 black but the Moon's unlit part, white.
 void farbtabelle_schwarz_weiss(DIB& bild);
 
 // A pane's canvas of breite x hoehe pixels at 8 bits, with the system font

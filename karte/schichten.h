@@ -41,6 +41,8 @@ enum class Schicht : int32_t {
     STERNNAMEN,
     KENNUNGEN,
     GESTIRNE,
+    KOERPER,       // the Sun, the Moon and the planets
+    KOERPERNAMEN,  // their names
     MARKEN,  // the field-of-view square and the horizon: the main window's own overview pane
 };
 
@@ -59,20 +61,25 @@ constexpr Ebene IMMER = EBENEN;
 // Each layer's layer of the settings, in the order of Schicht: its intensity
 // switches it (off at 0) and its colour is the layer's. The designations go
 // with the figures: the constellations' layer switches them and gives their
-// colour. (Their drawing: SCHICHT_ZEICHNER below, one row each.)
+// colour; the bodies' names go with the star names. The bodies' layers are
+// switched besides by their own key (Darstellung::koerper). (Their drawing:
+// SCHICHT_ZEICHNER below, one row each.)
 struct Schichtebene {
     Schicht schicht;
     Ebene ebene;
+    bool koerper_schalter;  // drawn only while Darstellung::koerper is 1
 };
 inline constexpr Schichtebene SCHICHTEN[] = {
-    {Schicht::LAGEN_NEU, IMMER},
-    {Schicht::GITTER, HILFSLINIEN},
-    {Schicht::FIGUREN, STERNBILDER},
-    {Schicht::STERNBILDNAMEN, STERNBILDNAMEN},
-    {Schicht::STERNNAMEN, STERNNAMEN},
-    {Schicht::KENNUNGEN, STERNBILDER},
-    {Schicht::GESTIRNE, IMMER},
-    {Schicht::MARKEN, IMMER},
+    {Schicht::LAGEN_NEU, IMMER, false},
+    {Schicht::GITTER, HILFSLINIEN, false},
+    {Schicht::FIGUREN, STERNBILDER, false},
+    {Schicht::STERNBILDNAMEN, STERNBILDNAMEN, false},
+    {Schicht::STERNNAMEN, STERNNAMEN, false},
+    {Schicht::KENNUNGEN, STERNBILDER, false},
+    {Schicht::GESTIRNE, IMMER, false},
+    {Schicht::KOERPER, IMMER, true},
+    {Schicht::KOERPERNAMEN, STERNNAMEN, true},
+    {Schicht::MARKEN, IMMER, false},
 };
 inline constexpr size_t SCHICHT_ANZAHL = std::size(SCHICHTEN);
 
@@ -85,10 +92,11 @@ static_assert(zeilen_in_ordnung(), "SCHICHTEN holds one row per layer, in the or
 
 constexpr Ebene schicht_ebene(Schicht s) { return SCHICHTEN[static_cast<size_t>(s)].ebene; }
 
-// Whether the layer is drawn at these intensities.
+// Whether the layer is drawn at these intensities and switches.
 inline bool schicht_sichtbar(Schicht s, const Darstellung& werte) {
-    const Ebene e = schicht_ebene(s);
-    return e == IMMER || sichtbar(werte, e);
+    const Schichtebene& zeile = SCHICHTEN[static_cast<size_t>(s)];
+    if (zeile.koerper_schalter && !werte.koerper) return false;
+    return zeile.ebene == IMMER || sichtbar(werte, zeile.ebene);
 }
 
 // ---- The orders of the outputs
@@ -96,27 +104,28 @@ inline bool schicht_sichtbar(Schicht s, const Darstellung& werte) {
 // The desktop picture: the chart pane as it stands at rest after its stages
 // (below), drawn in one go on the screen's canvas functions.
 inline constexpr Schicht TAPETE_FOLGE[] = {
-    Schicht::GITTER, Schicht::FIGUREN, Schicht::STERNBILDNAMEN,
-    Schicht::STERNNAMEN, Schicht::KENNUNGEN, Schicht::GESTIRNE,
+    Schicht::GITTER,    Schicht::FIGUREN,  Schicht::STERNBILDNAMEN, Schicht::STERNNAMEN,
+    Schicht::KENNUNGEN, Schicht::GESTIRNE, Schicht::KOERPER,        Schicht::KOERPERNAMEN,
 };
 
 // The printed page and the vector file, on the printer's functions: the
 // names go before the figures, whose pen of width 2 then lies over a name
-// it crosses, as the printout has always had it; the stars last.
+// it crosses, as the printout has always had it; the stars last, and over
+// them the bodies, whose discs cover the stars behind them as in the sky.
 inline constexpr Schicht DRUCK_FOLGE[] = {
-    Schicht::GITTER,  Schicht::STERNBILDNAMEN, Schicht::STERNNAMEN,
-    Schicht::FIGUREN, Schicht::KENNUNGEN,      Schicht::GESTIRNE,
+    Schicht::GITTER,    Schicht::STERNBILDNAMEN, Schicht::STERNNAMEN, Schicht::KOERPERNAMEN,
+    Schicht::FIGUREN,   Schicht::KENNUNGEN,      Schicht::GESTIRNE,   Schicht::KOERPER,
 };
 
 // The screen saver's frame, on the canvas functions, each frame from new
 // positions (the saver clears them as it clears the canvas). The stars come
 // first, so that their positions are known, and again last, so that they lie
-// on top. No designations: the saver has no highlighted constellations (the
-// label click is the star chart's), and on a screen seen from afar they
-// would only crowd the stars.
+// on top, with the bodies over them. No designations: the saver has no
+// highlighted constellations (the label click is the star chart's), and on
+// a screen seen from afar they would only crowd the stars.
 inline constexpr Schicht SCHONER_FOLGE[] = {
-    Schicht::GESTIRNE,       Schicht::GITTER,     Schicht::FIGUREN,
-    Schicht::STERNBILDNAMEN, Schicht::STERNNAMEN, Schicht::GESTIRNE,
+    Schicht::GESTIRNE,   Schicht::GITTER,   Schicht::FIGUREN, Schicht::STERNBILDNAMEN,
+    Schicht::STERNNAMEN, Schicht::GESTIRNE, Schicht::KOERPER, Schicht::KOERPERNAMEN,
 };
 
 // ---- The screen: the chart and overview panes drawn in stages on a timer,
@@ -153,12 +162,13 @@ using S = Schicht;
 constexpr Leinwand K = Leinwand::KARTE, U = Leinwand::UEBERSICHT;
 constexpr Klassen ALLE{0, 0};  // for a layer without classes
 // Stage 0: the positions anew, the lines of both panes, the stars to
-// magnitude class 59 and the marks; a quarter second for the eye.
+// magnitude class 59, the bodies and the marks; a quarter second for the eye.
 inline constexpr Schirmauftrag ANFANG[] = {
     {S::LAGEN_NEU, K, ALLE, false},       {S::GITTER, U, ALLE, false},
     {S::FIGUREN, U, ALLE, false},         {S::GITTER, K, ALLE, false},
     {S::FIGUREN, K, ALLE, false},         {S::GESTIRNE, U, {0, 59}, false},
-    {S::GESTIRNE, K, {0, 59}, false},     {S::MARKEN, U, ALLE, false},
+    {S::GESTIRNE, K, {0, 59}, false},     {S::KOERPER, U, ALLE, false},
+    {S::KOERPER, K, ALLE, false},         {S::MARKEN, U, ALLE, false},
 };
 // Stages 60, 65, ... 95: the fainter classes five at a time.
 inline constexpr Schirmauftrag SCHWACHE[] = {
@@ -174,12 +184,14 @@ inline constexpr Schirmauftrag FIGUREN[] = {
     {S::GESTIRNE, U, {0, 65}, false},
     {S::FIGUREN, K, ALLE, false},
 };
-// Stage 102: the labels, then every star again on top; then rest.
+// Stage 102: the labels, then every star again on top, the bodies over
+// the stars with their names; then rest.
 inline constexpr Schirmauftrag NAMEN[] = {
     {S::STERNBILDNAMEN, K, ALLE, false}, {S::STERNNAMEN, K, ALLE, false},
     {S::FIGUREN, U, ALLE, false},        {S::KENNUNGEN, K, ALLE, false},
     {S::GESTIRNE, U, {0, 99}, false},    {S::GESTIRNE, K, {0, 99}, false},
-    {S::MARKEN, U, ALLE, false},
+    {S::KOERPER, U, ALLE, false},        {S::KOERPER, K, ALLE, false},
+    {S::KOERPERNAMEN, K, ALLE, false},   {S::MARKEN, U, ALLE, false},
 };
 }  // namespace schirm
 
@@ -210,6 +222,7 @@ constexpr size_t meiste_schirmauftraege() {
 #include "font.h"
 #include "himmel.h"
 #include "kartenbild.h"
+#include "koerper.h"
 
 // A drawing target: a drawing context, the canvas it belongs to (null for a
 // printer's or a metafile's context) and the radius of the chart in the
@@ -260,6 +273,16 @@ void gestirne_karte(Himmel& himmel, const Ziel& ziel, Klassen klassen, const Fon
                     const char* kartentext);
 void gestirne_uebersicht(Himmel& himmel, const Ziel& ziel);
 void gestirne_druck(Himmel& himmel, const Ziel& ziel, const Druckstil& stil);
+// The Sun, the Moon and the planets of lage (null: none) within the field of
+// view (karte/koerper_zeichnen.cpp): discs sized by magnitude on the stars'
+// scale, the Sun and the Moon at least at their true size, the Moon lit
+// toward the Sun; on a canvas in their colour entries (INDEX_KOERPER), on a
+// printer filled as the scheme fills the stars. Their names beside them.
+void koerper_karte(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage);
+void koerper_uebersicht(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage);
+void koerper_druck(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage, const Druckstil& stil);
+void koerper_namen(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage, const Font& schrift,
+                   uint32_t farbe);
 
 // What a row's adapter hands its layer function: the target and every
 // input an output provides; each layer takes from it what its row names.
@@ -272,6 +295,7 @@ struct Schichtaufruf {
     const char* kartentext;
     Druckstil druckstil;
     bool auswahl_verbergen;
+    const Koerperlage* koerper;  // null: no bodies
 };
 using Schichtzeichner = void (*)(const Schichtaufruf& a);
 
@@ -327,6 +351,16 @@ inline constexpr Schichtzeile SCHICHT_ZEICHNER[] = {
      },
      [](const Schichtaufruf& a) { gestirne_uebersicht(a.himmel, a.ziel); },
      [](const Schichtaufruf& a) { gestirne_druck(a.himmel, a.ziel, a.druckstil); }},
+    // The bodies: the stars' scheme fill on a printer; their names in the
+    // star names' font and colour, not on the small overview.
+    {Schicht::KOERPER,
+     [](const Schichtaufruf& a) { koerper_karte(a.himmel, a.ziel, a.koerper); },
+     [](const Schichtaufruf& a) { koerper_uebersicht(a.himmel, a.ziel, a.koerper); },
+     [](const Schichtaufruf& a) { koerper_druck(a.himmel, a.ziel, a.koerper, a.druckstil); }},
+    {Schicht::KOERPERNAMEN,
+     [](const Schichtaufruf& a) { koerper_namen(a.himmel, a.ziel, a.koerper, a.schriften.text, a.farbe); },
+     nullptr,
+     [](const Schichtaufruf& a) { koerper_namen(a.himmel, a.ziel, a.koerper, a.schriften.text, a.farbe); }},
     // Drawn by the main window, which owns the overview pane and its field
     // of view (hauptfenster/); no output but the screen has it.
     {Schicht::MARKEN, nullptr, nullptr, nullptr},

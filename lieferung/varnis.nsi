@@ -96,17 +96,34 @@ Function VarnisStarten
   Exec "$\"$INSTDIR\Varnis32.exe$\""
 FunctionEnd
 
-; Removes what the setup program wrote and the two files Varnis writes into
-; its folder (its settings and the screen saver's hand-off marker). Files
-; the user put there keep the folder. A screen saver installed into the
-; Windows directory is left alone: the setup program did not put it there.
+; Removes what the setup program wrote, the two files Varnis writes into
+; its folder (its settings and the screen saver's hand-off marker) and what
+; Varnis wrote for the user into its folder of the application data (the
+; saver's settings and its copy, the settings when the program's folder was
+; not writable, the desktop picture). Files the user put there keep the
+; folders; pictures the user saved elsewhere stay. The user's choice of
+; screen saver goes when it names a saver removed here. A saver an older
+; version installed into the Windows directory is left alone: the setup
+; program did not put it there.
 Section "Uninstall"
   SetShellVarContext current
+  ReadRegStr $0 HKCU "Control Panel\Desktop" "SCRNSAVE.EXE"
+  ${If} $0 == "$INSTDIR\Kovra32.scr"
+  ${OrIf} $0 == "$APPDATA\Varnis\Kovra32.scr"
+    DeleteRegValue HKCU "Control Panel\Desktop" "SCRNSAVE.EXE"
+    WriteRegStr HKCU "Control Panel\Desktop" "ScreenSaveActive" "0"
+  ${EndIf}
   !insertmacro DATEIEN_ENTFERNEN
   Delete "$INSTDIR\Varnis.ini"
   Delete "$INSTDIR\Kovra.acc"
   Delete "$INSTDIR\${DEINSTALLIEREN}"
   RMDir "$INSTDIR"
+  Delete "$APPDATA\Varnis\Kovra.ini"
+  Delete "$APPDATA\Varnis\Kovra.si$$"
+  Delete "$APPDATA\Varnis\Kovra32.scr"
+  Delete "$APPDATA\Varnis\Varnis.ini"
+  Delete "$APPDATA\Varnis\Varnis.bmp"
+  RMDir "$APPDATA\Varnis"
   Delete "$SMPROGRAMS\Varnis.lnk"
   DeleteRegKey HKCU "${SCHLUESSEL}"
 SectionEnd

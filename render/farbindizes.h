@@ -14,5 +14,9 @@ constexpr int32_t INDEX_FELD = 100;      // the field-of-view square on the over
 constexpr int32_t FIGUREN_INDEX = 128;   // the constellation figures' lines
 constexpr int32_t INDEX_BILDNAMEN = 129; // the constellation names
 constexpr int32_t INDEX_STERNNAMEN = 130;
+// The Sun, the Moon and the planets: INDEX_KOERPER + their KoerperArt
+// (0..8), and the Moon's unlit part.
+constexpr int32_t INDEX_KOERPER = 140;
+constexpr int32_t INDEX_MOND_NACHT = 149;
 constexpr int32_t INDEX_KARTENTEXT = 254;  // the chart caption
 constexpr int32_t INDEX_FREI = 255;        // drawn by no layer

@@ -1,6 +1,7 @@
 #include "gestirne.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <utility>
 
 #include "gdi_objekt.h"
@@ -92,7 +93,27 @@ void figurstern_zeichnen(Himmel& himmel, DIB& bild, int32_t r, int32_t klasse, i
                      uebersicht_farbindex(satz.spektrum, satz.helligkeit));
 }
 
+// The farthest a disc's runs reach from its centre, across or up.
+int32_t halbe_breite(const Scheibe& s) {
+    int32_t weite = 0;
+    for (int32_t i = 0; i < s.anzahl; ++i) {
+        const Lauf& l = s.laeufe[i];
+        weite = std::max({weite, std::abs(int32_t{l.von}), std::abs(int32_t{l.bis}), std::abs(int32_t{l.zeile})});
+    }
+    return weite;
+}
+
 }  // namespace
+
+int32_t karten_sternradius(int32_t helligkeit) {
+    return halbe_breite(stufe_fuer(KARTEN_SCHEIBEN, helligkeit));
+}
+
+int32_t uebersicht_sternradius(int32_t helligkeit) {
+    return halbe_breite(stufe_fuer(UEBERSICHT_SCHEIBEN, helligkeit));
+}
+
+int32_t druck_sternradius(int32_t helligkeit) { return stufe_fuer(DRUCK_KREISE, helligkeit).e; }
 
 void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r,
                     int32_t erste_klasse, int32_t letzte_klasse, const char* kartentext) {

@@ -37,6 +37,14 @@ void uebersicht_gestirne(Himmel& himmel, DIB* bild, int32_t r);
 void druck_gestirne(Himmel& himmel, HDC dc, int32_t r, int32_t einfarbig, int32_t invertiert,
                     uint32_t rand_farbe);
 
+// Half the width, in the target's pixels, of the disc of a star of
+// helligkeit (magnitude x 100) on the chart canvas, on the overview canvas
+// and on a printer page: the scale the Sun, the Moon and the planets are
+// sized on (karte/koerperbild.h).
+int32_t karten_sternradius(int32_t helligkeit);
+int32_t uebersicht_sternradius(int32_t helligkeit);
+int32_t druck_sternradius(int32_t helligkeit);
+
 // ---- The engine tests' common call form: every layer with the same
 // arguments, those a layer does not need ignored. The chart's layers
 // (karte/schichten.h) call the forms above, which take what they use.

@@ -1,5 +1,7 @@
-// The saver window: full screen and topmost, a third of the screen while
-// debugging or without a host, or a child filling the host's preview.
+// The saver window: topmost over every monitor, a third of the primary
+// screen while debugging or without a host, or a child filling the host's
+// client area for the preview.
+#include "flaeche.h"
 #include "himmel_fenster.h"
 #include "schale.h"
 
@@ -7,20 +9,24 @@ namespace {
 
 struct Gestalt {
     DWORD ex_stil, stil;
-    int breite, hoehe;
+    Flaeche flaeche;
 };
 
 Gestalt gestalt_waehlen() {
     const ScrZustand& z = scr_zustand;
     const int b = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-    const Gestalt fenster_drittel{0, WS_OVERLAPPEDWINDOW | WS_VISIBLE, b / 3, h / 3};
+    const Gestalt fenster_drittel{0, WS_OVERLAPPEDWINDOW | WS_VISIBLE, {0, 0, b / 3, h / 3}};
     if (z.modus == SCHONER) {
-        return z.debug ? fenster_drittel : Gestalt{WS_EX_TOPMOST, WS_POPUP | WS_VISIBLE, b, h};
+        const Bildschirmmasse masse{{GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                     GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN)},
+                                    b, h};
+        return z.debug ? fenster_drittel : Gestalt{WS_EX_TOPMOST, WS_POPUP | WS_VISIBLE, schoner_flaeche(masse)};
     }
     if (z.eltern_fenster && !z.debug) {
+        // The client area: the host's frame and caption are not the preview's.
         RECT r{};
-        GetWindowRect(z.eltern_fenster, &r);
-        return Gestalt{0, WS_CHILD | WS_VISIBLE, r.right - r.left, r.bottom - r.top};
+        GetClientRect(z.eltern_fenster, &r);
+        return Gestalt{0, WS_CHILD | WS_VISIBLE, {0, 0, r.right, r.bottom}};
     }
     return fenster_drittel;
 }
@@ -40,7 +46,8 @@ HWND ScrFensterAnlegen() {
     RegisterClassA(&klasse);  // already registered is fine
 
     const Gestalt g = gestalt_waehlen();
-    return CreateWindowExA(g.ex_stil, z.klassen_name, z.titel, g.stil, 0, 0, g.breite, g.hoehe,
+    const Flaeche& f = g.flaeche;
+    return CreateWindowExA(g.ex_stil, z.klassen_name, z.titel, g.stil, f.x, f.y, f.breite, f.hoehe,
                            z.eltern_fenster, nullptr, z.instanz, nullptr);
 }
 

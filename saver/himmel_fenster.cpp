@@ -1,13 +1,18 @@
 // The saver's sky: set up on WM_CREATE from "Kovra.ini" and the catalogue in
 // the data directory, one frame per paint, the next paint asked for by a
-// one-shot timer 500 ms after each frame. The background is never erased:
+// one-shot timer 500 ms after each frame; the Sun, the Moon and the planets
+// anew at most once a minute. The background is never erased:
 // each frame reaches the window in one copy from the off-screen canvas.
 #include "himmel_fenster.h"
 
+#include <cstring>
 #include <memory>
 
+#include "datei_befund.h"
+#include "dc_zustand.h"
 #include "einstellungen.h"
 #include "himmel_zustand.h"
+#include "hinweis.h"
 #include "himmelsmitte.h"
 #include "kartenzeichnung.h"
 #include "kataloge.h"
@@ -47,10 +52,28 @@ int32_t katalog_laden(const char* name, int32_t (Himmel::*laden)(const char*)) {
     return (scr_himmel.himmel.get()->*laden)(pfad);
 }
 
+// True when the file name is in the data directory, even if it could not be
+// opened: the notice then calls it damaged rather than missing.
+bool katalog_vorhanden(const char* name) {
+    char pfad[330];
+    if (!ScrDatenPfad(pfad, sizeof pfad, name)) return false;
+    const DWORD art = GetFileAttributesA(pfad);
+    return art != INVALID_FILE_ATTRIBUTES && !(art & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 void himmel_laden() {
     ScrHimmelZustand& s = scr_himmel;
     s.himmel = std::make_unique<Himmel>();
-    katalog_laden(STERN_KATALOG, &Himmel::stern_datei_laden);
+    // Without the catalogue the picture says why; a missing or damaged
+    // figure file leaves the figures out.
+    s.hinweis[0] = '\0';
+    const int32_t sterne = katalog_laden(STERN_KATALOG, &Himmel::stern_datei_laden);
+    if (sterne != 0) {
+        const bool beschaedigt = datei_beschaedigt(sterne) || katalog_vorhanden(STERN_KATALOG);
+        hinweis_text(beschaedigt ? Datenmangel::KATALOG_BESCHAEDIGT : Datenmangel::KATALOG_FEHLT,
+                     STERN_KATALOG, scr_dateien.ini_daten, scr_dateien.daten_verzeichnis,
+                     s.hinweis, sizeof s.hinweis);
+    }
     katalog_laden(STERNBILD_KATALOG, &Himmel::sternbild_datei_laden);
     s.himmel->setze_rektaszension(s.rektaszension);
     s.himmel->setze_deklination(s.deklination);
@@ -82,6 +105,26 @@ void ScrEinrichten(HWND fenster) {
     himmel_laden();
 }
 
+// The notice over the middle of the picture, in the chart's text colour,
+// wrapped to the width less a margin of a tenth on either side.
+void hinweis_zeichnen() {
+    ScrHimmelZustand& s = scr_himmel;
+    const int32_t breite = s.bild.breite();
+    const int32_t hoehe = s.bild.hoehe();
+    RECT r{breite / 10, 0, breite - breite / 10, hoehe};
+    Dc_Zustand zustand(s.bild.dc);
+    SetViewportOrgEx(s.bild.dc, 0, 0, nullptr);  // the canvas's origin is the chart square's
+    SelectObject(s.bild.dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetTextAlign(s.bild.dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);  // the chart's names leave others
+    SetBkMode(s.bild.dc, TRANSPARENT);
+    SetTextColor(s.bild.dc, RGB(255, 255, 255));
+    const int n = static_cast<int>(strlen(s.hinweis));
+    const UINT art = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
+    const int text_hoehe = DrawTextA(s.bild.dc, s.hinweis, n, &r, art | DT_CALCRECT);
+    r = RECT{breite / 10, (hoehe - text_hoehe) / 2, breite - breite / 10, hoehe};
+    DrawTextA(s.bild.dc, s.hinweis, n, &r, art);
+}
+
 void rahmen_zeichnen(HDC ziel) {
     ScrHimmelZustand& s = scr_himmel;
     const Himmelsmitte mitte = himmelsmitte(s.moment, utc_jetzt(), s.deklination, s.laenge, sternzeit_jetzt());
@@ -92,10 +135,14 @@ void rahmen_zeichnen(HDC ziel) {
     // The saver's order of the layer description, on the canvas functions in
     // the screen's colours; no caption.
     const Ausgabeart art{Leinwand::KARTE, schirm_schichtfarben(s.werte), false, {}};
-    const Karteninhalt inhalt{*s.himmel, s.schriften->schriften(), s.werte, ""};
+    // The bodies of the current minute: they move too slowly for more.
+    const int64_t minute = utc_jetzt() / 60 * 60;
+    const Karteninhalt inhalt{*s.himmel, s.schriften->schriften(), s.werte, "",
+                              s.koerperstand.bei(minute, s.deklination, s.laenge)};
     const Rahmenschichten schichten = rahmen_schichten(s.werte);
     folge_zeichnen(schichten.schicht.data(), schichten.anzahl, Ziel{s.bild.dc, &s.bild, s.radius},
                    inhalt, art);
+    if (s.hinweis[0]) hinweis_zeichnen();
     s.bild.ausgeben(ziel, 0, 0, 0, 0, -1, -1);
 }
 

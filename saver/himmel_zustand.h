@@ -10,6 +10,7 @@
 #include "darstellung.h"
 #include "himmel.h"
 #include "kartenschriften.h"
+#include "koerperstand.h"
 
 struct ScrHimmelZustand {
     HWND fenster;
@@ -24,10 +25,13 @@ struct ScrHimmelZustand {
     // clock's universal time) or the original clock rule.
     bool moment;
     double laenge;  // degrees east
+    // The Sun, the Moon and the planets, computed anew at most once a minute.
+    Koerperstand koerperstand;
     int32_t gesichtsfeld;  // degrees
     int32_t radius;        // half the shorter side of the client area, pixels
     int vorschau;
     int angehalten;  // no more frames and no timer
+    char hinweis[1024];  // the notice drawn over the picture, "" when the data are there
 };
 
 extern ScrHimmelZustand scr_himmel;

@@ -60,8 +60,9 @@ void ScrTrace(const char* text);
 
 // Where the saver finds its files, fixed at program start.
 struct ScrDateien {
-    char ini_pfad[350];         // Windows directory + "\Kovra.ini"
-    char daten_verzeichnis[300];  // "Pfad" of that file
+    char ini_pfad[350];           // schoner_ini_finden (settings/schoner_ini.h)
+    char ini_daten[300];          // "Pfad" of that file, named in the notice; "" without the file
+    char daten_verzeichnis[300];  // schoner_daten_ordner: that folder or the saver's own
 };
 extern ScrDateien scr_dateien;
 

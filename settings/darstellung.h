@@ -1,6 +1,7 @@
 // How a chart is coloured: the intensity and colour of each of the four
 // layers and the background colour, as the "Anzeige" and "Farben" sections
-// of the settings files keep them. Both programs draw from it.
+// of the settings files keep them, and whether the Sun, the Moon and the
+// planets are drawn. Both programs draw from it.
 #pragma once
 
 #include <cstdint>
@@ -19,4 +20,7 @@ struct Darstellung {
     // "Farben"
     Rgb hintergrund;
     Rgb farbe[EBENEN];
+    // "Anzeige", key "Planeten": 1 the Sun, the Moon and the planets are
+    // drawn, 0 not (a key after the 26 of every version; default 1).
+    int32_t koerper;
 };

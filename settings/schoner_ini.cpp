@@ -3,13 +3,41 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <initializer_list>
 
-int32_t schoner_ini_pfad(char* ziel, size_t groesse) {
-    char windows[MAX_PATH];
-    const UINT laenge = GetWindowsDirectoryA(windows, sizeof windows);
-    if (laenge == 0 || laenge >= sizeof windows) return -1;
-    const int n = snprintf(ziel, groesse, "%s\\Kovra.ini", windows);
-    return n < 0 || static_cast<size_t>(n) >= groesse ? -1 : 0;
+namespace {
+
+bool mit_katalog(const Ablage& a, const char* ordner, const char* katalog) {
+    char pfad[MAX_PATH];
+    return ordner && *ordner && ablage_pfad(pfad, sizeof pfad, ordner, katalog) && a.datei_da(pfad);
+}
+
+}  // namespace
+
+bool schoner_ini_finden(const Ablage& a, char* ziel, size_t groesse) {
+    bool erstes = false;
+    char erster[MAX_PATH] = "";
+    for (Ordner o : {Ordner::BENUTZER, Ordner::PROGRAMM, Ordner::WINDOWS}) {
+        char ordner[MAX_PATH];
+        char pfad[MAX_PATH];
+        if (!a.ordner(o, ordner, sizeof ordner) || !ablage_pfad(pfad, sizeof pfad, ordner, "Kovra.ini")) {
+            continue;
+        }
+        if (a.datei_da(pfad)) return ablage_pfad(ziel, groesse, "", pfad);
+        if (!erstes) snprintf(erster, sizeof erster, "%s", pfad);
+        erstes = true;
+    }
+    return ablage_pfad(ziel, groesse, "", erster) && erstes;
+}
+
+bool schoner_daten_ordner(const Ablage& a, const char* pfad, const char* katalog, char* ziel,
+                          size_t groesse) {
+    if (mit_katalog(a, pfad, katalog)) return ablage_pfad(ziel, groesse, "", pfad);
+    if (!a.ordner(Ordner::PROGRAMM, ziel, groesse)) {
+        if (groesse > 0) ziel[0] = '\0';
+        return false;
+    }
+    return mit_katalog(a, ziel, katalog);
 }
 
 void daten_verzeichnis_lesen(const char* ini_datei, char* ziel, size_t groesse) {

@@ -1,19 +1,30 @@
-// The screen saver's settings file "Kovra.ini" in the Windows directory and
-// its extra key: section "Varnis", key "Pfad", the directory of the
-// star-chart program and its data files (no trailing backslash).
+// The screen saver's settings file "Kovra.ini" and its extra key: section
+// "Varnis", key "Pfad", the directory of the star-chart program and its data
+// files (no trailing backslash).
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+
+#include "ablage.h"
 
 // Longest data directory the saver takes; a longer "Pfad" is cut to this.
 constexpr size_t PFAD_ZEICHEN = 299;
 // Where the data directory stands when the file does not name one.
 constexpr const char* PFAD_VORGABE = "c:\\progra~1\\varnis";
 
-// Windows directory + "\Kovra.ini" into ziel (groesse bytes).
-// 0 done, -1 the path does not fit.
-int32_t schoner_ini_pfad(char* ziel, size_t groesse);
+// The Kovra.ini the saver reads: the first that exists of the user's folder
+// (where the star chart writes it), the saver's own folder and the Windows
+// directory (an older set-up's); when there is none, the user's (which then
+// gives the defaults). False (ziel "") when no folder is known.
+bool schoner_ini_finden(const Ablage& a, char* ziel, size_t groesse);
+
+// The saver's data folder: pfad (the "Pfad" of Kovra.ini) when it holds
+// katalog, else the saver's own folder when that does. False when neither
+// does: ziel is then the own folder (or "" when not known), the folder the
+// saver names in its notice besides pfad.
+bool schoner_daten_ordner(const Ablage& a, const char* pfad, const char* katalog, char* ziel,
+                          size_t groesse);
 
 // "Pfad" of ini_datei into ziel (groesse bytes, at most PFAD_ZEICHEN + 1 are
 // used), PFAD_VORGABE when the file or key is missing.

@@ -21,6 +21,7 @@ constexpr Wertebereich FARB_BEREICH{0, 255};        // a colour channel
 constexpr Wertebereich REGEL_BEREICH{0, 1};         // REGEL_MOMENT, REGEL_ORIGINAL
 constexpr Wertebereich DATUM_BEREICH{0, 22001231};  // JJJJMMTT, 0 none; checked as a date on use
 constexpr Wertebereich UHRZEIT_BEREICH{0, 2359};    // HHMM; checked as a time on use
+constexpr Wertebereich SCHALTER_BEREICH{0, 1};       // 0 off, 1 on
 constexpr Wertebereich LAENGE_BEREICH{-18000, 18000};  // longitude, hundredths of a degree east
 
 // wert held to the range; 64 bits, so that a step beyond int32 is held as well.

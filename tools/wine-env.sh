@@ -31,8 +31,9 @@ prefix_anlegen() {
   # derived copy draws them and wins over it by its higher version (see
   # symbolschrift.py).
   local symbol="$fonts/varnis-symbol.ttf"
-  # A finished prefix from before that copy gets the fonts only, not a new boot.
-  [ -f "$WINEPREFIX/.varnis-fertig" ] && [ -f "$symbol" ] && return 0
+  # A finished prefix from before that copy or before Marlett gets the fonts
+  # only, not a new boot.
+  [ -f "$WINEPREFIX/.varnis-fertig" ] && [ -f "$symbol" ] && [ -f "$fonts/marlett.ttf" ] && return 0
   if [ ! -f "$WINEPREFIX/.varnis-fertig" ]; then
     # A boot cut short (its wineserver killed from outside, say) leaves a
     # prefix without the system's DLLs, in which every program fails to
@@ -57,8 +58,10 @@ prefix_anlegen() {
     wineserver -w
   fi
   mkdir -p "$fonts"
+  # Marlett holds the glyphs Wine draws the title bar's buttons with;
+  # without it they show as the letters that stand for them ("0 1 r").
   cp /usr/share/wine/fonts/symbol.ttf /usr/share/wine/fonts/tahoma.ttf \
-     /usr/share/wine/fonts/tahomabd.ttf "$fonts/"
+     /usr/share/wine/fonts/tahomabd.ttf /usr/share/wine/fonts/marlett.ttf "$fonts/"
   # Debian's python3 has fontTools (python3-fonttools); another python3 may
   # come first on PATH. Written outside Fonts and moved in, so Wine never
   # sees a half-written font.

@@ -34,6 +34,7 @@ constexpr Art art(UINT msg) {
     case WM_SETFONT:
         return Art::font;
     case WM_KEYDOWN: case WM_KEYUP: case WM_CHAR: case WM_TIMER: case WM_USER:
+    case WM_MOUSEWHEEL: case WM_CAPTURECHANGED:
     case WM_CTLCOLORBTN: case WM_CTLCOLORDLG: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORMSGBOX: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
         return Art::roh;

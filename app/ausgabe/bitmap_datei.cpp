@@ -28,7 +28,7 @@ struct Farbtabelle {
 }  // namespace
 
 bool bitmap_dateiwahl(HWND besitzer, char* pfad, size_t groesse) {
-    return speicherdialog(besitzer, pfad, groesse, "*.bmp", "bmp", ui_text(UI_BITMAP_DIALOG));
+    return speicherdialog(besitzer, pfad, groesse, BITMAP_TYP, ui_text(UI_BITMAP_DIALOG));
 }
 
 int32_t bild_sichern(DIB& bild, const char* pfad, HWND besitzer) {
@@ -48,8 +48,10 @@ int32_t bitmap_schreiben(DIB& karte_bild, Farbschema farben, const char* pfad) {
     return ergebnis;
 }
 
-int32_t bitmap_datei(DIB& karte_bild, Farbschema farben, HWND besitzer, Dateiwahl waehlen) {
-    char pfad[DATEINAME_LAENGE] = "*.bmp";
+int32_t bitmap_datei(DIB& karte_bild, Farbschema farben, HWND besitzer, const char* vorschlag,
+                     Dateiwahl waehlen) {
+    char pfad[DATEINAME_LAENGE];
+    vorschlag_uebernehmen(pfad, sizeof pfad, vorschlag);
     if (!waehlen(besitzer, pfad, sizeof pfad)) return 1;
     const int32_t ergebnis = bitmap_schreiben(karte_bild, farben, pfad);
     if (ergebnis != 0) schreibfehler_melden(besitzer, pfad);

@@ -13,8 +13,9 @@
 #include "dib.h"
 #include "farbschema.h"
 
-// The standard save dialog: filter "*.bmp", title UI text 104, read-only box
-// hidden, asks before an existing file is overwritten.
+constexpr Dateityp BITMAP_TYP{"Bitmap (*.bmp)", "bmp"};
+
+// The standard save dialog (speicherdialog) of BITMAP_TYP, title UI text 104.
 bool bitmap_dateiwahl(HWND besitzer, char* pfad, size_t groesse);
 
 // Writes bild to pfad; when that fails, tells the user in an error box (UI
@@ -34,7 +35,8 @@ int32_t bild_sichern(DIB& bild, const char* pfad, HWND besitzer);
 int32_t bitmap_schreiben(DIB& karte_bild, Farbschema farben, const char* pfad);
 
 // Commands 102 (SCHIRM) and 103 (SCHWARZ_AUF_WEISS) on the chart canvas: the
-// dialog, bitmap_schreiben and the error box when it fails. The result of
+// dialog with the name vorschlag (kartenname; "" an empty name field),
+// bitmap_schreiben and the error box when it fails. The result of
 // bitmap_schreiben, or 1 when the user cancelled the dialog.
-int32_t bitmap_datei(DIB& karte_bild, Farbschema farben, HWND besitzer,
+int32_t bitmap_datei(DIB& karte_bild, Farbschema farben, HWND besitzer, const char* vorschlag,
                      Dateiwahl waehlen = bitmap_dateiwahl);

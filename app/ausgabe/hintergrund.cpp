@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "ablage.h"
 #include "dc_zustand.h"
 #include "gemeinsam/pfad.h"
 #include "gestirne.h"  // KARTEN_TEXT_FARBE
@@ -41,14 +42,15 @@ int32_t hintergrund_zeichnen(DIB& bild, const Bildlage& lage, const Karteninhalt
 
 bool tapete_setzen(const char* pfad) {
     return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(pfad),
-                                 SPIF_UPDATEINIFILE) != 0;
+                                 SPIF_UPDATEINIFILE | SPIF_SENDCHANGE) != 0;
 }
 
 int32_t hintergrund_setzen(DIB& bild, const Karteninhalt& inhalt, int32_t bildschirm_breite,
-                           int32_t bildschirm_hoehe, const char* windows_verzeichnis,
+                           int32_t bildschirm_hoehe, const char* benutzer_verzeichnis,
                            HWND besitzer, Tapete_Setzen setzen) {
     char pfad[PFAD_LAENGE];
-    pfad_bilden(pfad, sizeof pfad, windows_verzeichnis, "Varnis.bmp");
+    pfad_bilden(pfad, sizeof pfad, benutzer_verzeichnis, "Varnis.bmp");
+    elternordner_anlegen(pfad);  // the user's folder before its first file
     hintergrund_zeichnen(bild, hintergrund_lage(bildschirm_breite, bildschirm_hoehe), inhalt);
     const int32_t ergebnis = bild_sichern(bild, pfad, besitzer);
     bild.freigeben();

@@ -1,6 +1,6 @@
 // The chart as the desktop picture (command 101): drawn afresh for the whole
-// screen into the program's desktop canvas, written to the Windows directory
-// as "Varnis.bmp" and set as wallpaper.
+// screen into the program's desktop canvas, written to the user's folder
+// (%APPDATA%\Varnis) as "Varnis.bmp" and set as the user's wallpaper.
 #pragma once
 
 #include <windows.h>
@@ -32,17 +32,17 @@ Bildlage hintergrund_lage(int32_t breite, int32_t hoehe);
 // 0 done, -1 the canvas could not be made (nothing drawn).
 int32_t hintergrund_zeichnen(DIB& bild, const Bildlage& lage, const Karteninhalt& inhalt);
 
-// Sets pfad as the desktop wallpaper and writes the setting to the user's
-// profile; false when the system refuses.
+// Sets pfad as the desktop wallpaper, writes the setting to the user's
+// profile and tells the running programs; false when the system refuses.
 using Tapete_Setzen = bool (*)(const char* pfad);
 bool tapete_setzen(const char* pfad);
 
 // Command 101 for a screen of the given size: draws into bild, writes it to
-// windows_verzeichnis + "\Varnis.bmp", releases the canvas's bitmap (bild
+// benutzer_verzeichnis + "\Varnis.bmp" (the folder made when missing), releases the canvas's bitmap (bild
 // itself is kept for the next use) and sets the file as wallpaper. When the
 // file cannot be written the error box of bild_sichern tells the user and the
 // wallpaper stays as it was. The result of bild_sichern (-1 also when the
 // path would not fit).
 int32_t hintergrund_setzen(DIB& bild, const Karteninhalt& inhalt, int32_t bildschirm_breite,
-                           int32_t bildschirm_hoehe, const char* windows_verzeichnis,
+                           int32_t bildschirm_hoehe, const char* benutzer_verzeichnis,
                            HWND besitzer, Tapete_Setzen setzen = tapete_setzen);

@@ -4,7 +4,11 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
+
 #include <cstddef>
+
+#include "ausgabe/dateivorschlag.h"
 
 constexpr size_t DATEINAME_LAENGE = 330;  // file name buffer of the save dialogs
 
@@ -12,12 +16,20 @@ constexpr size_t DATEINAME_LAENGE = 330;  // file name buffer of the save dialog
 // receives the chosen one. False when the user cancels.
 using Dateiwahl = bool (*)(HWND besitzer, char* pfad, size_t groesse);
 
-// The standard save dialog with one filter (filter: the pattern, e.g.
-// "*.bmp"), the title, the read-only box hidden, asking before an existing
-// file is overwritten. endung, when not null, is added to a name typed
-// without one.
-bool speicherdialog(HWND besitzer, char* pfad, size_t groesse, const char* filter,
-                    const char* endung, const char* titel);
+// What shows the dialog: GetSaveFileNameA, or a test's stand-in.
+using Speicherfenster = BOOL(WINAPI*)(LPOPENFILENAMEA);
+
+// The standard save dialog with the one filter of typ, the title, the
+// read-only box hidden, asking before an existing file is overwritten, and
+// the current directory left as it was. It opens in the folder saved into
+// last in this session, the first time in the user's Pictures folder; typ's
+// ending is added to a name typed without one.
+bool speicherdialog(HWND besitzer, char* pfad, size_t groesse, const Dateityp& typ, const char* titel,
+                    Speicherfenster zeigen = GetSaveFileNameA);
+
+// The dialog's initial name into pfad (groesse bytes): vorschlag, or ""
+// when it is null or too long, so a cut name is never offered.
+void vorschlag_uebernehmen(char* pfad, size_t groesse, const char* vorschlag);
 
 // The error box of a file that could not be written: UI text 98 with the
 // path, caption UI text 65.

@@ -94,11 +94,12 @@ int32_t vektordatei_schreiben(const char* pfad, Farbschema farben, const Karteni
 }
 
 bool vektor_dateiwahl(HWND besitzer, char* pfad, size_t groesse) {
-    return speicherdialog(besitzer, pfad, groesse, "*.emf", "emf", ui_text(UI_VEKTOR_DIALOG));
+    return speicherdialog(besitzer, pfad, groesse, VEKTOR_TYP, ui_text(UI_VEKTOR_DIALOG));
 }
 
-int32_t vektor_datei(const Karteninhalt& inhalt, HWND besitzer, Dateiwahl waehlen) {
-    char pfad[DATEINAME_LAENGE] = "*.emf";
+int32_t vektor_datei(const Karteninhalt& inhalt, HWND besitzer, const char* vorschlag, Dateiwahl waehlen) {
+    char pfad[DATEINAME_LAENGE];
+    vorschlag_uebernehmen(pfad, sizeof pfad, vorschlag);
     if (!waehlen(besitzer, pfad, sizeof pfad)) return 1;
     const int32_t ergebnis = vektordatei_schreiben(pfad, Farbschema::SCHWARZ_AUF_WEISS, inhalt);
     if (ergebnis != 0) schreibfehler_melden(besitzer, pfad);

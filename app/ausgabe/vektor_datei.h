@@ -36,12 +36,14 @@ HENHMETAFILE vektorbild_aufnehmen(Farbschema farben, const Karteninhalt& inhalt)
 // -2 no metafile or no memory for its bytes (nothing written).
 int32_t vektordatei_schreiben(const char* pfad, Farbschema farben, const Karteninhalt& inhalt);
 
-// The standard save dialog: filter "*.emf", title UI text 103, ".emf" added
-// to a name typed without an ending, asks before an existing file is
-// overwritten.
+constexpr Dateityp VEKTOR_TYP{"Vektorgrafik (*.emf)", "emf"};
+
+// The standard save dialog (speicherdialog) of VEKTOR_TYP, title UI text 103.
 bool vektor_dateiwahl(HWND besitzer, char* pfad, size_t groesse);
 
-// Command 118: the dialog, then the chart black on white; when the file
-// cannot be written, the error box of the bitmap files (UI text 98). The
-// result of vektordatei_schreiben, or 1 when the user cancelled.
-int32_t vektor_datei(const Karteninhalt& inhalt, HWND besitzer, Dateiwahl waehlen = vektor_dateiwahl);
+// Command 118: the dialog with the name vorschlag (kartenname; "" an empty
+// name field), then the chart black on white; when the file cannot be
+// written, the error box of the bitmap files (UI text 98). The result of
+// vektordatei_schreiben, or 1 when the user cancelled.
+int32_t vektor_datei(const Karteninhalt& inhalt, HWND besitzer, const char* vorschlag,
+                     Dateiwahl waehlen = vektor_dateiwahl);

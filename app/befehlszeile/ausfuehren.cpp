@@ -19,6 +19,7 @@
 #include "leinwand.h"
 #include "kartenschriften.h"
 #include "kataloge.h"
+#include "koerperstand.h"
 #include "zeichnen/plan_ausfuehren.h"
 
 namespace {
@@ -62,15 +63,16 @@ int32_t schreibfehler(const char* pfad) {
                   pfad);
 }
 
-// The settings of /einstellungen, which must exist, or Varnis.ini beside
-// the program, whose absence gives the defaults as at a first start.
+// The settings of /einstellungen, which must exist, or the Varnis.ini that
+// counts for the program's folder (varnis_ini), whose absence gives the
+// defaults as at a first start.
 int32_t einstellungen_holen(const Kartenauftrag& a, const char* ordner, Einstellungen& e) {
     char pfad[PFAD_LAENGE];
     if (a.einstellungen[0]) {
         if (!datei_vorhanden(a.einstellungen))
             return melden(DATEN_FEHLEN, "Die Einstellungsdatei '%s' gibt es nicht.", a.einstellungen);
         e = einstellungen_lesen(a.einstellungen, Programm::STERNKARTE);
-    } else if (pfad_bilden(pfad, sizeof pfad, ordner, "Varnis.ini") == 0) {
+    } else if (varnis_ini(ablage, ordner, pfad, sizeof pfad)) {
         e = einstellungen_lesen(pfad, Programm::STERNKARTE);
     } else {
         e = vorgaben(Programm::STERNKARTE);
@@ -147,7 +149,9 @@ int32_t karte_erstellen(const Kartenauftrag& a, const char* ordner) {
     const Kartenansicht k = ansicht_fuer(e, a, orte, ort_nummer, zonen, jahr_jetzt());
     himmel_ausrichten(*himmel, k.ansicht, zonen, k.moment, k.regel);
     Kartenschriften schriften;
-    const Karteninhalt inhalt{*himmel, schriften.schriften(), e.darstellung};
+    Koerperstand koerperstand;
+    const Karteninhalt inhalt{*himmel, schriften.schriften(), e.darstellung, "",
+                              koerper_des_moments(koerperstand, zonen, k.moment)};
     const int32_t ergebnis =
         a.art == Bildart::EMF ? vektorgrafik_erstellen(a, inhalt) : bitmap_erstellen(a, inhalt);
     if (ergebnis != FERTIG) return ergebnis;
@@ -159,15 +163,7 @@ int32_t karte_erstellen(const Kartenauftrag& a, const char* ordner) {
 }  // namespace
 
 void programm_ordner(char* ziel, size_t groesse) {
-    if (groesse == 0) return;
-    ziel[0] = '\0';
-    char pfad[MAX_PATH];
-    const DWORD n = GetModuleFileNameA(nullptr, pfad, sizeof pfad);
-    if (n == 0 || n >= sizeof pfad) return;
-    char* trenner = strrchr(pfad, '\\');
-    if (!trenner) return;
-    *trenner = '\0';
-    if (strlen(pfad) < groesse) snprintf(ziel, groesse, "%s", pfad);
+    if (!ablage.ordner(Ordner::PROGRAMM, ziel, groesse) && groesse > 0) ziel[0] = '\0';
 }
 
 int32_t befehlszeile_ausfuehren(int argc, const char* const* argv, const char* ordner) {

@@ -10,8 +10,9 @@
 
 // Runs the command line argv[0..argc-1] (argv[0] the program, as in main).
 // The data files VARNIS.DAT, STBILDER.DAT and, for /ort, Orte.dat are
-// looked for in programm_ordner (the program's own folder); so is
-// Varnis.ini unless /einstellungen names another file. Returns the exit code.
+// looked for in programm_ordner (the program's own folder); Varnis.ini, unless
+// /einstellungen names another file, is the one varnis_ini (settings/ablage.h)
+// finds for that folder. Returns the exit code.
 int32_t befehlszeile_ausfuehren(int argc, const char* const* argv, const char* programm_ordner);
 
 // The folder of the running program file into ziel (groesse bytes), without

@@ -2,11 +2,6 @@
 
 #include <windows.h>
 
-bool datei_vorhanden(const char* pfad) {
-    const DWORD art = GetFileAttributesA(pfad);
-    return art != INVALID_FILE_ATTRIBUTES && !(art & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 bool schreibgeschuetzt(const char* pfad) {
     const DWORD art = GetFileAttributesA(pfad);
     return art != INVALID_FILE_ATTRIBUTES && (art & FILE_ATTRIBUTE_READONLY) &&

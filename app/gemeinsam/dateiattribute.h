@@ -2,8 +2,7 @@
 // read, written or replaced.
 #pragma once
 
-// True for an existing file (not a folder).
-bool datei_vorhanden(const char* pfad);
+#include "ablage.h"  // datei_vorhanden: true for an existing file (not a folder)
 
 // True for an existing file marked read-only. The outputs leave such a file
 // alone, as Windows refuses to open it for writing, even where a process

@@ -28,10 +28,10 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
 
         {UI_MENUE_KARTE, "&Karte"},
         {UI_HINTERGRUND, "Als &Hintergrundbild"},
-        {UI_BITMAP_SPEICHERN, "Als Bitmap &speichern..."},
+        {UI_BITMAP_SPEICHERN, "Als Bitmap &speichern...\tStrg+S"},
         {UI_BITMAP_SCHWARZ_WEISS, "Als Bitmap schwarz auf weiß spei&chern..."},
         {UI_VEKTOR_SPEICHERN, "Als &Vektorgrafik speichern..."},
-        {UI_DRUCKEN, "&Drucken..."},
+        {UI_DRUCKEN, "&Drucken...\tStrg+P"},
         {UI_DRUCKEN_WEISS_SCHWARZ, "Drucken weiß auf schw&arz..."},
         {UI_DRUCKEN_SCHWARZ_WEISS, "Drucken schwarz auf &weiß..."},
         {UI_BEENDEN, "&Beenden"},
@@ -42,7 +42,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_SCHONER_UEBERGEBEN, "Aktuelle Einstellungen &übergeben..."},
         {UI_SCHONER_TESTEN, "&Testen"},
         {UI_MENUE_HILFE, "&Hilfe"},
-        {UI_HILFE, "&Inhalt"},
+        {UI_HILFE, "&Inhalt\tF1"},
         {UI_INFO, "Ü&ber Varnis..."},
         {UI_INFO_SCHLIESSEN, "OK"},
 
@@ -57,7 +57,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_TITEL_HINWEIS, "Varnis"},
         {UI_TITEL_FEHLER, "Varnis - Fehler"},
         {UI_KATALOG_FEHLT,
-         "Der Sternkatalog 'VARNIS.DAT' konnte nicht geöffnet werden. "
+         "Der Sternkatalog 'VARNIS.DAT' konnte nicht geöffnet werden (gesucht in %s). "
          "Ohne ihn kann Varnis keine Karte zeigen und wird beendet."},
         {UI_KATALOG_BESCHAEDIGT,
          "Der Sternkatalog '%s' ist beschädigt: %s. "
@@ -72,8 +72,8 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_SCHONER_ZIEL, "Die Datei '%s' konnte nicht angelegt oder geschrieben werden."},
         {UI_SCHONER_SPEICHER, "Nicht genügend Arbeitsspeicher, um den Bildschirmschoner zu kopieren."},
         {UI_SCHONER_INSTALLIERT,
-         "Der Bildschirmschoner Kovra%s ist installiert. "
-         "Er kann jetzt in den Anzeigeeinstellungen der Systemsteuerung gewählt werden."},
+         "Der Bildschirmschoner Kovra%s ist installiert und als Bildschirmschoner gewählt. "
+         "Wartezeit und Kennwort stellt Windows unter 'Bildschirmschoner ändern' ein."},
         {UI_FRAGE_UEBERNEHMEN,
          "Soll der Bildschirmschoner die aktuellen Einstellungen übernehmen?"},
         {UI_HINWEIS_BEARBEITEN,
@@ -94,8 +94,11 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_UEBERGABE_5 + 3, "Änderungen gespeichert werden."},
         {UI_BANNER_SCHONER, "Einstellungen des Bildschirmschoners"},
         {UI_HILFE_FEHLT, "Die Hilfedatei '%s' konnte nicht geöffnet werden."},
-        {UI_KEIN_WINDOWS_VERZEICHNIS,
-         "Das Windows-Verzeichnis konnte nicht ermittelt werden. "
+        {UI_SCHONER_NICHT_GEWAEHLT,
+         "Kovra konnte nicht als Bildschirmschoner gewählt werden: die Einstellung "
+         "des Benutzers ließ sich nicht schreiben."},
+        {UI_KEIN_BENUTZER_VERZEICHNIS,
+         "Der Ordner für Anwendungsdaten konnte nicht ermittelt werden. "
          "Der Bildschirmschoner kann nicht installiert werden."},
 
         {UI_BILDDATEI_NICHT_GESCHRIEBEN, "Die Bilddatei '%s' konnte nicht geschrieben werden."},
@@ -150,6 +153,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_ZONE_BESCHRIFTUNG, "Zeitzone:"},
         {UI_DATUM_UHRZEIT_TITEL, "Datum und Uhrzeit"},
         {UI_EIGENER_ORT_TITEL, "Eigener Ort"},
+        {UI_KOERPER, "S&onne, Mond und Planeten"},
     };
     return verschluesselung::ordnen<UI_TEXTE>(texte);
 }

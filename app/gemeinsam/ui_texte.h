@@ -8,10 +8,10 @@
 
 #include <cstdint>
 
-constexpr int32_t UI_TEXTE = 150;  // numbers 0..149
+constexpr int32_t UI_TEXTE = 170;  // numbers 0..169
 
 // The numbers in use. Every other place below UI_TEXTE is free and holds "";
-// 100..102 are kept free for new messages.
+// 101..102 are kept free for new messages.
 enum UiText : int32_t {
     UI_PROGRAMM = 0,              // name of the application; caption of the hand-off notice
     UI_HAUPTFENSTER = 1,          // title of the main window
@@ -51,7 +51,7 @@ enum UiText : int32_t {
     UI_GESICHTSFELD = 60,
     UI_TITEL_HINWEIS = 64,        // caption of questions and information
     UI_TITEL_FEHLER = 65,         // caption of errors
-    UI_KATALOG_FEHLT = 73,        // star catalogue cannot be opened
+    UI_KATALOG_FEHLT = 73,        // star catalogue cannot be opened; format: the folders looked in
     UI_KATALOG_BESCHAEDIGT = 74,  // format: path of the star catalogue, what is wrong
     UI_STERNBILDER_FEHLEN = 75,   // constellation file cannot be opened
     UI_STERNBILDER_BESCHAEDIGT = 76, // format: path of the constellation file, what is wrong
@@ -67,7 +67,8 @@ enum UiText : int32_t {
     UI_BANNER_SCHONER = 96,       // banner on the chart while the saver's settings are edited
     UI_HILFE_FEHLT = 97,          // format: path of the help file that could not be opened
     UI_BILDDATEI_NICHT_GESCHRIEBEN = 98, // format: path of the bitmap or vector file
-    UI_KEIN_WINDOWS_VERZEICHNIS = 99, // the Windows directory could not be read: no installation
+    UI_KEIN_BENUTZER_VERZEICHNIS = 99, // the user's application data folder is not known: no installation
+    UI_SCHONER_NICHT_GEWAEHLT = 100, // the user's screen-saver values could not be written
     UI_VEKTOR_DIALOG = 103,       // title of the save-vector-file dialog
     UI_BITMAP_DIALOG = 104,       // title of the save-bitmap dialog
     UI_WOCHENTAG = 105,           // 105..111: Monday .. Sunday
@@ -98,6 +99,7 @@ enum UiText : int32_t {
     UI_ZONE_BESCHRIFTUNG = 147,
     UI_DATUM_UHRZEIT_TITEL = 148, // titles of the two dialogs
     UI_EIGENER_ORT_TITEL = 149,
+    UI_KOERPER = 150,             // command 130, checked while the bodies are drawn
 };
 
 // The arguments of UI_INFO_VERSION in the about window: the build's one

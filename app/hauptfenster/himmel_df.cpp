@@ -9,7 +9,9 @@
 #include "combobox_kf.h"
 #include "dib_kf.h"
 #include "edit_kf.h"
+#include "ablage.h"
 #include "gemeinsam/ui_texte.h"
+#include "gemeinsam/verzeichnisse.h"
 #include "hauptfenster/anordnung.h"
 #include "instanz.h"
 #include "text_kf.h"
@@ -39,24 +41,19 @@ void platzieren(Fenster* f, const Platz& p) { f->masse_abs(p.x, p.y, p.breite, p
 Himmel_DF::Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe)
     : Dialog_F(nullptr, "", x, y, breite, hoehe, HAUPTFENSTER),
       zeichen_schritt(STUFE_RUHE) {
-    char verzeichnis[PFAD_LAENGE];
-    const DWORD n = GetCurrentDirectoryA(sizeof verzeichnis, verzeichnis);
-    // Without a usable directory there is no settings file: defaults, no saving.
-    if (n == 0 || n >= sizeof verzeichnis ||
-        pfad_bilden(ini_pfad, sizeof ini_pfad, verzeichnis, "Varnis.ini") != 0) {
-        ini_pfad[0] = '\0';
-    }
+    // Without a usable folder there is no settings file: defaults, no saving.
+    varnis_ini(ablage, start_verzeichnis, ini_pfad, sizeof ini_pfad);
     const HINSTANCE modul = instanz ? instanz->hinstance : GetModuleHandleA(nullptr);
     cursor_stern = LoadCursorA(modul, "Stern");
     cursor_sternbild = LoadCursorA(modul, "Sternbild");
     darstellung = vorgaben(Programm::STERNKARTE).darstellung;
     kinder_erzeugen();
     himmel = std::make_unique<Himmel>();
-    const int32_t orte_ergebnis = orte_laden(nullptr, orte);
+    const int32_t orte_ergebnis = orte_laden(start_verzeichnis, orte);
     orte_fehlen = orte_ergebnis == -1;
     orte_gekuerzt = orte_ergebnis == ORTE_GEKUERZT;
     // Without the zones every place keeps the zone of its meridian.
-    zonen_laden(nullptr, zonen);
+    zonen_laden(start_verzeichnis, zonen);
     einstellungen_laden();
 }
 
@@ -64,6 +61,7 @@ void Himmel_DF::kinder_erzeugen() {
     uebersicht = kind<DIB_KF>(this, "", KIND | WS_BORDER);
     karte = kind<DIB_KF>(this, "", KIND | WS_BORDER);
     karte->mldg_tabelle = KARTEN_MELDUNGEN;
+    uebersicht->mldg_tabelle = UEBERSICHT_MELDUNGEN;
     rekt_leiste = kind<Tasten_Scrollbar_KF>(this, "", KIND | SBS_HORZ);
     rekt_leiste->setze_bereich(-REKT_REGEL.bereich.maximum, -REKT_REGEL.bereich.minimum);
     dekl_leiste = leiste(this, SBS_VERT, -DEKL_REGEL.bereich.maximum, -DEKL_REGEL.bereich.minimum);

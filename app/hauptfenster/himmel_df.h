@@ -28,8 +28,10 @@
 #include "schoner/partner.h"
 #include "kartenbild.h"
 #include "kartenschriften.h"
+#include "koerperstand.h"
 #include "zeichnen/zeichenplan.h"
 #include "zeigen/info_anzeige.h"
+#include "zeigen/ziehen.h"
 #include "zonen.h"
 
 class Canvas_KF;
@@ -46,10 +48,11 @@ constexpr UINT_PTR ZEICHEN_TIMER = 1;
 // Timer 4 follows the clock: it fires at the start of each minute.
 constexpr UINT_PTR UHR_TIMER = 4;
 
-// The chart pane's mouse and the popup's paint, which reach the main window
-// from its children (the main window's own messages go to its virtual
-// handlers).
+// The chart pane's mouse, the overview's click and the popup's paint, which
+// reach the main window from its children (the main window's own messages
+// go to its virtual handlers).
 extern const Mldg_Eintrag KARTEN_MELDUNGEN[];
+extern const Mldg_Eintrag UEBERSICHT_MELDUNGEN[];
 extern const Mldg_Eintrag INFO_MELDUNGEN[];
 
 // The screen-saver set-up works on this window as its Schoner_Partner.
@@ -94,7 +97,7 @@ public:
     void moment_befehl(int32_t id);
     // The title: the moment in words and the place.
     void titel_setzen();
-    // The title and the check items of the rule and the clock.
+    // The title and the check items of the rule, the clock and the bodies.
     void moment_anzeigen();
     // Timer 4: the clock's moment, and the timer set to the next minute.
     void uhr_zeitgeber();
@@ -137,11 +140,34 @@ public:
     // Timers 2 and 3: show and hide the popup.
     void info_zeitgeber(UINT_PTR nummer);
 
+    // --- himmel_df_ziehen.cpp: moving the view with the mouse
+    // The chart pane's left button pressed, the pointer moved while it is
+    // held, the button released (client pixels of the pane, negative
+    // outside it while the pane holds the mouse). A press that moves more
+    // than the system's drag distance drags the view; one that does not is
+    // a click on a label (karte_klick) when it is released.
+    void karte_druecken(int32_t x, int32_t y);
+    void karte_ziehen(int32_t x, int32_t y);
+    void karte_loslassen(int32_t x, int32_t y);
+    // The pane lost the mouse to another window: a drag stays where it is,
+    // a press is no click.
+    void karte_abbrechen();
+    // A wheel message over the chart (delta as WM_MOUSEWHEEL gives it):
+    // steps of the field-of-view bar (bedienfeld/mausrad.h).
+    void karte_rad(int32_t delta);
+    // A click at client pixel (x, y) of the overview: the view turns to the
+    // point of the sky there; beyond the horizon nothing happens.
+    void uebersicht_klick(int32_t x, int32_t y);
+    // The view as the bars hold it, and the bars set to werte, each through
+    // its own notification handling as its thumb would.
+    Blickwerte blick();
+    void blick_setzen(const Blickwerte& werte);
+
     // --- himmel_df_befehle.cpp: menu commands and the screen-saver set-up
     // A menu command (101..118, see menue/menue.h); other identifiers do nothing.
     void menue_befehl(int32_t id);
-    // What the chart's output pieces draw from: the sky, the three fonts and
-    // the layer settings, lent for one call.
+    // What the chart's output pieces draw from: the sky, the three fonts,
+    // the layer settings and the bodies of the moment, lent for one call.
     Karteninhalt inhalt();
     // The directories and settings file of the screen-saver set-up.
     Schoner_Verzeichnisse schoner_verzeichnisse() const;
@@ -202,6 +228,8 @@ public:
     Zonen zonen;
     int32_t regel = 0;  // REGEL_MOMENT or REGEL_ORIGINAL (einstellungen.h)
     bool uhr_folgen = false;
+    // The Sun, the Moon and the planets of the moment, computed once for it.
+    Koerperstand koerperstand;
     // The place whose longitude and zone the moment keeps: the one chosen
     // last; the title names it when the declination matches no place.
     char letzter_ort[ORTSNAME_TEXT] = "";
@@ -222,6 +250,14 @@ public:
     Info_Anzeige info_anzeige;  // what is under the mouse; art and place of the next popup
     Kartenschriften schriften;
     int32_t zeichen_schritt;  // stage of the drawing cycle (zeichnen/zeichenplan.h)
+    // The chart pane's left button from its press: where (pane pixels),
+    // whether it has become a drag, and the view at the press.
+    struct Maustaste {
+        bool aktiv, zieht;
+        int32_t x, y;
+        Blickwerte start;
+    } maustaste{};
+    int32_t rad_rest = 0;  // wheel delta that made no notch yet (bedienfeld/mausrad.h)
 
 private:
     // himmel_df.cpp

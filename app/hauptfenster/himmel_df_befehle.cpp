@@ -16,20 +16,30 @@
 
 namespace {
 
+// The save dialogs' suggested name: the moment and, when the declination
+// matches a place, that place's name.
+void dateiname_vorschlagen(const Himmel_DF& f, const Dateityp& typ, char* name, size_t groesse) {
+    kartenname(name, groesse, f.moment, f.ort >= 0 ? f.letzter_ort : "", typ.endung);
+}
+
 void ausgabe_befehl(Himmel_DF& f, int32_t id) {
+    char name[DATEINAME_LAENGE];
     switch (id) {
         case BEFEHL_HINTERGRUND:
             hintergrund_setzen(hintergrund_leinwand(), f.inhalt(), GetSystemMetrics(SM_CXSCREEN),
-                               GetSystemMetrics(SM_CYSCREEN), windows_verzeichnis, f.hwnd);
+                               GetSystemMetrics(SM_CYSCREEN), benutzer_verzeichnis, f.hwnd);
             break;
         case BEFEHL_BITMAP:
-            bitmap_datei(f.karte_bild, Farbschema::SCHIRM, f.hwnd);
+            dateiname_vorschlagen(f, BITMAP_TYP, name, sizeof name);
+            bitmap_datei(f.karte_bild, Farbschema::SCHIRM, f.hwnd, name);
             break;
         case BEFEHL_BITMAP_SCHWARZ_WEISS:
-            bitmap_datei(f.karte_bild, Farbschema::SCHWARZ_AUF_WEISS, f.hwnd);
+            dateiname_vorschlagen(f, BITMAP_TYP, name, sizeof name);
+            bitmap_datei(f.karte_bild, Farbschema::SCHWARZ_AUF_WEISS, f.hwnd, name);
             break;
         case BEFEHL_VEKTOR:
-            vektor_datei(f.inhalt(), f.hwnd);
+            dateiname_vorschlagen(f, VEKTOR_TYP, name, sizeof name);
+            vektor_datei(f.inhalt(), f.hwnd, name);
             break;
         case BEFEHL_DRUCKEN:
             drucken(f.hwnd, Farbschema::SCHIRM, f.inhalt());
@@ -79,6 +89,10 @@ void Himmel_DF::menue_befehl(int32_t id) {
         ueber_zeigen();
     } else if (id == BEFEHL_REKT_LINKS || id == BEFEHL_REKT_RECHTS) {
         pfeiltaste(id == BEFEHL_REKT_LINKS ? VK_LEFT : VK_RIGHT);
+    } else if (id == BEFEHL_KOERPER) {
+        darstellung.koerper = !darstellung.koerper;
+        moment_anzeigen();
+        neu_zeichnen();
     } else if (id == BEFEHL_DATUM_UHRZEIT) {
         datum_dialog();
     } else if (id == BEFEHL_EIGENER_ORT) {
@@ -91,11 +105,12 @@ void Himmel_DF::menue_befehl(int32_t id) {
 }
 
 Karteninhalt Himmel_DF::inhalt() {
-    return Karteninhalt{*himmel, schriften.schriften(), darstellung, karten_banner()};
+    return Karteninhalt{*himmel, schriften.schriften(), darstellung, karten_banner(),
+                        koerper_des_moments(koerperstand, zonen, moment)};
 }
 
 Schoner_Verzeichnisse Himmel_DF::schoner_verzeichnisse() const {
-    return Schoner_Verzeichnisse{start_verzeichnis, windows_verzeichnis, ini_pfad};
+    return Schoner_Verzeichnisse{start_verzeichnis, benutzer_verzeichnis, ini_pfad, windows_verzeichnis};
 }
 
 void Himmel_DF::bearbeiten_markieren(bool an) {
@@ -104,7 +119,7 @@ void Himmel_DF::bearbeiten_markieren(bool an) {
 }
 
 void Himmel_DF::schoner_menue_auffrischen() {
-    schoner_punkte_setzen(GetMenu(hwnd), windows_verzeichnis);
+    schoner_punkte_setzen(GetMenu(hwnd), benutzer_verzeichnis);
 }
 
 void Himmel_DF::nach_vorn() {

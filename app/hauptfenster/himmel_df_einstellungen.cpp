@@ -3,6 +3,7 @@
 // the bars hold the view: what is saved back lies within the ranges, and a
 // value within its range is written back as it was. The place is held to
 // the places list when the list is filled.
+#include "ablage.h"
 #include "bedienfeld/ansichtsregeln.h"
 #include "bedienfeld/leistenregel.h"
 #include "bedienfeld/tasten_leiste.h"
@@ -91,5 +92,7 @@ Einstellungen Himmel_DF::einstellungen() const {
 
 int32_t Himmel_DF::einstellungen_speichern(const char* datei) {
     const char* pfad = oder_ini(datei, ini_pfad);
-    return *pfad ? einstellungen_schreiben(pfad, einstellungen()) : -1;
+    // The user's folder is made before its first file.
+    if (!*pfad || elternordner_anlegen(pfad) != 0) return -1;
+    return einstellungen_schreiben(pfad, einstellungen());
 }

@@ -15,14 +15,40 @@ Himmel_DF* hauptfenster_von(wFenster* kind) {
     return static_cast<Himmel_DF*>(static_cast<Fenster*>(kind)->vater);
 }
 
-// The chart pane hands its mouse to the main window (client pixels of the pane).
+// The chart pane hands its mouse to the main window (client pixels of the
+// pane; while the pane holds the mouse, a pointer outside it has negative
+// values). A move with the button held is part of a press.
 LRESULT karte_maus_weiter(wFenster* karte, WPARAM, uint16_t x, uint16_t y) {
-    hauptfenster_von(karte)->karte_maus(x, y);
+    Himmel_DF* f = hauptfenster_von(karte);
+    if (f->maustaste.aktiv)
+        f->karte_ziehen(static_cast<int16_t>(x), static_cast<int16_t>(y));
+    else
+        f->karte_maus(x, y);
     return 0;
 }
 
-LRESULT karte_klick_weiter(wFenster* karte, WPARAM, uint16_t x, uint16_t y) {
-    hauptfenster_von(karte)->karte_klick(x, y);
+LRESULT karte_druecken_weiter(wFenster* karte, WPARAM, uint16_t x, uint16_t y) {
+    hauptfenster_von(karte)->karte_druecken(x, y);
+    return 0;
+}
+
+LRESULT karte_loslassen_weiter(wFenster* karte, WPARAM, uint16_t x, uint16_t y) {
+    hauptfenster_von(karte)->karte_loslassen(static_cast<int16_t>(x), static_cast<int16_t>(y));
+    return 0;
+}
+
+LRESULT karte_abbrechen_weiter(wFenster* karte, WPARAM, LPARAM) {
+    hauptfenster_von(karte)->karte_abbrechen();
+    return 0;
+}
+
+LRESULT karte_rad_weiter(wFenster* karte, WPARAM w, LPARAM) {
+    hauptfenster_von(karte)->karte_rad(GET_WHEEL_DELTA_WPARAM(w));
+    return 0;
+}
+
+LRESULT uebersicht_klick_weiter(wFenster* uebersicht, WPARAM, uint16_t x, uint16_t y) {
+    hauptfenster_von(uebersicht)->uebersicht_klick(x, y);
     return 0;
 }
 
@@ -35,7 +61,15 @@ LRESULT info_darstellen_weiter(wFenster* info) {
 
 const Mldg_Eintrag KARTEN_MELDUNGEN[] = {
     mldg_eintrag<WM_MOUSEMOVE>(karte_maus_weiter),
-    mldg_eintrag<WM_LBUTTONDOWN>(karte_klick_weiter),
+    mldg_eintrag<WM_LBUTTONDOWN>(karte_druecken_weiter),
+    mldg_eintrag<WM_LBUTTONUP>(karte_loslassen_weiter),
+    mldg_eintrag<WM_CAPTURECHANGED>(karte_abbrechen_weiter),
+    mldg_eintrag<WM_MOUSEWHEEL>(karte_rad_weiter),
+    mldg_ende,
+};
+
+const Mldg_Eintrag UEBERSICHT_MELDUNGEN[] = {
+    mldg_eintrag<WM_LBUTTONDOWN>(uebersicht_klick_weiter),
     mldg_ende,
 };
 

@@ -8,7 +8,7 @@
 #include "zeigen/sternbild_klick.h"
 
 void Himmel_DF::karte_maus(int32_t x, int32_t y) {
-    Himmel_Treffer treffer(*himmel);
+    Himmel_Treffer treffer(*himmel, koerper_des_moments(koerperstand, zonen, moment));
     const Maus_Folge folge =
         info_anzeige.maus_bewegt(x, y, kartenbereich(karte->hwnd, hwnd), treffer);
     folge_ausfuehren(hwnd, folge, cursor_stern, cursor_sternbild);
@@ -25,7 +25,12 @@ void Himmel_DF::info_darstellen() {
     const HDC dc = BeginPaint(info_fenster->hwnd, &ps);
     RECT flaeche;
     GetClientRect(info_fenster->hwnd, &flaeche);
-    info_zeichnen(dc, flaeche, info_anzeige.art(), *himmel, inhalt().schriften);
+    // A body's day is computed now, for the one body the popup shows.
+    Koerperzeilen koerper{};
+    const Koerperlage* lage = koerper_des_moments(koerperstand, zonen, moment);
+    if (info_anzeige.art() == INFO_KOERPER && lage)
+        koerper = koerper_zeilen(*lage, info_anzeige.koerper(), zonen, moment);
+    info_zeichnen(dc, flaeche, info_anzeige.art(), *himmel, inhalt().schriften, koerper);
     EndPaint(info_fenster->hwnd, &ps);
 }
 

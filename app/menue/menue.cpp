@@ -4,6 +4,7 @@
 
 #include "gemeinsam/pfad.h"
 #include "gemeinsam/ui_texte.h"
+#include "schoner/registrierung.h"
 
 namespace {
 
@@ -21,6 +22,8 @@ struct Popup {
 };
 
 constexpr Punkt KARTE[] = {
+    {UI_KOERPER, BEFEHL_KOERPER},
+    {0, TRENNER},
     {UI_HINTERGRUND, BEFEHL_HINTERGRUND},
     {0, TRENNER},
     {UI_BITMAP_SPEICHERN, BEFEHL_BITMAP},
@@ -90,13 +93,6 @@ HMENU popup_erzeugen(const Popup& p) {
     return menue;
 }
 
-bool lesbar(const char* pfad) {
-    FILE* datei = fopen(pfad, "rb");
-    if (!datei) return false;
-    fclose(datei);
-    return true;
-}
-
 void schalten(HMENU menue, int32_t befehl, bool an) {
     EnableMenuItem(menue, static_cast<UINT>(befehl), MF_BYCOMMAND | (an ? MF_ENABLED : MF_GRAYED));
 }
@@ -117,18 +113,17 @@ HMENU menue_erzeugen() {
     return leiste;
 }
 
-void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis) {
-    const bool bekannt = windows_verzeichnis && *windows_verzeichnis;
+void schoner_punkte_setzen(HMENU menue, const char* benutzer_verzeichnis) {
+    const bool bekannt = benutzer_verzeichnis && *benutzer_verzeichnis;
     char pfad[PFAD_LAENGE];
-    const bool installiert = bekannt &&
-        pfad_bilden(pfad, sizeof pfad, windows_verzeichnis, "Kovra32.scr") == 0 && lesbar(pfad);
+    const bool installiert = bekannt && kovra_registriert(pfad, sizeof pfad);
     schalten(menue, BEFEHL_SCHONER_INSTALLIEREN, bekannt && !installiert);
     for (int32_t befehl : MIT_SCHONER) schalten(menue, befehl, installiert);
 }
 
 bool ist_menue_befehl(int32_t kennung, int32_t code, LPARAM kontrolle) {
     return (code == 0 || code == 1) && kontrolle == 0 && kennung >= BEFEHL_HINTERGRUND &&
-           kennung <= BEFEHL_REKT_RECHTS;
+           kennung <= BEFEHL_KOERPER;
 }
 
 HACCEL tasten_erzeugen() {
@@ -142,6 +137,9 @@ HACCEL tasten_erzeugen() {
         {FCONTROL | FVIRTKEY, VK_NEXT, BEFEHL_TAG_SPAETER},
         {FVIRTKEY, VK_LEFT, BEFEHL_REKT_LINKS},
         {FVIRTKEY, VK_RIGHT, BEFEHL_REKT_RECHTS},
+        {FVIRTKEY, VK_F1, BEFEHL_HILFE},
+        {FCONTROL | FVIRTKEY, 'S', BEFEHL_BITMAP},
+        {FCONTROL | FVIRTKEY, 'P', BEFEHL_DRUCKEN},
     };
     return CreateAcceleratorTableA(tasten, static_cast<int>(sizeof tasten / sizeof tasten[0]));
 }

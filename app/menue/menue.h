@@ -34,6 +34,7 @@ enum Befehl : int32_t {
     BEFEHL_TAG_SPAETER = 127,
     BEFEHL_REKT_LINKS = 128,          // a line step of the right-ascension bar (keys only)
     BEFEHL_REKT_RECHTS = 129,
+    BEFEHL_KOERPER = 130,             // checked while the Sun, the Moon and the planets are drawn
 };
 
 // The keys of the main window: one table for every key, which the message
@@ -48,12 +49,11 @@ void tasten_loeschen(HACCEL tasten);
 // destroys it with itself.
 HMENU menue_erzeugen();
 
-// Greys the install item and enables the other screen-saver items when
-// "Kovra32.scr" can be opened in windows_verzeichnis; the other way round
-// when it cannot (or the path would not fit). An empty windows_verzeichnis
-// (the Windows directory could not be read) greys them all: there is
-// nowhere to install to, and a bare name would find a file elsewhere.
-void schoner_punkte_setzen(HMENU menue, const char* windows_verzeichnis);
+// Greys the install item and enables the other screen-saver items when the
+// user's chosen screen saver is a Kovra32.scr that exists (kovra_registriert);
+// the other way round when it is not. An empty benutzer_verzeichnis (the
+// user's folder is not known) greys them all: there is nowhere to install to.
+void schoner_punkte_setzen(HMENU menue, const char* benutzer_verzeichnis);
 
 // True for a menu command: notification code 0 (menu) or 1 (key of the
 // table) and an identifier 101..129. Controls send their notifications with

@@ -1,12 +1,14 @@
 #include "schoner/befehle.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/ui_texte.h"
 #include "schoner/dateien.h"
 #include "schoner/modus.h"
 #include "schoner/prozess.h"
+#include "schoner/registrierung.h"
 
 int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
@@ -33,10 +35,13 @@ int32_t schoner_testen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& ve
         const int32_t geschrieben = fenster.einstellungen_speichern(d.ini);
         ergebnis = zurueck != 0 ? zurueck : geparkt != 0 ? geparkt : geschrieben;
     }
-    // The installed copy by its full name: a bare name would be found first
-    // in the program's own directory.
+    // The chosen saver (else the one an installation would choose) by its
+    // full name: a bare name would be found first in the program's own
+    // directory.
+    char schoner[SCHONER_PFAD_LAENGE];
+    if (!kovra_registriert(schoner, sizeof schoner)) memcpy(schoner, d.schoner, sizeof schoner);
     char zeile[SCHONER_PFAD_LAENGE + 8];
-    snprintf(zeile, sizeof zeile, "\"%s\" /s", d.schoner);
-    prozess_starten(d.schoner, zeile, verzeichnisse.windows_verzeichnis);
+    snprintf(zeile, sizeof zeile, "\"%s\" /s", schoner);
+    prozess_starten(schoner, zeile, verzeichnisse.benutzer_verzeichnis);
     return ergebnis;
 }

@@ -12,8 +12,8 @@
 // could not be taken back or Kovra.ini not written.
 int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);
 
-// Command 113: starts the installed saver full-screen ("/s") in the Windows
-// directory. In mode 1 it shows the unsaved settings: the saved Kovra.ini is
+// Command 113: starts the chosen Kovra32.scr (kovra_registriert; else the
+// path an installation gives it) full-screen ("/s") in the user's folder. In mode 1 it shows the unsaved settings: the saved Kovra.ini is
 // parked as Kovra.si$ until the main window is next activated. 0 the files
 // are as they should be, -1 the paths are not known or a file could not be
 // moved or written (the test run starts all the same). Whether the saver

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ablage.h"
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/pfad.h"
 
@@ -24,13 +25,20 @@ bool kennung(const char* pfad, BY_HANDLE_FILE_INFORMATION& info) {
 }  // namespace
 
 int32_t schoner_dateien(const Schoner_Verzeichnisse& verzeichnisse, Schoner_Dateien& d) {
-    if (!verzeichnisse.windows_verzeichnis || !*verzeichnisse.windows_verzeichnis) return -1;
+    const char* benutzer = verzeichnisse.benutzer_verzeichnis;
+    if (!benutzer || !*benutzer) return -1;
+    const char* start = verzeichnisse.start_verzeichnis;
+    const char* alt = verzeichnisse.windows_verzeichnis;
+    // The saver stays beside the program where the user may write there.
+    const char* schoner = start && *start && ablage.schreibbar(start) ? start : benutzer;
+    d.alte_ini[0] = '\0';
     const int32_t fehler =
-        pfad_bilden(d.quelle, sizeof d.quelle, verzeichnisse.start_verzeichnis, "Kovra32.scr") |
-        pfad_bilden(d.schoner, sizeof d.schoner, verzeichnisse.windows_verzeichnis, "Kovra32.scr") |
-        pfad_bilden(d.ini, sizeof d.ini, verzeichnisse.windows_verzeichnis, "Kovra.ini") |
-        pfad_bilden(d.geparkt, sizeof d.geparkt, verzeichnisse.windows_verzeichnis, "Kovra.si$") |
-        pfad_bilden(d.marke, sizeof d.marke, verzeichnisse.start_verzeichnis, "Kovra.acc");
+        pfad_bilden(d.quelle, sizeof d.quelle, start, "Kovra32.scr") |
+        pfad_bilden(d.schoner, sizeof d.schoner, schoner, "Kovra32.scr") |
+        pfad_bilden(d.ini, sizeof d.ini, benutzer, "Kovra.ini") |
+        pfad_bilden(d.geparkt, sizeof d.geparkt, benutzer, "Kovra.si$") |
+        pfad_bilden(d.marke, sizeof d.marke, start, "Kovra.acc") |
+        (alt && *alt ? pfad_bilden(d.alte_ini, sizeof d.alte_ini, alt, "Kovra.ini") : 0);
     return fehler ? -1 : 0;
 }
 

@@ -12,15 +12,19 @@ constexpr size_t SCHONER_PFAD_LAENGE = 330;
 
 struct Schoner_Dateien {
     char quelle[SCHONER_PFAD_LAENGE];   // start_verzeichnis\Kovra32.scr
-    char schoner[SCHONER_PFAD_LAENGE];  // windows_verzeichnis\Kovra32.scr
-    char ini[SCHONER_PFAD_LAENGE];      // windows_verzeichnis\Kovra.ini
-    char geparkt[SCHONER_PFAD_LAENGE];  // windows_verzeichnis\Kovra.si$
+    // The installed saver: start_verzeichnis\Kovra32.scr (the same file as
+    // quelle) when that folder is writable (ablage.schreibbar), else
+    // benutzer_verzeichnis\Kovra32.scr.
+    char schoner[SCHONER_PFAD_LAENGE];
+    char ini[SCHONER_PFAD_LAENGE];      // benutzer_verzeichnis\Kovra.ini
+    char geparkt[SCHONER_PFAD_LAENGE];  // benutzer_verzeichnis\Kovra.si$
     char marke[SCHONER_PFAD_LAENGE];    // start_verzeichnis\Kovra.acc
+    char alte_ini[SCHONER_PFAD_LAENGE]; // windows_verzeichnis\Kovra.ini, "" without one
 };
 
-// All five paths. 0 done; -1 when the Windows directory is not known (empty:
-// its paths would name files in the current directory) or a path does not
-// fit: then nothing may be touched.
+// All six paths. 0 done; -1 when the user's folder is not known (empty: its
+// paths would name files in the current directory) or a path does not fit:
+// then nothing may be touched.
 int32_t schoner_dateien(const Schoner_Verzeichnisse& verzeichnisse, Schoner_Dateien& d);
 
 // True when both paths name one existing file, however each is spelled.

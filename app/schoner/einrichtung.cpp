@@ -8,6 +8,7 @@
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "schoner/dateien.h"
+#include "schoner/registrierung.h"
 #include "schoner_ini.h"
 
 namespace {
@@ -81,13 +82,24 @@ int32_t kopieren(Schoner_Partner& fenster, const Schoner_Dateien& d) {
     return -1;
 }
 
-// 0 done, else the box is shown: without "Pfad" the saver finds no data.
+// 0 done, else the box is shown: without "Pfad" the saver finds no data
+// when it is not beside them. An older set-up's Kovra.ini in the Windows
+// directory is taken over once, so its settings are kept.
 int32_t ini_schreiben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
                       const Schoner_Dateien& d, bool immer_einstellungen) {
     ini_zurueckholen(d);
+    if (*d.alte_ini) CopyFileA(d.alte_ini, d.ini, TRUE);  // never over the user's own
     if (immer_einstellungen || datei_vorhanden(d.ini)) fenster.einstellungen_speichern(d.ini);
     if (daten_verzeichnis_schreiben(d.ini, verzeichnisse.start_verzeichnis) == 0) return 0;
     fehler(fenster, UI_SCHONER_ZIEL, d.ini);
+    return -1;
+}
+
+// 0 chosen, else the box is shown.
+int32_t registrieren(Schoner_Partner& fenster, const Schoner_Dateien& d) {
+    if (schoner_registrieren(d.schoner) == 0) return 0;
+    meldung(fenster.besitzer(), ui_text(UI_SCHONER_NICHT_GEWAEHLT), ui_text(UI_TITEL_FEHLER),
+            MB_OK | MB_ICONSTOP);
     return -1;
 }
 
@@ -97,12 +109,15 @@ int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Verzeichnis
                              bool immer_einstellungen) {
     Schoner_Dateien d;
     if (schoner_dateien(verzeichnisse, d) != 0) {
-        meldung(fenster.besitzer(), ui_text(UI_KEIN_WINDOWS_VERZEICHNIS), ui_text(UI_TITEL_FEHLER),
+        meldung(fenster.besitzer(), ui_text(UI_KEIN_BENUTZER_VERZEICHNIS), ui_text(UI_TITEL_FEHLER),
                 MB_OK | MB_ICONSTOP);
         return -1;
     }
+    // The user's folder before its first file; a failure shows with the file.
+    elternordner_anlegen(d.ini);
     const int32_t ergebnis =
-        kopieren(fenster, d) == 0 && ini_schreiben(fenster, verzeichnisse, d, immer_einstellungen) == 0
+        kopieren(fenster, d) == 0 && ini_schreiben(fenster, verzeichnisse, d, immer_einstellungen) == 0 &&
+                registrieren(fenster, d) == 0
             ? 0
             : -1;
     if (ergebnis == 0) {

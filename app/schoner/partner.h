@@ -10,9 +10,10 @@
 
 // The directories the set-up works in, each without a trailing backslash.
 struct Schoner_Verzeichnisse {
-    const char* start_verzeichnis;  // Kovra32.scr to install; the hand-off marker
-    const char* windows_verzeichnis;   // the installed saver, Kovra.ini, Kovra.si$
+    const char* start_verzeichnis;     // Kovra32.scr to install; the hand-off marker
+    const char* benutzer_verzeichnis;  // Kovra.ini, Kovra.si$; the saver when start is not writable
     const char* ini_pfad;              // the program's own settings file
+    const char* windows_verzeichnis;   // an older set-up's Kovra.ini; null or "": none
 };
 
 class Schoner_Partner {

@@ -1,6 +1,10 @@
 #include "start/programm.h"
 
+#include <windowsx.h>
+
 #include <cstdio>
+
+#include "ablage.h"
 
 #include "ausgabe/hintergrund.h"
 #include "gemeinsam/meldung.h"
@@ -26,29 +30,48 @@ const char FEHLERHAFT_TEXT[] = "Das Programm ist fehlerhaft und kann nicht ausge
 
 namespace {
 
-// A directory that does not fit is left empty: the files are then looked
-// for in the current directory, never under a cut path.
-void verzeichnis_merken(char* ziel, UINT (*lesen)(char*, UINT)) {
-    const UINT n = lesen(ziel, PFAD_LAENGE);
-    if (n == 0 || n >= PFAD_LAENGE) ziel[0] = '\0';
+// The three directories. One that is not known or does not fit is left
+// empty: the files are then looked for in the current directory, never under
+// a cut path.
+void verzeichnisse_merken() {
+    if (!daten_ordner(ablage, STERN_KATALOG, start_verzeichnis, PFAD_LAENGE)) start_verzeichnis[0] = '\0';
+    if (!ablage.ordner(Ordner::BENUTZER, benutzer_verzeichnis, PFAD_LAENGE)) benutzer_verzeichnis[0] = '\0';
+    if (!ablage.ordner(Ordner::WINDOWS, windows_verzeichnis, PFAD_LAENGE)) windows_verzeichnis[0] = '\0';
 }
-
-UINT aktuelles(char* ziel, UINT groesse) { return GetCurrentDirectoryA(groesse, ziel); }
-UINT windows(char* ziel, UINT groesse) { return GetWindowsDirectoryA(ziel, groesse); }
 
 void fehler(const char* text) {
     meldung(nullptr, text, ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
 }
 
+// The error box of a missing star catalogue, naming the folders looked in:
+// the current directory and the program's folder.
+void katalog_fehlt() {
+    char aktuell[PFAD_LAENGE] = "";
+    char programm[PFAD_LAENGE] = "";
+    ablage.ordner(Ordner::AKTUELL, aktuell, sizeof aktuell);
+    ablage.ordner(Ordner::PROGRAMM, programm, sizeof programm);
+    char ordner[2 * PFAD_LAENGE + 16];
+    if (lstrcmpiA(aktuell, programm) == 0) {
+        snprintf(ordner, sizeof ordner, "'%s'", programm);
+    } else {
+        snprintf(ordner, sizeof ordner, "'%s' und '%s'", aktuell, programm);
+    }
+    char text[1024];
+    snprintf(text, sizeof text, ui_text(UI_KATALOG_FEHLT), ordner);
+    fehler(text);
+}
+
+void sternbilder_fehlen() { fehler(ui_text(UI_STERNBILDER_FEHLEN)); }
+
 // Loads one catalogue file of the start directory; when it cannot be opened
-// or is damaged, says so in the box of fehlt or beschaedigt (which names the
-// file and the fault) and returns the loader's result.
+// calls fehlt, when it is damaged says so in the box of beschaedigt (which
+// names the file and the fault), and returns the loader's result.
 int32_t katalog_laden(Himmel& himmel, const char* name, int32_t (Himmel::*laden)(const char*),
-                      int32_t fehlt, int32_t beschaedigt) {
+                      void (*fehlt)(), int32_t beschaedigt) {
     char pfad[PFAD_LAENGE];
     pfad_bilden(pfad, sizeof pfad, start_verzeichnis, name);
     const int32_t ergebnis = *pfad ? (himmel.*laden)(pfad) : -1;
-    if (ergebnis == -1) fehler(ui_text(fehlt));
+    if (ergebnis == -1) fehlt();
     if (datei_beschaedigt(ergebnis)) {
         char text[PFAD_LAENGE + 250];
         snprintf(text, sizeof text, ui_text(beschaedigt), pfad, befund_text(ergebnis));
@@ -59,10 +82,10 @@ int32_t katalog_laden(Himmel& himmel, const char* name, int32_t (Himmel::*laden)
 
 // 0, or -1 when the star catalogue cannot be opened or is damaged.
 int32_t himmel_laden(Himmel& himmel) {
-    if (katalog_laden(himmel, STERN_KATALOG, &Himmel::stern_datei_laden, UI_KATALOG_FEHLT,
+    if (katalog_laden(himmel, STERN_KATALOG, &Himmel::stern_datei_laden, katalog_fehlt,
                       UI_KATALOG_BESCHAEDIGT) != 0)
         return -1;
-    katalog_laden(himmel, STERNBILD_KATALOG, &Himmel::sternbild_datei_laden, UI_STERNBILDER_FEHLEN,
+    katalog_laden(himmel, STERNBILD_KATALOG, &Himmel::sternbild_datei_laden, sternbilder_fehlen,
                   UI_STERNBILDER_BESCHAEDIGT);
     return 0;
 }
@@ -71,7 +94,23 @@ int32_t himmel_laden(Himmel& himmel) {
 void menue_anbringen(Himmel_DF& fenster) {
     const HMENU menue = menue_erzeugen();
     SetMenu(fenster.hwnd, menue);
-    schoner_punkte_setzen(menue, windows_verzeichnis);
+    schoner_punkte_setzen(menue, benutzer_verzeichnis);
+}
+
+bool eigenes(HWND haupt, HWND fenster) {
+    return haupt && fenster && (fenster == haupt || IsChild(haupt, fenster));
+}
+
+// Windows before 10 sends the wheel to the focused window, which would turn
+// a list the user is not pointing at. A wheel meant for the main window or
+// one of its controls goes to the one under the pointer (the position is in
+// screen pixels in lParam); over another window it stays where it was sent,
+// so that a list dropped down (a window of its own) keeps its wheel.
+void rad_umleiten(HWND haupt, MSG* msg) {
+    if (!eigenes(haupt, msg->hwnd)) return;
+    const POINT zeiger{GET_X_LPARAM(msg->lParam), GET_Y_LPARAM(msg->lParam)};
+    const HWND unter = WindowFromPoint(zeiger);
+    if (eigenes(haupt, unter)) msg->hwnd = unter;
 }
 
 }  // namespace
@@ -84,8 +123,7 @@ void startgroesse(int32_t bildschirm_breite, int32_t& breite, int32_t& hoehe) {
 
 int32_t varnis_starten(Instanz& instanz) {
     instanz.fenster_registrieren();
-    verzeichnis_merken(start_verzeichnis, aktuelles);
-    verzeichnis_merken(windows_verzeichnis, windows);
+    verzeichnisse_merken();
 
     int32_t breite, hoehe;
     startgroesse(GetSystemMetrics(SM_CXSCREEN), breite, hoehe);
@@ -93,6 +131,7 @@ int32_t varnis_starten(Instanz& instanz) {
     instanz.hf(hauptfenster);
 
     if (himmel_laden(*hauptfenster->himmel) != 0) {
+        hauptfenster->ini_pfad[0] = '\0';  // a start that fails writes no settings
         PostQuitMessage(-1);
         return -1;
     }
@@ -108,8 +147,8 @@ int32_t varnis_starten(Instanz& instanz) {
 
 bool nachricht_filtern(Instanz& instanz, MSG* msg) {
     const HWND haupt = hauptfenster ? hauptfenster->hwnd : nullptr;
-    if (tasten && haupt && (msg->hwnd == haupt || IsChild(haupt, msg->hwnd)) &&
-        TranslateAcceleratorA(haupt, tasten, msg)) {
+    if (msg->message == WM_MOUSEWHEEL) rad_umleiten(haupt, msg);
+    if (tasten && eigenes(haupt, msg->hwnd) && TranslateAcceleratorA(haupt, tasten, msg)) {
         return true;
     }
     return Dialog_F::is_dialog_message(&instanz, msg) != 0;

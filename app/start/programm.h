@@ -30,10 +30,12 @@ void startgroesse(int32_t bildschirm_breite, int32_t& breite, int32_t& hoehe);
 // no window is open.
 int32_t varnis_starten(Instanz& instanz);
 
-// The message loop's filter before translating and dispatching: the main
-// window's key table (menue/menue.h) first, for every key meant for the
-// main window or one of its controls, then the dialogs' keyboard filter.
-// true when msg was consumed.
+// The message loop's filter before translating and dispatching: a mouse
+// wheel meant for the main window or one of its controls is sent on to the
+// one of them under the pointer; the main window's key table
+// (menue/menue.h) comes first for every key meant for the main window or
+// one of its controls, then the dialogs' keyboard filter. true when msg was
+// consumed.
 bool nachricht_filtern(Instanz& instanz, MSG* msg);
 
 // After the message loop: deletes the about window and the main window

@@ -26,7 +26,7 @@ struct Zeichnung {
     // The jobs by name, as the stages list them.
     static const Zeichnung BERECHNET_LOESCHEN, UEBERSICHT_GITTER, UEBERSICHT_FIGUREN,
         UEBERSICHT_GESTIRNE, KARTE_GITTER, KARTE_FIGUREN, KARTE_GESTIRNE, STERNBILD_NAMEN,
-        STERN_NAMEN, STERN_KENNUNGEN, MARKEN;
+        STERN_NAMEN, STERN_KENNUNGEN, UEBERSICHT_KOERPER, KARTE_KOERPER, KOERPER_NAMEN, MARKEN;
 };
 inline constexpr Zeichnung Zeichnung::BERECHNET_LOESCHEN{Schicht::LAGEN_NEU, Leinwand::KARTE};
 inline constexpr Zeichnung Zeichnung::UEBERSICHT_GITTER{Schicht::GITTER, Leinwand::UEBERSICHT};
@@ -38,6 +38,9 @@ inline constexpr Zeichnung Zeichnung::KARTE_GESTIRNE{Schicht::GESTIRNE, Leinwand
 inline constexpr Zeichnung Zeichnung::STERNBILD_NAMEN{Schicht::STERNBILDNAMEN, Leinwand::KARTE};
 inline constexpr Zeichnung Zeichnung::STERN_NAMEN{Schicht::STERNNAMEN, Leinwand::KARTE};
 inline constexpr Zeichnung Zeichnung::STERN_KENNUNGEN{Schicht::KENNUNGEN, Leinwand::KARTE};
+inline constexpr Zeichnung Zeichnung::UEBERSICHT_KOERPER{Schicht::KOERPER, Leinwand::UEBERSICHT};
+inline constexpr Zeichnung Zeichnung::KARTE_KOERPER{Schicht::KOERPER, Leinwand::KARTE};
+inline constexpr Zeichnung Zeichnung::KOERPER_NAMEN{Schicht::KOERPERNAMEN, Leinwand::KARTE};
 inline constexpr Zeichnung Zeichnung::MARKEN{Schicht::MARKEN, Leinwand::UEBERSICHT};
 
 struct Zeichenauftrag {

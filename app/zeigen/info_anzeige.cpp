@@ -12,14 +12,26 @@ Maus_Folge Info_Anzeige::maus_bewegt(int32_t x, int32_t y, const Kartenbereich& 
     if (s > 0) {
         if (s == stern) return {Zeiger::STERN, Zeitgeber::BLEIBT};
         stern = s;
+        koerper_ = -1;
         sternbild = -1;
         return {Zeiger::STERN, neues_objekt(INFO_STERN, x, y, f)};
     }
-    // Leaving a star hides its popup, unless a constellation's popup below
-    // takes the timers over again.
+    // Leaving a star or a body hides its popup, unless a popup below takes
+    // the timers over again.
     Zeitgeber z = Zeitgeber::BLEIBT;
     if (s != stern) {
         stern = s;
+        z = Zeitgeber::VERBERGEN;
+    }
+    const int32_t k = treffer.koerper(x, y, r);
+    if (k >= 0) {
+        if (k == koerper_) return {Zeiger::STERN, z};
+        koerper_ = k;
+        sternbild = -1;
+        return {Zeiger::STERN, neues_objekt(INFO_KOERPER, x, y, f)};
+    }
+    if (koerper_ != -1) {
+        koerper_ = -1;
         z = Zeitgeber::VERBERGEN;
     }
     const int32_t b = treffer.sternbild(x - 2, y, r);

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "himmel.h"
+#include "koerperscheiben.h"
 #include "zeigen/info_lage.h"
 
 // Timers of the main window that show and hide the popup, and their delays.
@@ -16,24 +17,31 @@ constexpr UINT INFO_VERZOEGERUNG_MS = 500;
 constexpr UINT INFO_SCHLUSS_MS = 10;
 
 // The hit tests of the chart, at pane pixels within the chart of radius r:
-// a star number (above 0) or constellation index (0 or more), else -1. Each
-// selects what it found for the texts of the popup.
+// a star number (above 0), body (KoerperArt, 0 or more) or constellation
+// index (0 or more), else -1. The star's and the constellation's select
+// what they found for the texts of the popup.
 class Treffer {
 public:
     virtual ~Treffer() = default;
     virtual int32_t stern(int32_t x, int32_t y, int32_t r) = 0;
+    virtual int32_t koerper(int32_t x, int32_t y, int32_t r) = 0;
     virtual int32_t sternbild(int32_t x, int32_t y, int32_t r) = 0;
 };
 class Himmel_Treffer final : public Treffer {
 public:
-    explicit Himmel_Treffer(Himmel& himmel) : himmel(himmel) {}
+    // lage: the bodies as the chart drew them; null none.
+    Himmel_Treffer(Himmel& himmel, const Koerperlage* lage) : himmel(himmel), lage(lage) {}
     int32_t stern(int32_t x, int32_t y, int32_t r) override { return himmel.stern_suchen(x, y, r); }
+    int32_t koerper(int32_t x, int32_t y, int32_t r) override {
+        return lage ? koerper_suchen(himmel, *lage, x, y, r) : -1;
+    }
     int32_t sternbild(int32_t x, int32_t y, int32_t r) override {
         return himmel.sternbild_suchen(x, y, r);
     }
 
 private:
     Himmel& himmel;
+    const Koerperlage* lage;
 };
 
 enum class Zeiger { BLEIBT, STERN, STERNBILD };
@@ -45,20 +53,25 @@ struct Maus_Folge {
     Zeitgeber zeitgeber;
 };
 
-// The hover state: the star and constellation under the mouse at the last
-// move (-1 none), so resting on one object shows its popup once, and the
-// art and place of the next popup.
+// The hover state: the star, body and constellation under the mouse at the
+// last move (-1 none), so resting on one object shows its popup once, and
+// the art and place of the next popup. A star wins over a body (a planet's
+// disc never hides a star from the mouse), a body over a constellation's
+// label.
 class Info_Anzeige {
 public:
     // A mouse move to pane pixel (x, y).
     Maus_Folge maus_bewegt(int32_t x, int32_t y, const Kartenbereich& flaeche, Treffer& treffer);
     int32_t art() const { return art_; }
+    // The body of the popup (KoerperArt) while art() is INFO_KOERPER.
+    int32_t koerper() const { return koerper_; }
     const Info_Lage& lage() const { return lage_; }
 
 private:
     Zeitgeber neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenbereich& flaeche);
 
     int32_t stern = -1;
+    int32_t koerper_ = -1;
     int32_t sternbild = -1;
     int32_t art_ = INFO_STERN;
     Info_Lage lage_{0, 0, 100, 100};

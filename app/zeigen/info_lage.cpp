@@ -9,6 +9,15 @@ struct Groesse {
 };
 constexpr Groesse STERN_GROESSE{170, 122};
 constexpr Groesse STERNBILD_GROESSE{160, 62};
+constexpr Groesse KOERPER_GROESSE{190, 184};  // nine lines
+
+Groesse groesse(int32_t art) {
+    switch (art) {
+        case INFO_STERN: return STERN_GROESSE;
+        case INFO_KOERPER: return KOERPER_GROESSE;
+        default: return STERNBILD_GROESSE;
+    }
+}
 
 }  // namespace
 
@@ -22,7 +31,7 @@ Kartenbereich kartenbereich(HWND karte, HWND hauptfenster) {
 }
 
 Info_Lage info_lage(int32_t art, int32_t x, int32_t y, const Kartenbereich& f) {
-    const Groesse g = art == INFO_STERN ? STERN_GROESSE : STERNBILD_GROESSE;
+    const Groesse g = groesse(art);
     const int32_t dx = x < f.breite / 2 ? ABSTAND : -(g.breite + ABSTAND);
     const int32_t dy = y < f.hoehe / 2 ? ABSTAND : -(g.hoehe + ABSTAND);
     return {x + f.links + dx, y + f.oben + dy, g.breite, g.hoehe};

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-enum Info_Art : int32_t { INFO_STERN = 1, INFO_STERNBILD = 2 };
+enum Info_Art : int32_t { INFO_STERN = 1, INFO_STERNBILD = 2, INFO_KOERPER = 3 };
 
 // The chart pane as the pointing rules see it.
 struct Kartenbereich {
@@ -21,5 +21,6 @@ struct Info_Lage {
 };
 // The popup of art for the mouse at (x, y) in the pane: beside the mouse,
 // 15 pixels off, toward the pane's centre, so it covers neither the pointed
-// object nor leaves the pane (star 170 x 122, constellation 160 x 62).
+// object nor leaves the pane (star 170 x 122, constellation 160 x 62, the
+// Sun, the Moon or a planet 190 x 184).
 Info_Lage info_lage(int32_t art, int32_t x, int32_t y, const Kartenbereich& flaeche);

@@ -87,6 +87,13 @@ void stern_zeilen(HDC dc, const Himmel& himmel, const Schriften& s) {
     tab_text(dc, RAND, y += ZEILENABSTAND, zeile, RAND);
 }
 
+void koerper_zeilen_zeichnen(HDC dc, const Koerperzeilen& z) {
+    constexpr int KOERPER_TAB = 85;
+    for (int32_t i = 0; i < z.anzahl; ++i)
+        TabbedTextOutA(dc, RAND, RAND + i * ZEILENABSTAND, z.zeile[i], static_cast<int>(strlen(z.zeile[i])),
+                       1, &KOERPER_TAB, RAND);
+}
+
 void sternbild_zeilen(HDC dc, const Himmel& himmel) {
     for (int32_t feld = 1; feld <= 3; ++feld)
         text_aus(dc, RAND, RAND + (feld - 1) * ZEILENABSTAND, himmel.sternbild_text(feld));
@@ -95,7 +102,7 @@ void sternbild_zeilen(HDC dc, const Himmel& himmel) {
 }  // namespace
 
 void info_zeichnen(HDC dc, const RECT& flaeche, int32_t art, const Himmel& himmel,
-                   const Schriften& schriften) {
+                   const Schriften& schriften, const Koerperzeilen& koerper) {
     // Declared before the context's state, which lets go of the fonts first.
     Schrifthoehe text(schriften.text, INFO_SCHRIFT);
     Schrifthoehe symbol(schriften.symbol, INFO_SCHRIFT);
@@ -105,4 +112,5 @@ void info_zeichnen(HDC dc, const RECT& flaeche, int32_t art, const Himmel& himme
     SelectObject(dc, schriften.text.handle());
     if (art == INFO_STERN) stern_zeilen(dc, himmel, schriften);
     if (art == INFO_STERNBILD) sternbild_zeilen(dc, himmel);
+    if (art == INFO_KOERPER) koerper_zeilen_zeichnen(dc, koerper);
 }

@@ -7,11 +7,13 @@
 
 #include "himmel.h"
 #include "kartenbild.h"
+#include "zeigen/koerper_zeilen.h"
 #include "zeigen/info_lage.h"
 
 // The popup's picture on dc (client area flaeche): the lines of the selected
-// star (INFO_STERN) or constellation (INFO_STERNBILD), 20 pixels apart, the
-// star's values at the tab stops 55, 95 and 123, the Greek letter in the
-// Symbol font. The text and Symbol fonts are 16 pixels high meanwhile.
+// star (INFO_STERN), constellation (INFO_STERNBILD) or of a body
+// (INFO_KOERPER: koerper), 20 pixels apart, the star's values at the tab
+// stops 55, 95 and 123, a body's at 85, the Greek letter in the Symbol font.
+// The text and Symbol fonts are 16 pixels high meanwhile.
 void info_zeichnen(HDC dc, const RECT& flaeche, int32_t art, const Himmel& himmel,
-                   const Schriften& schriften);
+                   const Schriften& schriften, const Koerperzeilen& koerper);

@@ -152,6 +152,13 @@ int CALLBACK satz_lesen(HDC, HANDLETABLE*, const ENHMETARECORD* satz, int, LPARA
         liste.push_back(e);
         break;
     }
+    case EMR_POLYGON:
+    case EMR_POLYGON16: {  // both begin with their bounds
+        Ereignis e = z.ereignis(Ereignis::VIELECK);
+        e.rechteck = rechteck_von(reinterpret_cast<const EMRPOLYGON*>(satz)->rclBounds);
+        liste.push_back(e);
+        break;
+    }
     case EMR_FILLRGN: {
         const auto* s = reinterpret_cast<const EMRFILLRGN*>(satz);
         Ereignis e = z.ereignis(Ereignis::FUELLUNG);

@@ -11,7 +11,7 @@
 #include <vector>
 
 struct Ereignis {
-    enum Art { LINIE, TEXT, ELLIPSE, FUELLUNG, AUSSCHNITT };
+    enum Art { LINIE, TEXT, ELLIPSE, VIELECK, FUELLUNG, AUSSCHNITT };
     Art art;
     COLORREF stift;         // lines and outlines
     LONG stift_breite;
@@ -23,7 +23,7 @@ struct Ereignis {
     LONG schrift_hoehe;
     std::string text;       // Windows-1252
     POINT a, b;             // line from a to b; a is a text's reference point
-    RECT rechteck;          // ellipse (as passed), fill, clip rectangle
+    RECT rechteck;          // ellipse (as passed), polygon's bounds, fill, clip rectangle
 };
 
 struct Aufzeichnung {

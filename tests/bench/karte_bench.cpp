@@ -1,8 +1,9 @@
 // Times the drawing of a complete chart from the shipped catalogue: every
 // layer around Orion (5.6 h, +3 degrees, 60-degree field, the designations of
 // Orion and Taurus) into a 1024 x 768 and a 3000 x 3000 canvas, the star layer
-// alone and fuellen, and computing the Sun, the Moon and the planets for a
-// moment (once per moment, not per drawing). Prints milliseconds per run.
+// alone and fuellen, computing the Sun, the Moon and the planets for a
+// moment (once per moment, not per drawing) and drawing their layer. Prints
+// milliseconds per run.
 //   karte_bench [chart.bmp]   also saves the 1024 x 768 chart
 #include <windows.h>
 
@@ -20,6 +21,7 @@
 #include "kalender.h"
 #include "koerper.h"
 #include "namen.h"
+#include "schichten.h"
 #include "leinwand.h"
 #include "tageslauf.h"
 
@@ -183,6 +185,16 @@ int main(int argc, char** argv) {
     Tageslauf lauf;
     messen("  the Moon's rising and setting (on request)", 50,
            [&] { tageslauf(moment, 86400.0, 48.14, 11.58, MOND, lauf); });
+    // The bodies' layer on the 1024 x 768 chart: their places, discs and names.
+    const Ziel ziel{klein.dc, &klein, r_klein};
+    messen("  bodies' layer 1024 x 768 (discs and names)", 500, [&] {
+        koerper_karte(s.himmel, ziel, &lage);
+        koerper_namen(s.himmel, ziel, &lage, s.text, skalierte_farbe(w, STERNNAMEN));
+    });
+    s.himmel.setze_mitte(lage.koerper[MOND].rekt, lage.koerper[MOND].dekl);
+    s.himmel.setze_gesichtsfeld(3.0);
+    messen("  bodies' layer, the Moon over a 3-degree field", 200,
+           [&] { koerper_karte(s.himmel, ziel, &lage); });
     messen("fuellen 1024 x 768", 500, [&] { klein.fuellen(0); });
     messen("fuellen 3000 x 3000", 100, [&] { gross.fuellen(0); });
 

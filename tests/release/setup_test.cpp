@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "ini_datei.h"
+#include "schoner_wahl.h"
 #include "varnis_start.h"
 #include "varnis_version.h"
 
@@ -181,6 +182,37 @@ TEST_F(Setup, VarnisRunsFromItsShortcutAndItsSettingsOutliveAReinstallationNotTh
     deinstallieren();
     EXPECT_FALSE(da(ini));
     EXPECT_FALSE(da(ZIEL));
+}
+
+// What Varnis wrote for the user goes with it: the choice of its saver, the
+// saver's settings and copy, the settings and the desktop picture in the
+// user's folder. Another saver the user chose and the user's own pictures
+// stay.
+TEST_F(Setup, TheUninstallRemovesWhatVarnisWroteForTheUser) {
+    const Benutzerwahl vorher = benutzerwahl_lesen();
+    const std::string benutzer = systemordner(CSIDL_APPDATA) + "\\Varnis";
+    const char* geschrieben[] = {"Kovra.ini", "Kovra.si$", "Kovra32.scr", "Varnis.ini", "Varnis.bmp"};
+    for (const std::string& gewaehlt : {benutzer + "\\Kovra32.scr", ZIEL + "\\Kovra32.scr",
+                                        std::string("C:\\windows\\system32\\Blasen.scr")}) {
+        SCOPED_TRACE(gewaehlt);
+        ASSERT_EQ(setup("/S"), 0u);
+        CreateDirectoryA(benutzer.c_str(), nullptr);
+        for (const char* name : geschrieben) ASSERT_TRUE(datei_schreiben(benutzer + "\\" + name, "x"));
+        ASSERT_TRUE(datei_schreiben(benutzer + "\\Mein Bild.bmp", "x"));
+        benutzerwahl_setzen({gewaehlt, "1"});
+
+        deinstallieren();
+
+        for (const char* name : geschrieben) EXPECT_FALSE(da(benutzer + "\\" + name)) << name;
+        EXPECT_TRUE(da(benutzer + "\\Mein Bild.bmp"));
+        const Benutzerwahl danach = benutzerwahl_lesen();
+        const bool unsere = gewaehlt.find("Blasen") == std::string::npos;
+        EXPECT_EQ(unsere ? "<keiner>" : gewaehlt, danach.schoner.value_or("<keiner>"));
+        EXPECT_EQ(unsere ? "0" : "1", danach.aktiv.value_or(""));
+        DeleteFileA((benutzer + "\\Mein Bild.bmp").c_str());
+        RemoveDirectoryA(benutzer.c_str());
+    }
+    benutzerwahl_setzen(vorher);
 }
 
 TEST_F(Setup, AFolderItCannotWriteFailsTheInstallationAndNothingIsRegistered) {

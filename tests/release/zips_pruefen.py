@@ -47,10 +47,12 @@ def liesmich_fehler(inhalt, version):
         text = inhalt.decode("cp1252")
     except UnicodeDecodeError as e:
         return fehler + [f"LIESMICH.txt: not Windows-1252: {e}"]
-    for muss in (f"Varnis {version}", "Als Administrator ausführen", "Kovra.ini", "Varnis.ini",
+    for muss in (f"Varnis {version}", "%APPDATA%\\Varnis", "Kovra.ini", "Varnis.ini",
                  "GNU General Public License"):
         if muss not in text:
             fehler.append(f"LIESMICH.txt: does not mention '{muss}'")
+    if "Administrator ausführen" in text:
+        fehler.append("LIESMICH.txt: still advises running as administrator")
     return fehler
 
 

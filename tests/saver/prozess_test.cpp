@@ -6,8 +6,11 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <initializer_list>
 #include <string>
+#include <vector>
 
+#include "bildschirm.h"
 #include "ini_datei.h"
 #include "prozess.h"
 #include "schoner_ini.h"
@@ -16,14 +19,15 @@ namespace {
 
 const std::string KOVRA = windows_pfad(KOVRA_PFAD);
 
-// "Kovra.ini" in the Windows directory as the test needs it; the file that
-// was there before comes back when the test ends.
+// "Kovra.ini" in the user's folder, the first the saver reads, as the test
+// needs it; the file that was there before comes back when the test ends.
 class KovraIni {
 public:
     KovraIni() {
-        char pfad[350];
-        schoner_ini_pfad(pfad, sizeof pfad);
-        pfad_ = pfad;
+        char ordner[MAX_PATH];
+        ablage.ordner(Ordner::BENUTZER, ordner, sizeof ordner);
+        CreateDirectoryA(ordner, nullptr);
+        pfad_ = std::string(ordner) + "\\Kovra.ini";
         sicherung_ = pfad_ + ".vor-test";
         gesichert_ = MoveFileExA(pfad_.c_str(), sicherung_.c_str(), MOVEFILE_REPLACE_EXISTING);
     }
@@ -40,10 +44,12 @@ private:
     BOOL gesichert_;
 };
 
-// Kovra32.scr started by the system with a switch.
+// Kovra32.scr (the built one, or a copy) started by the system with a switch.
 class Kovra : public Prozess {
 public:
-    explicit Kovra(const std::string& schalter) : Prozess(KOVRA, "\"" + KOVRA + "\" " + schalter) {}
+    explicit Kovra(const std::string& schalter) : Kovra(KOVRA, schalter) {}
+    Kovra(const std::string& datei, const std::string& schalter)
+        : Prozess(datei, "\"" + datei + "\" " + schalter) {}
 };
 
 TEST(KovraProzess, EndsWithoutAWindowWhenThereIsNothingToShow) {
@@ -80,10 +86,13 @@ TEST(KovraProzess, FullScreenSaverEndsOnAKey) {
     Kovra kovra("/s");
     HWND fenster = nullptr;
     ASSERT_TRUE(warten_bis([&] { return (fenster = FindWindowA("VarnisBSS", "Varnis")) != nullptr; }));
+    // Every monitor: the whole virtual screen.
     RECT r;
     GetWindowRect(fenster, &r);
-    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXSCREEN));
-    EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_EQ(r.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
+    EXPECT_EQ(r.top, GetSystemMetrics(SM_YVIRTUALSCREEN));
+    EXPECT_EQ(r.right - r.left, GetSystemMetrics(SM_CXVIRTUALSCREEN));
+    EXPECT_EQ(r.bottom - r.top, GetSystemMetrics(SM_CYVIRTUALSCREEN));
     EXPECT_TRUE(GetWindowLongA(fenster, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(kovra.beendet(700)) << "it runs until something happens";
     PostMessageA(fenster, WM_KEYDOWN, VK_SPACE, 0);
@@ -100,11 +109,15 @@ TEST(KovraProzess, PreviewLivesInTheHostUntilTheHostGoes) {
     Kovra kovra("/p " + std::to_string(reinterpret_cast<LONG_PTR>(wirt)));
     HWND kind = nullptr;
     ASSERT_TRUE(warten_bis([&] { return (kind = FindWindowExA(wirt, nullptr, "VarnisBSS", nullptr)) != nullptr; }));
+    // Exactly the host's client area, not its frame and caption.
     RECT w, k;
-    GetWindowRect(wirt, &w);
+    GetClientRect(wirt, &w);
+    MapWindowPoints(wirt, nullptr, reinterpret_cast<POINT*>(&w), 2);
     GetWindowRect(kind, &k);
-    EXPECT_EQ(k.right - k.left, w.right - w.left);
-    EXPECT_EQ(k.bottom - k.top, w.bottom - w.top);
+    EXPECT_EQ(w.left, k.left);
+    EXPECT_EQ(w.top, k.top);
+    EXPECT_EQ(w.right, k.right);
+    EXPECT_EQ(w.bottom, k.bottom);
     EXPECT_TRUE(GetWindowLongA(kind, GWL_STYLE) & WS_CHILD);
     // Clicks and keys do not end a preview.
     PostMessageA(kind, WM_LBUTTONDOWN, 0, 0);
@@ -124,9 +137,12 @@ public:
         pfad_ = std::string(temp) + "Kovra Daten " + std::to_string(GetCurrentProcessId());
         CreateDirectoryA(pfad_.c_str(), nullptr);
         CopyFileA(windows_pfad(ATTRAPPE_PFAD).c_str(), datei("Varnis32.exe").c_str(), FALSE);
+        // A data folder counts when it holds the catalogue.
+        CopyFileA((windows_pfad(VARNIS_TEST_DATA) + "\\VARNIS.DAT").c_str(), datei("VARNIS.DAT").c_str(), FALSE);
     }
     ~DatenVerzeichnis() {
-        for (const char* name : {"Varnis32.exe", "Kovra.acc", "gestartet.txt"}) DeleteFileA(datei(name).c_str());
+        for (const char* name : {"Varnis32.exe", "VARNIS.DAT", "Kovra.acc", "gestartet.txt"})
+            DeleteFileA(datei(name).c_str());
         RemoveDirectoryA(pfad_.c_str());
     }
     const std::string& pfad() const { return pfad_; }
@@ -156,8 +172,77 @@ TEST(KovraProzess, ConfigurationLeavesTheMarkerAndStartsTheProgramThere) {
     }
 }
 
-// Without the star-chart program in the data directory, the settings switch
-// (and no switch at all) says so in a box instead of ending without a word.
+// A folder of the test's own holding a copy of the saver and the data files
+// named; Kovra.ini in the user's folder and in the Windows directory are
+// put aside for as long as it lives, so the saver finds none.
+class SchonerOrdner {
+public:
+    explicit SchonerOrdner(std::initializer_list<const char*> daten) {
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        pfad_ = std::string(temp) + "Kovra eigen " + std::to_string(GetCurrentProcessId());
+        CreateDirectoryA(pfad_.c_str(), nullptr);
+        namen_ = {"Kovra32.scr", "Kovra.acc"};
+        CopyFileA(KOVRA.c_str(), datei("Kovra32.scr").c_str(), FALSE);
+        for (const char* name : daten) {
+            CopyFileA((windows_pfad(VARNIS_TEST_DATA) + "\\" + name).c_str(), datei(name).c_str(), FALSE);
+            namen_.push_back(name);
+        }
+        char windows[MAX_PATH];
+        GetWindowsDirectoryA(windows, sizeof windows);
+        alt_ = std::string(windows) + "\\Kovra.ini";
+        alt_gesichert_ = MoveFileExA(alt_.c_str(), (alt_ + ".vor-test").c_str(), MOVEFILE_REPLACE_EXISTING);
+    }
+    ~SchonerOrdner() {
+        for (const std::string& name : namen_) DeleteFileA(datei(name.c_str()).c_str());
+        RemoveDirectoryA(pfad_.c_str());
+        if (alt_gesichert_) MoveFileA((alt_ + ".vor-test").c_str(), alt_.c_str());
+    }
+    std::string datei(const char* name) const { return pfad_ + "\\" + name; }
+
+private:
+    std::string pfad_, alt_;
+    std::vector<std::string> namen_;
+    BOOL alt_gesichert_;
+    KovraIni keine_;  // the user's Kovra.ini aside, none written
+};
+
+// The saver window, once it has drawn a few frames, as the screen shows it.
+std::vector<uint32_t> schoner_bild(Kovra& kovra) {
+    HWND fenster = nullptr;
+    EXPECT_TRUE(warten_bis([&] { return (fenster = FindWindowA("VarnisBSS", "Varnis")) != nullptr; }));
+    if (!fenster) return {};
+    EXPECT_FALSE(kovra.beendet(1500)) << "it runs until something happens";
+    std::vector<uint32_t> bild = bildschirm_pixel(fenster);
+    PostMessageA(fenster, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_TRUE(kovra.beendet());
+    return bild;
+}
+
+// Set up the usual Windows way (the file's own "Installieren", or started
+// from its folder): no Kovra.ini anywhere, the data beside the saver.
+TEST(KovraProzess, FromItsOwnFolderWithoutKovraIniItShowsTheStars) {
+    SchonerOrdner ordner({"VARNIS.DAT", "STBILDER.DAT"});
+    Kovra kovra(ordner.datei("Kovra32.scr"), "/s");
+    const std::vector<uint32_t> bild = schoner_bild(kovra);
+    EXPECT_TRUE(sieht_nach_karte_aus(bild));
+}
+
+// Without the catalogue the picture says so, in light text across the
+// middle, instead of an empty grid.
+TEST(KovraProzess, WithoutTheCatalogueThePictureSaysWhatIsMissing) {
+    SchonerOrdner ordner({});
+    Kovra kovra(ordner.datei("Kovra32.scr"), "/s");
+    const std::vector<uint32_t> bild = schoner_bild(kovra);
+    const int32_t breite = GetSystemMetrics(SM_CXSCREEN), hoehe = GetSystemMetrics(SM_CYSCREEN);
+    EXPECT_GT(helle_pixel(bild, breite, hoehe / 2 - 30, hoehe / 2 + 30), 300);
+    EXPECT_EQ(0, helle_pixel(bild, breite, 0, hoehe / 2 - 60)) << "no stars, no text above";
+}
+
+// The saver alone in a folder, with no data folder named that exists (or
+// no Kovra.ini at all): the settings switch (and no switch at all) finds no
+// star-chart program beside it and says so in a box instead of ending
+// without a word.
 TEST(KovraProzess, ConfigurationWithoutTheProgramSaysWhy) {
     const struct {
         const char* schalter;
@@ -165,17 +250,17 @@ TEST(KovraProzess, ConfigurationWithoutTheProgramSaysWhy) {
     } faelle[] = {{"/c", "Z:\\kein\\solches\\verzeichnis"}, {"", nullptr}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::string("switch '") + f.schalter + "'");
+        SchonerOrdner ordner({});
         KovraIni ini;
         if (f.verzeichnis) ini.daten_verzeichnis(f.verzeichnis);
-        Kovra kovra(f.schalter);
+        Kovra kovra(ordner.datei("Kovra32.scr"), f.schalter);
         HWND box = nullptr;
         ASSERT_TRUE(warten_bis([&] { return (box = FindWindowA("#32770", "Kovra")) != nullptr; }));
         char text[1000] = "";
         GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-        EXPECT_NE(std::string(text).find("Varnis32.exe' gibt es nicht"), std::string::npos) << text;
-        if (f.verzeichnis) {
-            EXPECT_NE(std::string(text).find(f.verzeichnis), std::string::npos) << text;
-        }
+        EXPECT_NE(std::string(text).find("'" + ordner.datei("Varnis32.exe") + "' gibt es nicht"),
+                  std::string::npos)
+            << text;
         PostMessageA(box, WM_COMMAND, IDOK, 0);
         EXPECT_TRUE(kovra.beendet());
         EXPECT_EQ(kovra.ergebnis(), 0u);

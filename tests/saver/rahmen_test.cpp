@@ -69,18 +69,21 @@ TEST(RahmenSchritte, LayersAtZeroAreLeftOutAndStarsComeFirstAndLast) {
     using V = std::vector<Schicht>;
     constexpr Schicht STERNE = Schicht::GESTIRNE, GITTER = Schicht::GITTER,
                       FIGUREN = Schicht::FIGUREN, BILDNAMEN = Schicht::STERNBILDNAMEN,
-                      NAMEN = Schicht::STERNNAMEN;
+                      NAMEN = Schicht::STERNNAMEN, KOERPER = Schicht::KOERPER,
+                      KNAMEN = Schicht::KOERPERNAMEN;
+    // The bodies over the last stars, their names with the star names.
     const struct {
-        int32_t sternbilder, bildnamen, namen, hilfslinien;
+        int32_t sternbilder, bildnamen, namen, hilfslinien, koerper;
         V schritte;
     } faelle[] = {
-        {71, 81, 99, 51, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE}},
-        {0, 81, 99, 51, V{STERNE, GITTER, BILDNAMEN, NAMEN, STERNE}},
-        {71, 0, 99, 51, V{STERNE, GITTER, FIGUREN, NAMEN, STERNE}},
-        {71, 81, 0, 51, V{STERNE, GITTER, FIGUREN, BILDNAMEN, STERNE}},
-        {71, 81, 99, 0, V{STERNE, FIGUREN, BILDNAMEN, NAMEN, STERNE}},
-        {0, 0, 0, -3, V{STERNE, STERNE}},
-        {1, 200, 1, 1, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE}},
+        {71, 81, 99, 51, 1, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
+        {0, 81, 99, 51, 1, V{STERNE, GITTER, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
+        {71, 0, 99, 51, 1, V{STERNE, GITTER, FIGUREN, NAMEN, STERNE, KOERPER, KNAMEN}},
+        {71, 81, 0, 51, 1, V{STERNE, GITTER, FIGUREN, BILDNAMEN, STERNE, KOERPER}},
+        {71, 81, 99, 0, 1, V{STERNE, FIGUREN, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
+        {71, 81, 99, 51, 0, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE}},
+        {0, 0, 0, -3, 0, V{STERNE, STERNE}},
+        {1, 200, 1, 1, 1, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
     };
     for (const auto& f : faelle) {
         Darstellung e = vorgaben(Programm::SCHONER).darstellung;
@@ -88,8 +91,9 @@ TEST(RahmenSchritte, LayersAtZeroAreLeftOutAndStarsComeFirstAndLast) {
         e.staerke_prozent[STERNBILDNAMEN] = f.bildnamen;
         e.staerke_prozent[STERNNAMEN] = f.namen;
         e.staerke_prozent[HILFSLINIEN] = f.hilfslinien;
+        e.koerper = f.koerper;
         const Rahmenschichten r = rahmen_schichten(e);
         EXPECT_EQ(V(r.schicht.begin(), r.schicht.begin() + r.anzahl), f.schritte)
-            << f.sternbilder << " " << f.bildnamen << " " << f.namen << " " << f.hilfslinien;
+            << f.sternbilder << " " << f.bildnamen << " " << f.namen << " " << f.hilfslinien << " " << f.koerper;
     }
 }

@@ -49,8 +49,11 @@ protected:
 TEST_F(Schale, WindowOfEachMode) {
     const int b = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
     wirt_anlegen();
+    // The preview fills the host's client area; the full screen is the
+    // virtual screen, every monitor.
     RECT wr;
-    GetWindowRect(wirt, &wr);
+    GetClientRect(wirt, &wr);
+    const int vb = GetSystemMetrics(SM_CXVIRTUALSCREEN), vh = GetSystemMetrics(SM_CYVIRTUALSCREEN);
     const struct {
         const char* fall;
         ScrModus modus;
@@ -61,9 +64,9 @@ TEST_F(Schale, WindowOfEachMode) {
         HWND vater;
         int breite, hoehe;
     } faelle[] = {
-        {"full screen", SCHONER, nullptr, false, WS_POPUP, true, nullptr, b, h},
+        {"full screen", SCHONER, nullptr, false, WS_POPUP, true, nullptr, vb, vh},
         {"debug", SCHONER, nullptr, true, 0, false, nullptr, b / 3, h / 3},
-        {"preview", VORSCHAU, wirt, false, WS_CHILD, false, wirt, wr.right - wr.left, wr.bottom - wr.top},
+        {"preview", VORSCHAU, wirt, false, WS_CHILD, false, wirt, wr.right, wr.bottom},
         {"preview, no host", VORSCHAU, nullptr, false, 0, false, nullptr, b / 3, h / 3},
         {"preview, debug", VORSCHAU, wirt, true, 0, false, nullptr, b / 3, h / 3},
     };

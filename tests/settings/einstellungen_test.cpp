@@ -103,6 +103,9 @@ TEST(Einstellungen, WritesThe26KeysInOrderThenTheMomentsAndReadsThemBackUnchange
         "[Allgemein]\r\nRek=29\r\nDek=-3933\r\nGesichtsfeld=37\r\nFest=1\r\nMonat=2\r\n"
         "Zeit=7\r\nOrt=15\r\n"
         "[Anzeige]\r\nSternbilder=57\r\nSternbildnamen=70\r\nSternnamen=95\r\nHilfslinien=30\r\n"
+        // The bodies' switch after the 26 in their section: an older reader
+        // asks for the four keys it knows by name.
+        "Planeten=1\r\n"
         "[Farben]\r\nRot_Hintergrund=0\r\nGruen_Hintergrund=0\r\nBlau_Hintergrund=48\r\n"
         "Rot_Sternbilder=56\r\nGruen_Sternbilder=255\r\nBlau_Sternbilder=255\r\n"
         "Rot_Sternbildnamen=48\r\nGruen_Sternbildnamen=255\r\nBlau_Sternbildnamen=255\r\n"

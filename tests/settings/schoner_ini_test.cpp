@@ -6,16 +6,6 @@
 #include "ini_datei.h"
 #include "schoner_ini.h"
 
-TEST(SchonerIni, LivesInTheWindowsDirectory) {
-    char windows[MAX_PATH];
-    GetWindowsDirectoryA(windows, sizeof windows);
-    char pfad[350];
-    ASSERT_EQ(schoner_ini_pfad(pfad, sizeof pfad), 0);
-    EXPECT_EQ(std::string(pfad), std::string(windows) + "\\Kovra.ini");
-    char eng[8];
-    EXPECT_EQ(schoner_ini_pfad(eng, sizeof eng), -1);
-}
-
 TEST(SchonerIni, DataDirectoryDefaultsAndIsCutTo299Characters) {
     char pfad[300];
     IniDatei fehlt;

@@ -48,6 +48,15 @@ KACHEL = 250                  # side of one chart cut-out in the layers picture
 
 GELB, RAND, LINIE = "#FFF4C0", "#806000", "#C00000"
 
+# The evening of 15 December 2026 over München, 18:00 MEZ: the waxing Moon in
+# Aquarius with Saturn and Neptune above it, in a field of view that reaches
+# down to them from the zenith.
+ABEND = {"Allgemein": {"Dek": -4814, "Gesichtsfeld": 120},
+         "Moment": {"Regel": 0, "Datum": 20261215, "Uhrzeit": 1800, "Laenge": 1158, "Zone": "Europe/Berlin"},
+         "Anzeige": {"Planeten": 1}}
+ABEND_ORT = "M\u00fcnchen"
+MOND = (236, 236, 220)        # the Moon's lit part on the screen
+
 
 def lieferumfang(liste):
     """One list of cmake/lieferumfang.cmake, the place that names the shipped files."""
@@ -56,7 +65,8 @@ def lieferumfang(liste):
 
 
 def ini_lesen(pfad):
-    """A settings file as {section: {key: value}}, both in the file's order."""
+    """A settings file as {section: {key: value text}}, both in the file's
+    order; the values stay text, since the moment's keys hold names too."""
     abschnitte, abschnitt = {}, None
     with open(pfad, encoding="cp1252") as datei:
         for zeile in map(str.strip, datei):
@@ -64,23 +74,33 @@ def ini_lesen(pfad):
                 abschnitt = abschnitte.setdefault(zeile[1:-1], {})
             elif "=" in zeile:
                 name, wert = zeile.split("=", 1)
-                abschnitt[name.strip()] = int(wert)
+                abschnitt[name.strip()] = wert.strip()
     return abschnitte
 
 
 def ini_text(vorgaben, ebenen):
     """The defaults with the layers of [Anzeige] at the intensities in ebenen (others off)."""
-    werte = dict(vorgaben, Anzeige={name: ebenen.get(name, 0) for name in vorgaben["Anzeige"]})
+    return ini_aus(dict(vorgaben, Anzeige={name: ebenen.get(name, 0) for name in vorgaben["Anzeige"]}))
+
+
+def ini_aus(werte):
+    """A settings file's text from {section: {key: value}}."""
     zeilen = []
     for abschnitt, schluessel in werte.items():
-        zeilen += ["[%s]" % abschnitt] + ["%s=%d" % paar for paar in schluessel.items()]
+        zeilen += ["[%s]" % abschnitt] + ["%s=%s" % paar for paar in schluessel.items()]
     return "\r\n".join(zeilen) + "\r\n"
+
+
+def ort_index(baum, name):
+    """The index of a place in the shipped Orte.dat, as the places list counts."""
+    with open(os.path.join(baum, "programm", "Orte.dat"), encoding="cp1252") as datei:
+        return next(i for i, zeile in enumerate(datei) if zeile.split(";")[0] == name)
 
 
 def namenfarbe(vorgaben):
     """A constellation's name on the screen: its colour at its default intensity."""
-    staerke = vorgaben["Anzeige"]["Sternbildnamen"]
-    return tuple(int(vorgaben["Farben"]["%s_Sternbildnamen" % kanal] * staerke / 100)
+    staerke = int(vorgaben["Anzeige"]["Sternbildnamen"])
+    return tuple(int(int(vorgaben["Farben"]["%s_Sternbildnamen" % kanal]) * staerke / 100)
                  for kanal in ("Rot", "Gruen", "Blau"))
 
 
@@ -174,7 +194,7 @@ class Sitzung:
         for name in [PROGRAMM] + lieferumfang("VARNIS_DATEN"):
             shutil.copy(os.path.join(self.baum, "programm", name), ordner)
         if ini is not None:
-            with open(os.path.join(ordner, "Varnis.ini"), "w", newline="") as datei:
+            with open(os.path.join(ordner, "Varnis.ini"), "w", encoding="cp1252", newline="") as datei:
                 datei.write(ini)
         return ordner
 
@@ -197,16 +217,18 @@ class Sitzung:
         prozess = subprocess.Popen(["wine", PROGRAMM], cwd=ordner, env=self.umgebung,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
+            # The window is there before its children and its title; the
+            # plan counts once the panes are.
             plan = None
             for _ in range(60):
                 plan = self.plan()
-                if plan:
+                if plan and any(f.art == "kind" and f.klasse == "wFenster" for f in plan):
                     break
                 time.sleep(0.5)
-            if not plan:
+            else:
                 sys.exit("bildschirmfotos: Varnis showed no window")
             time.sleep(3)             # the drawing cycle's stages
-            yield plan
+            yield self.plan() or plan
         finally:
             subprocess.run(["wine", "taskkill", "/im", PROGRAMM], env=self.umgebung,
                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -374,6 +396,27 @@ def infofenster_bild(bildschirm, plan, stern, ziel):
                       "+repage", "-bordercolor", "#808080", "-border", "1"], ziel))
 
 
+def koerper_bild(sitzung, vorgaben, ordner, ziel):
+    """The evening sky of ABEND with the mouse resting on the Moon: the
+    chart with the Moon's popup, Saturn and Neptune above, cut from the screen."""
+    werte = {abschnitt: dict(schluessel) for abschnitt, schluessel in vorgaben.items()}
+    for abschnitt, schluessel in ABEND.items():
+        werte.setdefault(abschnitt, {}).update(schluessel)
+    werte["Allgemein"]["Ort"] = ort_index(sitzung.baum, ABEND_ORT)
+    with sitzung.varnis(sitzung.programm_ordner(ini_aus(werte))) as plan:
+        karte = steuerelemente(plan)["karte"]
+        bild = os.path.join(ordner, "abend.png")
+        sitzung.bildschirm(bild)
+        mond = mitte_von(max(haufen(farbpunkte(bild, karte, MOND), 1), key=len))
+        sitzung.maus(*mond)
+        time.sleep(2)
+        sitzung.bildschirm(bild)
+        # The whole chart: the Moon with its popup, Saturn and Neptune above.
+        lauf(als_palette(["convert", bild, "-crop", "%dx%d+%d+%d" % (karte.rechts - karte.links, karte.unten - karte.oben,
+                                                                   karte.links, karte.oben),
+                          "+repage", "-bordercolor", "#808080", "-border", "1"], ziel))
+
+
 def szenen(sitzung, ordner):
     vorgaben = sitzung.vorgaben()
     def szene(anzahl):
@@ -419,6 +462,7 @@ def szenen(sitzung, ordner):
         kacheln.append(os.path.join(ordner, "kachel5.png"))
         kachel(bild, karte, "Sternbild hervorgehoben", kacheln[-1])
     ebenen_bild(kacheln, os.path.join(ZIEL, "ebenen.png"))
+    koerper_bild(sitzung, vorgaben, ordner, os.path.join(ZIEL, "koerper.png"))
 
 
 def main():

@@ -11,10 +11,12 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
-constexpr char TITEL[] = "Varnis - Sternkarte";
+// The main window's title begins so; the rest names the moment and the place.
+constexpr char TITEL_ANFANG[] = "Varnis ";
 
 void zeile(const char* art, const char* klasse, const char* text, LONG_PTR stil, const RECT& r) {
     std::printf("%s\t%s\t%s\t%lx\t%ld\t%ld\t%ld\t%ld\n", art, klasse, text,
@@ -36,17 +38,29 @@ BOOL CALLBACK kind(HWND fenster, LPARAM) {
     return TRUE;
 }
 
+// The first visible top-level window whose title begins with TITEL_ANFANG.
+BOOL CALLBACK hauptfenster(HWND fenster, LPARAM gefunden) {
+    char titel[256] = "";
+    GetWindowTextA(fenster, titel, sizeof titel);
+    if (!IsWindowVisible(fenster) || std::strncmp(titel, TITEL_ANFANG, sizeof TITEL_ANFANG - 1) != 0) return TRUE;
+    *reinterpret_cast<HWND*>(gefunden) = fenster;
+    return FALSE;
+}
+
 }  // namespace
 
 int main() {
-    HWND haupt = FindWindowA(nullptr, TITEL);
+    HWND haupt = nullptr;
+    EnumWindows(hauptfenster, reinterpret_cast<LPARAM>(&haupt));
     if (!haupt) {
-        std::fprintf(stderr, "fensterplan: no window \"%s\"\n", TITEL);
+        std::fprintf(stderr, "fensterplan: no window \"%s...\"\n", TITEL_ANFANG);
         return 1;
     }
+    char titel[256] = "";
+    GetWindowTextA(haupt, titel, sizeof titel);
     RECT r;
     GetWindowRect(haupt, &r);
-    zeile("fenster", "", TITEL, GetWindowLongPtrA(haupt, GWL_STYLE), r);
+    zeile("fenster", "", titel, GetWindowLongPtrA(haupt, GWL_STYLE), r);
     RECT innen;
     GetClientRect(haupt, &innen);
     MapWindowPoints(haupt, nullptr, reinterpret_cast<POINT*>(&innen), 2);

@@ -13,6 +13,7 @@
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "dialogersatz.h"
+#include "farbindizes.h"
 #include "karten_umgebung.h"
 #include "leinwand.h"
 
@@ -34,7 +35,9 @@ protected:
         farbtabelle_schirm(schirm, werte);
     }
     void TearDown() override { meldung_ersatz = nullptr; }
-    int32_t ausfuehren(Farbschema farben) { return bitmap_datei(karte, farben, nullptr, dialog_waehlen); }
+    int32_t ausfuehren(Farbschema farben, const char* vorschlag = "") {
+        return bitmap_datei(karte, farben, nullptr, vorschlag, dialog_waehlen);
+    }
     void hat_schirmfarben() {
         for (int32_t i = 0; i < 256; ++i) ASSERT_EQ(schirm.farbe(i), karte.farbe(i)) << "entry " << i;
     }
@@ -47,8 +50,8 @@ protected:
 
 TEST_F(BitmapDatei, ScreenColours) {
     dialog.antwort = ordner.datei("karte.bmp");
-    EXPECT_EQ(0, ausfuehren(Farbschema::SCHIRM));
-    EXPECT_EQ("*.bmp", dialog.vorgabe);
+    EXPECT_EQ(0, ausfuehren(Farbschema::SCHIRM, "Sternkarte 2026-12-10 21-30 Berlin.bmp"));
+    EXPECT_EQ("Sternkarte 2026-12-10 21-30 Berlin.bmp", dialog.vorgabe);
     EXPECT_EQ(330u, dialog.groesse);
     EXPECT_EQ(0, dialog.boxen);
     const Bmp b = bmp_lesen(dialog.antwort);
@@ -72,7 +75,9 @@ TEST_F(BitmapDatei, BlackOnWhiteWithFrameThenScreenColoursAgain) {
     const Bmp b = bmp_lesen(dialog.antwort);
     ASSERT_TRUE(b.gelesen);
     EXPECT_EQ(0x00FFFFFFu, b.farben[0]);
-    for (int32_t i = 1; i < 256; ++i) ASSERT_EQ(0u, b.farben[i]) << "entry " << i;
+    // Every entry black but the Moon's night, which stays the page's white.
+    for (int32_t i = 1; i < 256; ++i)
+        ASSERT_EQ(i == INDEX_MOND_NACHT ? 0x00FFFFFFu : 0u, b.farben[i]) << "entry " << i;
     // The frame: every edge pixel black, everything inside as drawn.
     for (int32_t z = 0; z < 60; ++z)
         for (int32_t x = 0; x < 101; ++x) {
@@ -132,7 +137,7 @@ TEST_F(BitmapDatei, ChartFilesForTheEye) {
     for (const auto& [farben, name] : {std::pair{Farbschema::SCHIRM, "datei_schirm.bmp"},
                                        std::pair{Farbschema::SCHWARZ_AUF_WEISS, "datei_schwarz_weiss.bmp"}}) {
         dialog.antwort = bilder_ordner() + "\\" + name;
-        EXPECT_EQ(0, bitmap_datei(chart, farben, nullptr, dialog_waehlen));
+        EXPECT_EQ(0, bitmap_datei(chart, farben, nullptr, "", dialog_waehlen));
     }
 }
 

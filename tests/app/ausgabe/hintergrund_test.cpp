@@ -151,12 +151,32 @@ TEST_F(Hintergrund, LayersAtZeroAreLeftOut) {
 }
 
 TEST_F(Hintergrund, UnwrittenPictureIsReportedAndTheWallpaperKept) {
-    const std::string fehlt = windows.datei("fehlt");
+    // A folder under a file: nobody can make it, not even root under Wine.
+    FILE* datei = fopen(windows.datei("datei").c_str(), "wb");
+    ASSERT_TRUE(datei);
+    fclose(datei);
+    const std::string fehlt = windows.datei("datei") + "\\fehlt";
     EXPECT_NE(0, hintergrund_setzen(bild, inhalt(), 640, 480, fehlt.c_str(), nullptr, tapete));
     EXPECT_EQ(1, aufrufe.boxen);
     EXPECT_NE(std::string::npos, aufrufe.text.find(fehlt + "\\Varnis.bmp"));
     EXPECT_EQ(0, aufrufe.tapeten);
     EXPECT_EQ(0, bild.breite());
+}
+
+// The system's own setter: the desktop shows the picture from the user's
+// folder, made by the command when it was missing.
+TEST_F(Hintergrund, TheWallpaperIsThePictureInTheUsersFolder) {
+    char vorher[MAX_PATH] = "";
+    SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof vorher, vorher, 0);
+    const std::string benutzer = windows.datei("Varnis");
+    ASSERT_EQ(0, hintergrund_setzen(bild, inhalt(), 640, 480, benutzer.c_str(), nullptr));
+    char jetzt[MAX_PATH] = "";
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETDESKWALLPAPER, sizeof jetzt, jetzt, 0));
+    EXPECT_EQ(benutzer + "\\Varnis.bmp", jetzt);
+    EXPECT_TRUE(bmp_lesen(jetzt).gelesen);
+    SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, vorher, SPIF_UPDATEINIFILE);
+    DeleteFileA((benutzer + "\\Varnis.bmp").c_str());
+    RemoveDirectoryA(benutzer.c_str());
 }
 
 TEST_F(Hintergrund, PictureForTheEye) {

@@ -306,8 +306,8 @@ TEST_F(VektorDatei, AbgespieltLiegenDieSterneWieInDerBitmap) {
 
 TEST_F(VektorDatei, BefehlMitDialogSchwarzAufWeiss) {
     dialog.antwort = ordner.datei("befehl.emf");
-    EXPECT_EQ(0, vektor_datei(inhalt(), nullptr, dialog_waehlen));
-    EXPECT_EQ("*.emf", dialog.vorgabe);
+    EXPECT_EQ(0, vektor_datei(inhalt(), nullptr, "", dialog_waehlen));
+    EXPECT_EQ("", dialog.vorgabe) << "an empty name field, not a pattern";
     EXPECT_EQ(DATEINAME_LAENGE, dialog.groesse);
     EXPECT_EQ(0, dialog.boxen);
     HENHMETAFILE emf = GetEnhMetaFileA(dialog.antwort.c_str());
@@ -319,7 +319,7 @@ TEST_F(VektorDatei, BefehlMitDialogSchwarzAufWeiss) {
     for (const Ereignis* l : a.alle(Ereignis::LINIE)) ASSERT_EQ(RGB(0, 0, 0), l->stift);
 
     dialog.antwort.clear();
-    EXPECT_EQ(1, vektor_datei(inhalt(), nullptr, dialog_waehlen));
+    EXPECT_EQ(1, vektor_datei(inhalt(), nullptr, "", dialog_waehlen));
     EXPECT_EQ(0, dialog.boxen);
 }
 
@@ -330,7 +330,7 @@ TEST_F(VektorDatei, FehlerMitDerBoxDerBitmapsUndNichtsHalbes) {
     int boxen = 0;
     for (const std::string& ziel : {ordner.datei("fehlt\\karte.emf"), nur_lesen}) {
         dialog.antwort = ziel;
-        EXPECT_EQ(-1, vektor_datei(inhalt(), nullptr, dialog_waehlen)) << ziel;
+        EXPECT_EQ(-1, vektor_datei(inhalt(), nullptr, "", dialog_waehlen)) << ziel;
         EXPECT_EQ(++boxen, dialog.boxen);
         char erwartet[500];
         snprintf(erwartet, sizeof erwartet, ui_text(UI_BILDDATEI_NICHT_GESCHRIEBEN), ziel.c_str());

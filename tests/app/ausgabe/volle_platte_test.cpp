@@ -27,7 +27,7 @@ TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieDateiGeht) {
     const Karteninhalt inhalt{himmel, schriften.schriften(), werte};
 
     dialog.antwort = o.datei("karte.emf");
-    EXPECT_EQ(-1, vektor_datei(inhalt, nullptr, dialog_waehlen));
+    EXPECT_EQ(-1, vektor_datei(inhalt, nullptr, "", dialog_waehlen));
     EXPECT_NE(std::string::npos, dialog.text.find(dialog.antwort)) << dialog.text;
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dialog.antwort.c_str()));
 
@@ -35,7 +35,7 @@ TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieDateiGeht) {
     ASSERT_EQ(0, bild.erzeugen(300, 300, 8, 0, 0));  // 90 KB
     bild.fuellen(0);
     dialog.antwort = o.datei("karte.bmp");
-    EXPECT_EQ(DIB::SPEICHERN_KURZ, bitmap_datei(bild, Farbschema::SCHWARZ_AUF_WEISS, nullptr, dialog_waehlen));
+    EXPECT_EQ(DIB::SPEICHERN_KURZ, bitmap_datei(bild, Farbschema::SCHWARZ_AUF_WEISS, nullptr, "", dialog_waehlen));
     EXPECT_NE(std::string::npos, dialog.text.find(dialog.antwort)) << dialog.text;
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dialog.antwort.c_str()));
     meldung_ersatz = nullptr;

@@ -74,7 +74,7 @@ TEST_F(Befehlszeile, BitmapGleichDerDateiDerBitmapBefehle) {
     };
     for (const auto& fall : faelle) {
         dialog.antwort = pfad("fenster.bmp");
-        ASSERT_EQ(0, bitmap_datei(f.karte_bild, fall.farben, f.hwnd, dialog_waehlen));
+        ASSERT_EQ(0, bitmap_datei(f.karte_bild, fall.farben, f.hwnd, "", dialog_waehlen));
         const std::string tag = "15.12." + std::to_string(jahr_jetzt());
         std::vector<std::string> argumente = {"/karte", pfad("zeile.bmp"), "/datum", tag,
                                               "/stunde", "22", "/ort", "M\xFCnchen",

@@ -2,6 +2,9 @@
 
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
+#include "gemeinsam/verzeichnisse.h"
+
+#include <cstdio>
 #include "start/programm.h"
 
 std::vector<Meldung> ProgrammTest::meldungen;
@@ -40,6 +43,8 @@ void ProgrammTest::SetUp() {
     CreateDirectoryA(ordner.c_str(), nullptr);
     ordner_leeren(ordner);
     ASSERT_TRUE(SetCurrentDirectoryA(ordner.c_str()));
+    // The data folder of a window made without the start-up.
+    snprintf(start_verzeichnis, sizeof start_verzeichnis, "%s", ordner.c_str());
     instanz = new Instanz(GetModuleHandleA(nullptr), nullptr, "Varnis", nullptr, nullptr, nullptr);
 }
 
@@ -110,6 +115,18 @@ std::string text_von(HWND fenster) {
     char puffer[256] = "";
     GetWindowTextA(fenster, puffer, sizeof puffer);
     return puffer;
+}
+
+void wie_main_pumpen(Instanz& instanz) {
+    for (int runde = 0; runde < 3; ++runde) {
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (nachricht_filtern(instanz, &msg)) continue;
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(5);
+    }
 }
 
 void rollen(Fenster& leiste, UINT art, int16_t daumen) {

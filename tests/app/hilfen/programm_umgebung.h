@@ -58,5 +58,8 @@ int32_t anzahl(const DIB& bild, int32_t index);
 // Pixels of the star layers (indices 10..79).
 int32_t sternpixel(const DIB& bild);
 std::string text_von(HWND fenster);
+// The waiting messages handled a few times over by the program's own loop:
+// its filter first (start/programm.h), as main runs it.
+void wie_main_pumpen(Instanz& instanz);
 // Sends a scroll notification of a bar to its parent, as the bar itself does.
 void rollen(Fenster& leiste, UINT art, int16_t daumen = 0);

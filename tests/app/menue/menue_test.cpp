@@ -12,6 +12,7 @@
 #include "gemeinsam/ui_texte.h"
 #include "karten_umgebung.h"
 #include "menue/menue.h"
+#include "schoner_wahl.h"
 
 namespace {
 
@@ -66,19 +67,28 @@ TEST_F(Menue, FourPopupsOfUiTexts) {
     }
 }
 
-TEST_F(Menue, ScreenSaverItemsFollowTheInstalledFile) {
+// Installed means chosen: the user's screen-saver value names a Kovra32.scr
+// that exists.
+TEST_F(Menue, ScreenSaverItemsFollowTheUsersChoice) {
     const UINT uebrige[] = {109, 110, 112, 113};
-    Temp_Ordner windows;
-    schoner_punkte_setzen(menue, windows.pfad().c_str());
-    EXPECT_FALSE(grau(108)) << "not installed: only the install item";
+    const Benutzerwahl vorher = benutzerwahl_lesen();
+    Temp_Ordner benutzer;
+    const std::string kovra = benutzer.datei("Kovra32.scr");
+    benutzerwahl_setzen({kovra, "1"});
+    schoner_punkte_setzen(menue, benutzer.pfad().c_str());
+    EXPECT_FALSE(grau(108)) << "chosen but not there: only the install item";
     for (UINT b : uebrige) EXPECT_TRUE(grau(b)) << b;
 
-    FILE* datei = fopen(windows.datei("Kovra32.scr").c_str(), "wb");
+    FILE* datei = fopen(kovra.c_str(), "wb");
     ASSERT_TRUE(datei);
     fclose(datei);
-    schoner_punkte_setzen(menue, windows.pfad().c_str());
+    schoner_punkte_setzen(menue, benutzer.pfad().c_str());
     EXPECT_TRUE(grau(108)) << "installed: all but the install item";
     for (UINT b : uebrige) EXPECT_FALSE(grau(b)) << b;
+    benutzerwahl_setzen({benutzer.datei("Blasen.scr"), "1"});
+    schoner_punkte_setzen(menue, benutzer.pfad().c_str());
+    EXPECT_FALSE(grau(108)) << "another saver chosen";
+    benutzerwahl_setzen(vorher);
     // The chart's items are never touched.
     for (UINT b = 101; b <= 107; ++b) EXPECT_FALSE(grau(b)) << b;
     EXPECT_FALSE(grau(118));
@@ -86,9 +96,9 @@ TEST_F(Menue, ScreenSaverItemsFollowTheInstalledFile) {
     EXPECT_FALSE(grau(117));
 }
 
-// The Windows directory could not be read: nowhere to install to, and the
-// program's own Kovra32.scr in the current directory is no installed saver.
-TEST_F(Menue, AnUnreadWindowsFolderGreysEveryScreenSaverItem) {
+// The user's folder is not known: nowhere to install to, and the program's
+// own Kovra32.scr in the current directory is no installed saver.
+TEST_F(Menue, AnUnknownUsersFolderGreysEveryScreenSaverItem) {
     Temp_Ordner aktuell;
     FILE* datei = fopen(aktuell.datei("Kovra32.scr").c_str(), "wb");
     ASSERT_TRUE(datei);

@@ -8,6 +8,7 @@
 #include "schoner/modus.h"
 #include "schoner/prozess.h"
 
+std::vector<std::string> SchonerTest::gesperrt;
 std::deque<int> SchonerTest::antworten;
 std::function<void()> SchonerTest::im_kasten;
 std::vector<Meldung> SchonerTest::meldungen;
@@ -26,6 +27,15 @@ int antworten_aus_liste(HWND besitzer, const char* text, const char* titel, UINT
     const int antwort = SchonerTest::antworten.front();
     SchonerTest::antworten.pop_front();
     return antwort;
+}
+
+bool (*system_schreibbar)(const char*) = nullptr;
+
+bool schreibbar_ausser_gesperrt(const char* ordner) {
+    for (const std::string& g : SchonerTest::gesperrt) {
+        if (lstrcmpiA(g.c_str(), ordner) == 0) return false;
+    }
+    return system_schreibbar(ordner);
 }
 
 void starten_merken(const char* programm, const char* befehlszeile, const char* verzeichnis) {
@@ -74,22 +84,28 @@ void SchonerTest::SetUp() {
     starts.clear();
     meldung_ersatz = antworten_aus_liste;
     prozess_ersatz = starten_merken;
+    wahl_vorher = benutzerwahl_lesen();
+    benutzerwahl_setzen({});  // no saver chosen
+    ablage_vorher = ablage;
+    system_schreibbar = ablage.schreibbar;
+    ablage.schreibbar = schreibbar_ausser_gesperrt;
     char temp[MAX_PATH];
     GetTempPathA(sizeof temp, temp);
     wurzel = std::string(temp) + "varnis_schoner_" + std::to_string(GetCurrentProcessId()) + "_" +
              ::testing::UnitTest::GetInstance()->current_test_info()->name();
     ordner_entfernen(wurzel);
     programm = wurzel + "\\programm";
-    windows = wurzel + "\\windows";
+    benutzer = wurzel + "\\benutzer";
     ASSERT_TRUE(CreateDirectoryA(wurzel.c_str(), nullptr));
     ASSERT_TRUE(CreateDirectoryA(programm.c_str(), nullptr));
-    ASSERT_TRUE(CreateDirectoryA(windows.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA(benutzer.c_str(), nullptr));
     ini_pfad = programm + "\\Varnis.ini";
-    kovra_ini = windows + "\\Kovra.ini";
-    geparkt = windows + "\\Kovra.si$";
+    kovra_ini = benutzer + "\\Kovra.ini";
+    geparkt = benutzer + "\\Kovra.si$";
     marke = programm + "\\Kovra.acc";
-    schoner = windows + "\\Kovra32.scr";
-    verzeichnisse = {programm.c_str(), windows.c_str(), ini_pfad.c_str()};
+    schoner = benutzer + "\\Kovra32.scr";
+    verzeichnisse = {programm.c_str(), benutzer.c_str(), ini_pfad.c_str(), nullptr};
+    gesperrt = {programm};
     fenster.werte.ansicht.rek = 1111;
 }
 
@@ -97,6 +113,9 @@ void SchonerTest::TearDown() {
     bss_modus = 0;
     meldung_ersatz = nullptr;
     prozess_ersatz = nullptr;
+    ablage = ablage_vorher;
+    gesperrt.clear();
+    benutzerwahl_setzen(wahl_vorher);
     ordner_entfernen(wurzel);
 }
 

@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "ablage.h"
 #include "einstellungen.h"
+#include "schoner_wahl.h"
 #include "schoner/partner.h"
 
 // The main window as the set-up sees it: its settings are an Einstellungen that
@@ -58,13 +60,17 @@ protected:
     // The one box shown is the error text, formatted with argument.
     static void fehler_pruefen(int32_t text, const std::string& argument);
 
-    std::string programm, windows;  // the two directories
+    // The two directories: the program's (unwritable through the seam
+    // unless a test says otherwise, so the saver is copied) and the user's.
+    std::string programm, benutzer;
     std::string ini_pfad;           // programm\Varnis.ini
     std::string kovra_ini, geparkt, marke, schoner;
     Schoner_Verzeichnisse verzeichnisse{};
     Fenster_Attrappe fenster;
 
 public:
+    // Folders the seam (settings/ablage.h) calls unwritable.
+    static std::vector<std::string> gesperrt;
     static std::deque<int> antworten;  // the next boxes' answers; IDOK when empty
     // Runs once inside the next box, before it is answered: what the program
     // does while a box is open.
@@ -74,6 +80,8 @@ public:
 
 private:
     std::string wurzel;
+    Ablage ablage_vorher{};
+    Benutzerwahl wahl_vorher;
 };
 
 bool vorhanden(const std::string& pfad);

@@ -28,7 +28,7 @@ TEST_F(Testlauf, OutsideTheSettingsModeTheSaverRunsOnItsSavedSettings) {
     ASSERT_EQ(1u, starts.size());
     EXPECT_EQ(schoner, starts[0].programm);
     EXPECT_EQ("\"" + schoner + "\" /s", starts[0].befehlszeile);
-    EXPECT_EQ(windows, starts[0].verzeichnis);
+    EXPECT_EQ(benutzer, starts[0].verzeichnis);
     EXPECT_EQ(2222, rek_von(kovra_ini));
     EXPECT_FALSE(vorhanden(geparkt));
 }
@@ -117,8 +117,8 @@ TEST_F(Testlauf, TheProcessStartsInTheDirectoryGiven) {
     char system[MAX_PATH];
     GetSystemDirectoryA(system, sizeof system);
     const std::string cmd = std::string(system) + "\\cmd.exe";
-    prozess_starten(cmd.c_str(), "cmd /c echo gestartet> zeichen.txt", windows.c_str());
-    const std::string zeichen = windows + "\\zeichen.txt";
+    prozess_starten(cmd.c_str(), "cmd /c echo gestartet> zeichen.txt", benutzer.c_str());
+    const std::string zeichen = benutzer + "\\zeichen.txt";
     for (int i = 0; i < 200 && datei_lesen(zeichen).empty(); ++i) Sleep(50);
     EXPECT_EQ("gestartet\r\n", datei_lesen(zeichen));
     Sleep(200);  // let cmd close the file before the folder goes

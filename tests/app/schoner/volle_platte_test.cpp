@@ -8,7 +8,8 @@
 using VollePlatte = SchonerTest;
 
 TEST_F(VollePlatte, AShortWriteIsAFailedCopyAndThePartialFileGoes) {
-    const Schoner_Verzeichnisse o{KOVRA_VERZEICHNIS, windows.c_str(), ini_pfad.c_str()};
+    const Schoner_Verzeichnisse o{KOVRA_VERZEICHNIS, benutzer.c_str(), ini_pfad.c_str(), nullptr};
+    gesperrt = {KOVRA_VERZEICHNIS};  // so the saver is copied
 
     EXPECT_EQ(-1, schoner_installieren(fenster, o, true));
 

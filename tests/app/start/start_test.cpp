@@ -56,7 +56,14 @@ TEST_F(Start, OhneKatalogMeldungUndEnde) {
     dateien({"STBILDER.DAT", "Orte.dat"});
     EXPECT_EQ(-1, varnis_starten(*instanz));
     ASSERT_EQ(1u, meldungen.size());
-    EXPECT_EQ(ui_text(UI_KATALOG_FEHLT), meldungen[0].text);
+    // It names where it looked: the current folder and the program's.
+    char programm[MAX_PATH];
+    GetModuleFileNameA(nullptr, programm, sizeof programm);
+    *strrchr(programm, '\\') = '\0';
+    char text[1024];
+    snprintf(text, sizeof text, ui_text(UI_KATALOG_FEHLT),
+             ("'" + ordner + "' und '" + programm + "'").c_str());
+    EXPECT_EQ(text, meldungen[0].text);
     EXPECT_EQ(ui_text(UI_TITEL_FEHLER), meldungen[0].titel);
     EXPECT_EQ(nullptr, meldungen[0].besitzer);
     ASSERT_NE(nullptr, hauptfenster);
@@ -64,6 +71,9 @@ TEST_F(Start, OhneKatalogMeldungUndEnde) {
     MSG msg;
     ASSERT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
     EXPECT_EQ(-1, static_cast<int>(msg.wParam));
+    // A start that fails writes no settings.
+    varnis_beenden();
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pfad("Varnis.ini").c_str()));
 }
 
 TEST_F(Start, OhneSternbilderNurSterne) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "einstellungen.h"
+#include "koerper.h"
 #include "leinwand.h"
 #include "zeichnen/zeichenplan.h"
 
@@ -34,7 +35,7 @@ TEST(Zeichenplan, AlleEbenenAn) {
     Zeichenstufe s = zeichenstufe(0, e);
     EXPECT_EQ((std::vector<Z>{Z::BERECHNET_LOESCHEN, Z::UEBERSICHT_GITTER, Z::UEBERSICHT_FIGUREN,
                               Z::KARTE_GITTER, Z::KARTE_FIGUREN, Z::UEBERSICHT_GESTIRNE,
-                              Z::KARTE_GESTIRNE, Z::MARKEN}),
+                              Z::KARTE_GESTIRNE, Z::UEBERSICHT_KOERPER, Z::KARTE_KOERPER, Z::MARKEN}),
               arten(s));
     EXPECT_EQ(59, s.auftrag[5].bis);
     EXPECT_EQ(0, s.auftrag[6].von);
@@ -50,7 +51,7 @@ TEST(Zeichenplan, AlleEbenenAn) {
     s = zeichenstufe(102, e);
     EXPECT_EQ((std::vector<Z>{Z::STERNBILD_NAMEN, Z::STERN_NAMEN, Z::UEBERSICHT_FIGUREN,
                               Z::STERN_KENNUNGEN, Z::UEBERSICHT_GESTIRNE, Z::KARTE_GESTIRNE,
-                              Z::MARKEN}),
+                              Z::UEBERSICHT_KOERPER, Z::KARTE_KOERPER, Z::KOERPER_NAMEN, Z::MARKEN}),
               arten(s));
     EXPECT_EQ(99, s.auftrag[4].bis);
     EXPECT_EQ(99, s.auftrag[5].bis);
@@ -95,11 +96,14 @@ TEST(Zeichenplan, AbgeschalteteEbenenFehlenInJederStufe) {
         Darstellung e;
         std::vector<Z> fehlen;
     };
+    Darstellung ohne_koerper = mit_staerken(70, 70, 95, 30);
+    ohne_koerper.koerper = 0;
     const Fall faelle[] = {
         {mit_staerken(0, 70, 95, 30), {Z::UEBERSICHT_FIGUREN, Z::KARTE_FIGUREN, Z::STERN_KENNUNGEN}},
         {mit_staerken(70, 0, 95, 30), {Z::STERNBILD_NAMEN}},
-        {mit_staerken(70, 70, 0, 30), {Z::STERN_NAMEN}},
+        {mit_staerken(70, 70, 0, 30), {Z::STERN_NAMEN, Z::KOERPER_NAMEN}},
         {mit_staerken(70, 70, 95, 0), {Z::UEBERSICHT_GITTER, Z::KARTE_GITTER}},
+        {ohne_koerper, {Z::UEBERSICHT_KOERPER, Z::KARTE_KOERPER, Z::KOERPER_NAMEN}},
     };
     for (const Fall& f : faelle) {
         for (int32_t schritt : {0, 60, 100, 101, 102}) {
@@ -108,9 +112,11 @@ TEST(Zeichenplan, AbgeschalteteEbenenFehlenInJederStufe) {
             }
         }
     }
-    // The stars and the marks are drawn whatever the layers.
+    // The stars, the bodies' discs and the marks are drawn whatever the layers.
     const std::vector<Z> nur_sterne = arten(zeichenstufe(102, mit_staerken(0, 0, 0, 0)));
-    EXPECT_EQ((std::vector<Z>{Z::UEBERSICHT_GESTIRNE, Z::KARTE_GESTIRNE, Z::MARKEN}), nur_sterne);
+    EXPECT_EQ((std::vector<Z>{Z::UEBERSICHT_GESTIRNE, Z::KARTE_GESTIRNE, Z::UEBERSICHT_KOERPER,
+                              Z::KARTE_KOERPER, Z::MARKEN}),
+              nur_sterne);
 }
 
 // ---- colour tables ----
@@ -136,6 +142,7 @@ TEST_F(Farbtabelle, BildschirmschemaMitGedimmtenEbenen) {
     EXPECT_EQ(bild.farbe(0), bild.farbe(130));         // star names off: background
     EXPECT_EQ(0x4C484Cu, bild.farbe(96));              // (255, 243, 255) x 0.3
     EXPECT_EQ(0xC0C0C0u, bild.farbe(100));
+    EXPECT_EQ(0x4870FFu, bild.farbe(INDEX_KOERPER + MARS));  // Mars's own (255, 112, 72)
     EXPECT_EQ(0x4080FFu, bild.farbe(254));             // (255, 128, 64)
     EXPECT_EQ(0xFF00FFu, bild.farbe(255));
     EXPECT_EQ(0x141414u, bild.farbe(5));               // not set: the canvas's own
@@ -145,7 +152,8 @@ TEST_F(Farbtabelle, SchwarzAufWeiss) {
     farbtabelle_schirm(bild, vorgaben(Programm::STERNKARTE).darstellung);
     farbtabelle_schwarz_weiss(bild);
     EXPECT_EQ(0xFFFFFFu, bild.farbe(0));
-    for (int32_t i = 1; i < 256; ++i) ASSERT_EQ(0u, bild.farbe(i)) << i;
+    // Only the Moon's lit part is inked: its night is the page's.
+    for (int32_t i = 1; i < 256; ++i) ASSERT_EQ(i == INDEX_MOND_NACHT ? 0xFFFFFFu : 0u, bild.farbe(i)) << i;
 }
 
 }  // namespace

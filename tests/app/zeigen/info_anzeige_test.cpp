@@ -50,6 +50,7 @@ public:
         stern_fragen.push_back({x, y, r});
         return stern_antwort;
     }
+    int32_t koerper(int32_t, int32_t, int32_t) override { return koerper_antwort; }
     int32_t sternbild(int32_t x, int32_t y, int32_t r) override {
         sternbild_fragen.push_back({x, y, r});
         return sternbild_antwort;
@@ -59,6 +60,7 @@ public:
     };
     std::vector<Frage> stern_fragen, sternbild_fragen;
     int32_t stern_antwort = -1;
+    int32_t koerper_antwort = -1;
     int32_t sternbild_antwort = -1;
 };
 
@@ -85,30 +87,38 @@ TEST(KarteMaus, AsksTheHitTestsBesideTheMouse) {
 TEST(KarteMaus, ShowsOncePerObjectAndHidesWhenLeft) {
     struct Schritt {
         const char* was;
-        int32_t stern, sternbild;
+        int32_t stern, koerper, sternbild;
         Zeiger zeiger;
         Zeitgeber zeitgeber;
         int32_t art;  // of the next popup, after the step
     };
     const Schritt weg[] = {
-        {"empty sky at start", -1, -1, Zeiger::BLEIBT, Zeitgeber::BLEIBT, INFO_STERN},
-        {"onto star 7", 7, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_STERN},
-        {"resting on star 7", 7, -1, Zeiger::STERN, Zeitgeber::BLEIBT, INFO_STERN},
-        {"straight onto star 8 restarts the delay", 8, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_STERN},
-        {"off all objects", -1, -1, Zeiger::BLEIBT, Zeitgeber::VERBERGEN, INFO_STERN},
-        {"still off", -1, -1, Zeiger::BLEIBT, Zeitgeber::BLEIBT, INFO_STERN},
-        {"the first constellation of the list", -1, 0, Zeiger::STERNBILD, Zeitgeber::ZEIGEN, INFO_STERNBILD},
-        {"resting on it", -1, 0, Zeiger::STERNBILD, Zeitgeber::BLEIBT, INFO_STERNBILD},
-        {"straight onto another constellation", -1, 3, Zeiger::STERNBILD, Zeitgeber::ZEIGEN, INFO_STERNBILD},
-        {"from the label onto a star", 8, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_STERN},
-        {"from the star onto the label", -1, 3, Zeiger::STERNBILD, Zeitgeber::ZEIGEN, INFO_STERNBILD},
-        {"off the label", -1, -1, Zeiger::BLEIBT, Zeitgeber::VERBERGEN, INFO_STERNBILD},
-        {"back onto star 8 after leaving it", 8, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_STERN},
+        {"empty sky at start", -1, -1, -1, Zeiger::BLEIBT, Zeitgeber::BLEIBT, INFO_STERN},
+        {"onto star 7", 7, -1, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_STERN},
+        {"resting on star 7", 7, -1, -1, Zeiger::STERN, Zeitgeber::BLEIBT, INFO_STERN},
+        {"straight onto star 8 restarts the delay", 8, -1, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_STERN},
+        {"off all objects", -1, -1, -1, Zeiger::BLEIBT, Zeitgeber::VERBERGEN, INFO_STERN},
+        {"still off", -1, -1, -1, Zeiger::BLEIBT, Zeitgeber::BLEIBT, INFO_STERN},
+        {"the first constellation of the list", -1, -1, 0, Zeiger::STERNBILD, Zeitgeber::ZEIGEN, INFO_STERNBILD},
+        {"resting on it", -1, -1, 0, Zeiger::STERNBILD, Zeitgeber::BLEIBT, INFO_STERNBILD},
+        {"straight onto another constellation", -1, -1, 3, Zeiger::STERNBILD, Zeitgeber::ZEIGEN, INFO_STERNBILD},
+        {"from the label onto a star", 8, -1, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_STERN},
+        {"from the star onto the label", -1, -1, 3, Zeiger::STERNBILD, Zeitgeber::ZEIGEN, INFO_STERNBILD},
+        {"off the label", -1, -1, -1, Zeiger::BLEIBT, Zeitgeber::VERBERGEN, INFO_STERNBILD},
+        {"back onto star 8 after leaving it", 8, -1, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_STERN},
+        {"onto the Moon", -1, MOND, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_KOERPER},
+        {"resting on the Moon", -1, MOND, -1, Zeiger::STERN, Zeitgeber::BLEIBT, INFO_KOERPER},
+        {"a star on the Moon's disc wins", 9, MOND, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_STERN},
+        {"off the star, still on the Moon", -1, MOND, -1, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_KOERPER},
+        {"from the Moon onto a label", -1, -1, 3, Zeiger::STERNBILD, Zeitgeber::ZEIGEN, INFO_STERNBILD},
+        {"Jupiter over the label wins", -1, JUPITER, 3, Zeiger::STERN, Zeitgeber::ZEIGEN, INFO_KOERPER},
+        {"off everything", -1, -1, -1, Zeiger::BLEIBT, Zeitgeber::VERBERGEN, INFO_KOERPER},
     };
     Info_Anzeige anzeige;
     Feste_Treffer t;
     for (const Schritt& s : weg) {
         t.stern_antwort = s.stern;
+        t.koerper_antwort = s.koerper;
         t.sternbild_antwort = s.sternbild;
         const Maus_Folge f = anzeige.maus_bewegt(10, 10, FLAECHE, t);
         EXPECT_EQ(s.zeiger, f.zeiger) << s.was;

@@ -43,7 +43,7 @@ protected:
 
     // The non-empty texts of the popup for art.
     std::vector<Stueck> zeichnen(int32_t art, const RECT& flaeche = STERN_FLAECHE) {
-        const Aufzeichnung a = aufzeichnen([&](HDC dc) { info_zeichnen(dc, flaeche, art, *himmel, s.schriften()); });
+        const Aufzeichnung a = aufzeichnen([&](HDC dc) { info_zeichnen(dc, flaeche, art, *himmel, s.schriften(), Koerperzeilen{}); });
         std::vector<Stueck> stuecke;
         for (const Ereignis* e : a.alle(Ereignis::TEXT))
             if (!e->text.empty()) stuecke.push_back({e->text, e->a.x, e->a.y, e->schrift, e->schrift_hoehe});
@@ -155,7 +155,7 @@ TEST_F(InfoZeichnen, FontsHaveTheirHeightsBackAndAreDeselected) {
     ASSERT_TRUE(stern_waehlen(*himmel, 2061));
     HDC dc = CreateCompatibleDC(nullptr);
     HGDIOBJ vorher = GetCurrentObject(dc, OBJ_FONT);
-    info_zeichnen(dc, STERN_FLAECHE, INFO_STERN, *himmel, s.schriften());
+    info_zeichnen(dc, STERN_FLAECHE, INFO_STERN, *himmel, s.schriften(), Koerperzeilen{});
     EXPECT_EQ(vorher, GetCurrentObject(dc, OBJ_FONT));
     EXPECT_EQ(OPAQUE, GetBkMode(dc));
     DeleteDC(dc);
@@ -173,13 +173,13 @@ TEST_F(InfoZeichnen, PopupsForTheEye) {
         ASSERT_TRUE(stern_waehlen(*himmel, nummer));
         DIB bild;
         ASSERT_EQ(0, bild.erzeugen(170, 122, 24, 0, 0));
-        info_zeichnen(bild.dc, STERN_FLAECHE, INFO_STERN, *himmel, s.schriften());
+        info_zeichnen(bild.dc, STERN_FLAECHE, INFO_STERN, *himmel, s.schriften(), Koerperzeilen{});
         bild_ablegen(bild, name);
     }
     himmel->wahl_sternbild = sternbild_index(*himmel, "Ori");
     DIB bild;
     ASSERT_EQ(0, bild.erzeugen(160, 62, 24, 0, 0));
-    info_zeichnen(bild.dc, {0, 0, 160, 62}, INFO_STERNBILD, *himmel, s.schriften());
+    info_zeichnen(bild.dc, {0, 0, 160, 62}, INFO_STERNBILD, *himmel, s.schriften(), Koerperzeilen{});
     bild_ablegen(bild, "info_orion.bmp");
 }
 
