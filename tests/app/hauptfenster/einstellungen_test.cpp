@@ -60,6 +60,7 @@ Werte alle_schluessel() {
     w["Laenge"] = 1158;
     w["Ort_Breite"] = 4813;
     w["Ort_Laenge"] = -4321;
+    w["Planeten"] = 0;  // switched off: not the default
     return w;
 }
 
