@@ -244,4 +244,47 @@ TEST_F(HimmelFenster, LayersAtZeroAreNotDrawnStarsAlwaysAre) {
     }
 }
 
+// The notice's reason: none with the catalogue, missing without it, damaged
+// when the file is there and the loader finds a fault (empty, cut inside
+// its first entry).
+TEST_F(HimmelFenster, NoticeSaysWhetherTheCatalogueIsMissingOrDamaged) {
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    const std::string ordner = std::string(temp) + "Kovra Hinweis " + std::to_string(GetCurrentProcessId());
+    const std::string datei = ordner + "\\VARNIS.DAT";
+    CreateDirectoryA(ordner.c_str(), nullptr);
+    const struct {
+        const char* verzeichnis;
+        const char* bytes;  // of VARNIS.DAT; null: no file
+        const char* grund;  // in the notice; "": no notice
+    } faelle[] = {
+        {VARNIS_TEST_DATA, nullptr, ""},
+        {ordner.c_str(), nullptr, "fehlt"},
+        {ordner.c_str(), "", "besch\xE4" "digt"},
+        {ordner.c_str(), "abc", "besch\xE4" "digt"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.verzeichnis) + (f.bytes ? std::string(" file '") + f.bytes + "'" : " no file"));
+        DeleteFileA(datei.c_str());
+        if (f.bytes) {
+            FILE* d = fopen(datei.c_str(), "wb");
+            ASSERT_NE(d, nullptr);
+            fputs(f.bytes, d);
+            fclose(d);
+        }
+        snprintf(scr_dateien.daten_verzeichnis, sizeof scr_dateien.daten_verzeichnis, "%s", f.verzeichnis);
+        ASSERT_NE(anlegen(SCHONER), nullptr);
+        const std::string hinweis = scr_himmel.hinweis;
+        if (*f.grund) {
+            EXPECT_NE(hinweis.find(f.grund), std::string::npos) << hinweis;
+        } else {
+            EXPECT_EQ(hinweis, "");
+        }
+        DestroyWindow(fenster);
+        pumpen();
+    }
+    DeleteFileA(datei.c_str());
+    RemoveDirectoryA(ordner.c_str());
+}
+
 }  // namespace
