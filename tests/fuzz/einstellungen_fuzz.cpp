@@ -66,14 +66,19 @@ void ansicht_pruefen(const Ansicht& a, int vorschau) {
     }
 }
 
-// Stars first and last; each layer once and only when it is drawn; a layer's
-// colour never brighter than the colour it is given.
+// Stars first and last but for the bodies over them; each layer once and
+// only when it is drawn; a layer's colour never brighter than the colour it
+// is given.
 void rahmen_pruefen(const Darstellung& d) {
     const Rahmenschichten r = rahmen_schichten(d);
     const auto& schritte = r.schicht;
     const int32_t n = static_cast<int32_t>(r.anzahl);
-    pruefe(n >= 2 && n <= static_cast<int32_t>(r.schicht.size()) && schritte[0] == Schicht::GESTIRNE &&
-           schritte[n - 1] == Schicht::GESTIRNE);
+    pruefe(n >= 2 && n <= static_cast<int32_t>(r.schicht.size()));
+    int32_t sterne_ende = n;
+    while (sterne_ende > 2 && (schritte[sterne_ende - 1] == Schicht::KOERPER ||
+                               schritte[sterne_ende - 1] == Schicht::KOERPERNAMEN))
+        --sterne_ende;
+    pruefe(schritte[0] == Schicht::GESTIRNE && schritte[sterne_ende - 1] == Schicht::GESTIRNE);
     const struct {
         Ebene ebene;
         Schicht schritt;
