@@ -86,16 +86,25 @@ protected:
         return s;
     }
 
+    // One file of a table: it reads without error to the list erwartet.
+    struct Dateifall {
+        const char* fall;
+        std::string inhalt;
+        std::string erwartet;
+    };
+    void pruefen(const Dateifall& f) {
+        schreiben(f.inhalt);
+        Orte orte;
+        EXPECT_EQ(orte_laden(ordner, orte), 0) << f.fall;
+        EXPECT_EQ(liste(orte), f.erwartet) << f.fall;
+    }
+
     char ordner[MAX_PATH];
     char datei[MAX_PATH];
 };
 
 TEST_F(OrteDatei, PlacesKeepFileOrderAndTheirOwnLatitudes) {
-    const struct {
-        const char* fall;
-        std::string inhalt;
-        std::string erwartet;
-    } faelle[] = {
+    const Dateifall faelle[] = {
         {"good file", "Berlin;52.5;13.4\r\nAthen;37.98;23.73\r\nKapstadt;-33.92;18.42\r\n",
          "Berlin=5250|Athen=3798|Kapstadt=-3392|"},
         {"bad lines between good ones", "A;10\nB;95\nohne Breite\n\nC;20\nD;-91;5\nE;30\n",
@@ -106,20 +115,11 @@ TEST_F(OrteDatei, PlacesKeepFileOrderAndTheirOwnLatitudes) {
          std::string(MAX_ORTSNAME, 'L') + "=4500|B=2000|"},
         {"empty file", "", ""},
     };
-    for (const auto& f : faelle) {
-        schreiben(f.inhalt);
-        Orte orte;
-        EXPECT_EQ(orte_laden(ordner, orte), 0) << f.fall;
-        EXPECT_EQ(liste(orte), f.erwartet) << f.fall;
-    }
+    for (const Dateifall& f : faelle) pruefen(f);
 }
 
 TEST_F(OrteDatei, NulByteEndsTheLineNotTheNext) {
-    const struct {
-        const char* fall;
-        std::string inhalt;
-        std::string erwartet;
-    } faelle[] = {
+    const Dateifall faelle[] = {
         {"in the name", std::string("A\0x;10\nB;20\n", 12), "B=2000|"},
         {"after the latitude", std::string("A;10\0;99\nB;20\n", 14), "A=1000|B=2000|"},
         {"at the line end", std::string("A;10\0\nB;20\n", 11), "A=1000|B=2000|"},
@@ -128,22 +128,13 @@ TEST_F(OrteDatei, NulByteEndsTheLineNotTheNext) {
         {"beyond the line buffer", "A;10" + std::string(300, 'x') + std::string("\0\nB;20\n", 7),
          "A=1000|B=2000|"},
     };
-    for (const auto& f : faelle) {
-        schreiben(f.inhalt);
-        Orte orte;
-        EXPECT_EQ(orte_laden(ordner, orte), 0) << f.fall;
-        EXPECT_EQ(liste(orte), f.erwartet) << f.fall;
-    }
+    for (const Dateifall& f : faelle) pruefen(f);
 }
 
 TEST_F(OrteDatei, Utf8NamesInWindows1252) {
     std::string lang;
     for (int i = 0; i < MAX_ORTSNAME + 2; ++i) lang += "\xC3\xBC";  // u-umlaut, two bytes each
-    const struct {
-        const char* fall;
-        std::string inhalt;
-        std::string erwartet;
-    } faelle[] = {
+    const Dateifall faelle[] = {
         {"byte-order mark before the first place", "\xEF\xBB\xBF" "Berlin;52.5\nB;20\n", "Berlin=5250|B=2000|"},
         {"byte-order mark and UTF-8", "\xEF\xBB\xBF" "M\xC3\xBCnchen;48.14\n", "M\xFCnchen=4814|"},
         {"only the mark", "\xEF\xBB\xBF", ""},
@@ -157,12 +148,7 @@ TEST_F(OrteDatei, Utf8NamesInWindows1252) {
          "A\xC3(=100|B\xC0\xBB=200|C\xED\xA0\x80=300|D\xC3=400|"},
         {"name cut by characters, not bytes", lang + ";1\n", std::string(MAX_ORTSNAME, '\xFC') + "=100|"},
     };
-    for (const auto& f : faelle) {
-        schreiben(f.inhalt);
-        Orte orte;
-        EXPECT_EQ(orte_laden(ordner, orte), 0) << f.fall;
-        EXPECT_EQ(liste(orte), f.erwartet) << f.fall;
-    }
+    for (const Dateifall& f : faelle) pruefen(f);
     schreiben("\xEF\xBB\xBF" "M\xC3\xBCnchen;48.14\n");
     Orte orte;
     ASSERT_EQ(orte_laden(ordner, orte), 0);
