@@ -16,16 +16,6 @@ int32_t jahr_von(int64_t utc) {
     return datum_aus_tagen(abrunden(utc, TAG)).jahr;
 }
 
-// The instant of a change of the rule in jahr, given in local time of the
-// offset versatz (seconds east).
-int64_t wechsel_utc(const ZonenWechsel& w, int32_t jahr, int32_t versatz) {
-    const int32_t erster = wochentag(Datum{jahr, w.monat, 1});   // 0 = Monday
-    const int32_t erster_sonntags = (erster + 1) % 7;             // 0 = Sunday, as the rule counts
-    int32_t tag = 1 + (w.tag - erster_sonntags + 7) % 7 + (w.woche - 1) * 7;
-    if (tag > tage_im_monat(jahr, w.monat)) tag -= 7;            // week 5: the last
-    return tage_seit_1970(Datum{jahr, w.monat, tag}) * TAG + w.sekunden - versatz;
-}
-
 // The type in force at utc by the current rule: the latest change at or
 // before utc among those of the year before, the year and the year after
 // (a change's local time may lie up to a week off its day).
@@ -35,8 +25,8 @@ const ZonenTyp& regel_typ(const ZonenRegel& r, int64_t utc) {
     int64_t zuletzt = INT64_MIN;
     const int32_t jahr = jahr_von(utc);
     for (int32_t j = jahr - 1; j <= jahr + 1; ++j) {
-        const int64_t beginn = wechsel_utc(r.beginn, j, r.normal.versatz);
-        const int64_t ende = wechsel_utc(r.ende, j, r.sommer.versatz);
+        const int64_t beginn = regel_wechsel_utc(r.beginn, j, r.normal.versatz);
+        const int64_t ende = regel_wechsel_utc(r.ende, j, r.sommer.versatz);
         if (beginn <= utc && beginn > zuletzt) { zuletzt = beginn; typ = &r.sommer; }
         if (ende <= utc && ende > zuletzt) { zuletzt = ende; typ = &r.normal; }
     }
@@ -82,7 +72,7 @@ int32_t ortszeit_aus_utc(const Zonen& zonen, int32_t zone, int64_t utc, Datum& d
     return ZEIT_OK;
 }
 
-// Transitions lie more than two days apart, so the offsets a day before and
+// Transitions lie more than two days apart (see zonen.h), so the offsets a day before and
 // a day after the civil time are the only ones that can hold at it.
 int32_t utc_aus_ortszeit(const Zonen& zonen, int32_t zone, const Datum& datum, const Uhrzeit& zeit,
                          int64_t& utc) {

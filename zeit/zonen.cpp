@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "kalender.h"
+
 namespace {
 
 constexpr size_t ZEILE = 256;               // bytes of a line with its end
@@ -90,6 +92,29 @@ bool typ_lesen(const char* versatz, const char* abk, ZonenTyp& typ) {
            abkuerzung(abk, typ.abk);
 }
 
+// The rule's changes from one year before to one after a 400-year cycle of
+// the calendar (which repeats its weekdays) lie more than
+// ZONEN_WECHSEL_ABSTAND apart.
+bool regel_abstaende(const ZonenRegel& r) {
+    if (!r.mit_sommerzeit) return true;
+    constexpr int32_t ERSTES = 1999, LETZTES = 2401;
+    int64_t vorige = 0;
+    for (int32_t j = ERSTES; j <= LETZTES; ++j) {
+        int64_t beginn = regel_wechsel_utc(r.beginn, j, r.normal.versatz);
+        int64_t ende = regel_wechsel_utc(r.ende, j, r.sommer.versatz);
+        if (ende < beginn) {
+            const int64_t t = beginn;
+            beginn = ende;
+            ende = t;
+        }
+        // A change up to a week off its day may pass one of the year before.
+        if (j > ERSTES && beginn - vorige <= ZONEN_WECHSEL_ABSTAND) return false;
+        if (ende - beginn <= ZONEN_WECHSEL_ABSTAND) return false;
+        vorige = ende;
+    }
+    return true;
+}
+
 bool name_lesen(const char* feld, char* name, size_t groesse) {
     const size_t n = strlen(feld);
     if (n < 1 || n >= groesse) return false;
@@ -98,6 +123,14 @@ bool name_lesen(const char* feld, char* name, size_t groesse) {
 }
 
 }  // namespace
+
+int64_t regel_wechsel_utc(const ZonenWechsel& w, int32_t jahr, int32_t versatz) {
+    const int32_t erster = wochentag(Datum{jahr, w.monat, 1});   // 0 = Monday
+    const int32_t erster_sonntags = (erster + 1) % 7;             // 0 = Sunday, as the rule counts
+    int32_t tag = 1 + (w.tag - erster_sonntags + 7) % 7 + (w.woche - 1) * 7;
+    if (tag > tage_im_monat(jahr, w.monat)) tag -= 7;            // week 5: the last
+    return tage_seit_1970(Datum{jahr, w.monat, tag}) * 86400 + w.sekunden - versatz;
+}
 
 Zonen::~Zonen() {
     leeren();
@@ -173,7 +206,7 @@ int32_t zonen_lesen(std::FILE* datei, Zonen& zonen) {
                 r.mit_sommerzeit = 1;
                 r.sommer.sommerzeit = 1;
                 gut = typ_lesen(felder[5], felder[4], r.sommer) && wechsel(felder[6], felder[7], r.beginn) &&
-                      wechsel(felder[8], felder[9], r.ende);
+                      wechsel(felder[8], felder[9], r.ende) && regel_abstaende(r);
             }
             gut = gut && platz_fuer_einen(zonen.zonen_liste, zonen.zonen_zahl, zonen.zonen_platz);
             if (gut) zonen.zonen_liste[zonen.zonen_zahl++] = z;
@@ -191,7 +224,7 @@ int32_t zonen_lesen(std::FILE* datei, Zonen& zonen) {
             const int64_t frueher =
                 zone && zone->wechsel ? zonen.wechsel_liste[zonen.wechsel_zahl - 1].utc : -1;
             gut = zone && n == 3 && ganzzahl(felder[1], ZONEN_TABELLE_ANFANG, ZONEN_TABELLE_ENDE - 1, u.utc) &&
-                  (zone->wechsel ? u.utc > frueher : u.utc == ZONEN_TABELLE_ANFANG) &&
+                  (zone->wechsel ? u.utc - frueher > ZONEN_WECHSEL_ABSTAND : u.utc == ZONEN_TABELLE_ANFANG) &&
                   ganzzahl32(felder[2], 0, zone->typen - 1, u.typ) &&
                   platz_fuer_einen(zonen.wechsel_liste, zonen.wechsel_zahl, zonen.wechsel_platz);
             if (gut) {

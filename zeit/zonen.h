@@ -20,7 +20,10 @@
 //                          compared exactly); a zone defined above
 // A line whose first character is none of these is ignored (later additions).
 // Offsets lie within +-ZONEN_VERSATZ_MAX, abbreviations are 1..ZONEN_ABK
-// characters of letters, digits, '+' and '-'.
+// characters of letters, digits, '+' and '-'. A zone's transitions, and the
+// changes of its rule in every year, lie more than ZONEN_WECHSEL_ABSTAND
+// apart (tzdata's closest since 1970 are three weeks apart): a civil time
+// then falls near one change at most, which turning it into UTC relies on.
 //
 // Places are keyed by name, not by their line in Orte.dat, so that readers of
 // Orte.dat's old three fields and Orte.dat's own line format stay untouched,
@@ -38,6 +41,7 @@ constexpr int32_t ZONEN_VERSATZ_MAX = 18 * 3600;      // seconds
 constexpr int32_t ZONEN_ABK = 7;                      // characters of an abbreviation
 constexpr int32_t ZONEN_NAME = 47;                    // characters of a zone name
 constexpr int32_t ZONEN_ORTSNAME = 48;                // characters of a place name (as Orte.dat's)
+constexpr int64_t ZONEN_WECHSEL_ABSTAND = 2 * 86400;  // seconds, exclusive
 
 // A local time type: what the clocks show while it is in force.
 struct ZonenTyp {
@@ -109,6 +113,10 @@ private:
     OrtsZone* orte_liste = nullptr;
     int32_t orte_zahl = 0, orte_platz = 0;
 };
+
+// The instant (UTC seconds) of a change of a rule in jahr, its local time
+// read with the offset versatz (seconds east) in force before it.
+int64_t regel_wechsel_utc(const ZonenWechsel& wechsel, int32_t jahr, int32_t versatz);
 
 // Replaces the content of zonen with the zones of a file the caller opened
 // (binary or text mode) and closes. ZEIT_OK; ZEIT_DATEI when any record

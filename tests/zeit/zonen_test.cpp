@@ -28,8 +28,8 @@ const std::string BEISPIEL =
     "Y;3600;CET;0\r\n"
     "Y;7200;CEST;1\r\n"
     "U;0;0\r\n"
-    "U;1000;1\r\n"
-    "U;2000;0\r\n"
+    "U;1000000;1\r\n"
+    "U;2000000;0\r\n"
     "X;a later kind of record\r\n"
     "Z;Test/Fest;+03;10800\r\n"
     "Y;10800;+03;0\r\n"
@@ -57,10 +57,10 @@ TEST(Zonen, LiestDasFormat) {
     EXPECT_EQ(zonen.uebergang(*z, -1), nullptr);
 
     ZonenAngabe a{};
-    ASSERT_EQ(zone_angabe(zonen, 0, 1500, a), ZEIT_OK);
+    ASSERT_EQ(zone_angabe(zonen, 0, 1500000, a), ZEIT_OK);
     EXPECT_STREQ(a.abk, "CEST");
     EXPECT_EQ(a.versatz, 7200);
-    ASSERT_EQ(zone_angabe(zonen, 0, 2000, a), ZEIT_OK);
+    ASSERT_EQ(zone_angabe(zonen, 0, 2000000, a), ZEIT_OK);
     EXPECT_STREQ(a.abk, "CET");
     EXPECT_EQ(zone_angabe(zonen, 2, 0, a), ZEIT_BEREICH);
 }
@@ -83,6 +83,9 @@ TEST(Zonen, FehlerVerwerfenDieGanzeDatei) {
         "Z;B;CET;3600\nY;3600;CET;2\nU;0;0\n",                   // summer flag 2
         "Z;B;CET;3600\nY;3600;CET;0\nU;5;0\n",                   // first not at the start
         "Z;B;CET;3600\nY;3600;CET;0\nU;0;0\nU;0;0\n",            // not ascending
+        "Z;B;CET;3600\nY;3600;CET;0\nU;0;0\nU;172800;0\n",       // two days apart, not more
+        "Z;B;CET;3600;CEST;7200;3.5.0;7200;4.1.1;7200\nY;3600;CET;0\nU;0;0\n",  // a day apart in 2030
+        "Z;B;CET;3600;CEST;7200;12.5.0;7200;1.1.1;7200\nY;3600;CET;0\nU;0;0\n",  // over the new year
         "Z;B;CET;3600\nY;3600;CET;0\nU;0;1\n",                   // no such type
         "Z;B;CET;3600\nY;3600;CET;0\nU;0;0\nU;2145916800;0\n",   // at the table's end
         "Z;B;CET;3600\nY;3600;CET;0\nU;0;0\nY;7200;CEST;1\n",    // a type after transitions
@@ -106,6 +109,7 @@ TEST(Zonen, FehlerVerwerfenDieGanzeDatei) {
     }
     Zonen zonen;
     EXPECT_EQ(lesen(std::string(kopf) + "O;" + std::string(48, 'x') + ";A\n", zonen), ZEIT_OK);
+    EXPECT_EQ(lesen(std::string(kopf) + "Z;B;CET;3600\nY;3600;CET;0\nU;0;0\nU;172801;0\n", zonen), ZEIT_OK);
     EXPECT_EQ(lesen("", zonen), ZEIT_OK);
     EXPECT_EQ(zonen.anzahl(), 0);
 }
