@@ -1,5 +1,6 @@
 // Times the star-chart program with a places file of n entries, for n =
-// 1,000, 10,000 and 100,000, started as the program starts: from the start
+// 1,000, 10,000 (the most it reads) and 100,000 (read up to that limit),
+// started as the program starts: from the start
 // until the main window is idle (its panel filled and the chart drawn), a
 // step of the declination bar that the place follows, and from the close
 // until the end of the program, which empties the lists. Prints milliseconds
