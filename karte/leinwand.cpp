@@ -5,6 +5,7 @@
 #include "farben.h"
 #include "gestirne.h"  // KARTEN_TEXT_FARBE
 #include "koerperbild.h"
+#include "nachtfarbe.h"
 
 namespace {
 
@@ -47,6 +48,10 @@ void farbtabelle_schwarz_weiss(DIB& bild) {
     for (int32_t i = 1; i < 256; ++i) bild.farbe_setzen(i, 0x000000);
     // The Moon's unlit part stays white: only its lit part is drawn.
     bild.farbe_setzen(INDEX_MOND_NACHT, 0xFFFFFF);
+}
+
+void farbtabelle_nacht(DIB& bild) {
+    for (int32_t i = 0; i < 256; ++i) bild.farbe_setzen(i, nachtfarbe(bild.farbe(i)));
 }
 
 int32_t leinwand_erzeugen(DIB& bild, int32_t breite, int32_t hoehe) {

@@ -30,6 +30,10 @@ void farbtabelle_schirm(DIB& bild, const Darstellung& werte);
 // Index 0 white, indices 1..255 black but the Moon's unlit part, white.
 void farbtabelle_schwarz_weiss(DIB& bild);
 
+// Every entry of the canvas's table as its night colour (karte/nachtfarbe.h):
+// the night scheme of whatever table the canvas holds.
+void farbtabelle_nacht(DIB& bild);
+
 // A pane's canvas of breite x hoehe pixels at 8 bits, with the system font
 // selected into its context. 0 done, -1 not made (as DIB::erzeugen).
 int32_t leinwand_erzeugen(DIB& bild, int32_t breite, int32_t hoehe);

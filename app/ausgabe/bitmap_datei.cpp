@@ -39,10 +39,14 @@ int32_t bild_sichern(DIB& bild, const char* pfad, HWND besitzer) {
 
 int32_t bitmap_schreiben(DIB& karte_bild, Farbschema farben, const char* pfad) {
     if (schreibgeschuetzt(pfad)) return -1;
-    if (farben != Farbschema::SCHWARZ_AUF_WEISS) return karte_bild.speichern(pfad);
+    if (farben != Farbschema::SCHWARZ_AUF_WEISS && farben != Farbschema::NACHT) return karte_bild.speichern(pfad);
     const Farbtabelle schirm(karte_bild);
-    farbtabelle_schwarz_weiss(karte_bild);
-    rahmen(karte_bild);
+    if (farben == Farbschema::NACHT) {
+        farbtabelle_nacht(karte_bild);
+    } else {
+        farbtabelle_schwarz_weiss(karte_bild);
+        rahmen(karte_bild);
+    }
     const int32_t ergebnis = karte_bild.speichern(pfad);
     schirm.zurueck(karte_bild);
     return ergebnis;

@@ -57,7 +57,8 @@ uint32_t ebenen_farbe(Farbschema farben, const Darstellung& werte, Ebene ebene) 
     switch (farben) {
     case Farbschema::SCHIRM: return skalierte_farbe(werte, ebene);
     case Farbschema::WEISS_AUF_SCHWARZ: return WEISS;
-    case Farbschema::SCHWARZ_AUF_WEISS: break;
+    case Farbschema::SCHWARZ_AUF_WEISS:
+    case Farbschema::NACHT: break;  // not offered for paper: /schema refuses it for .emf
     }
     return SCHWARZ;
 }
@@ -68,7 +69,8 @@ uint32_t kartentext_farbe(Farbschema farben) {
     switch (farben) {
     case Farbschema::SCHIRM: return KARTEN_TEXT_FARBE;
     case Farbschema::WEISS_AUF_SCHWARZ: return WEISS;
-    case Farbschema::SCHWARZ_AUF_WEISS: break;
+    case Farbschema::SCHWARZ_AUF_WEISS:
+    case Farbschema::NACHT: break;
     }
     return SCHWARZ;
 }

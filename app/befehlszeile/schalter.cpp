@@ -27,8 +27,9 @@ const char HILFE_TEXT[] =
     "                      /ort \"Frankfurt am Main\" (\xE4, \xF6, \xFC, \xDF auch als ae, oe, ue, ss)\r\n"
     "  /feld GRAD          das Gesichtsfeld, 3 bis 180 Grad\r\n"
     "  /groesse PIXEL      die Seite der Bitmap, 100 bis 4000 (Vorgabe 600; nur .bmp)\r\n"
-    "  /schema NAME        bildschirm, schwarz-auf-weiss oder weiss-auf-schwarz (nur .emf);\r\n"
-    "                      Vorgabe: .bmp in den Bildschirmfarben, .emf schwarz auf wei\xDF\r\n"
+    "  /schema NAME        bildschirm, schwarz-auf-weiss, weiss-auf-schwarz (nur .emf)\r\n"
+    "                      oder nacht (rot auf schwarz, nur .bmp); Vorgabe: .bmp in den\r\n"
+    "                      Bildschirmfarben, .emf schwarz auf wei\xDF\r\n"
     "  /einstellungen INI  die Einstellungsdatei; Vorgabe: Varnis.ini beim Programm\r\n"
     "\r\n"
     "R\xFC" "ckgabewert: 0 geschrieben, 1 Befehlszeile fehlerhaft, 2 Datendatei fehlt\r\n"
@@ -62,6 +63,7 @@ constexpr Schema_Name SCHEMATA[] = {
     {"bildschirm", Farbschema::SCHIRM},
     {"schwarz-auf-weiss", Farbschema::SCHWARZ_AUF_WEISS},
     {"weiss-auf-schwarz", Farbschema::WEISS_AUF_SCHWARZ},
+    {"nacht", Farbschema::NACHT},
 };
 
 // The line for the user; every value in it is cut, so it always fits.
@@ -141,8 +143,8 @@ int32_t schema_lesen(const char* wert, Kartenauftrag& a, Meldung& m) {
             return FERTIG;
         }
     }
-    return m.fehler("Das Schema '%.40s' gibt es nicht; es gibt bildschirm, schwarz-auf-weiss "
-                    "und weiss-auf-schwarz.", wert);
+    return m.fehler("Das Schema '%.40s' gibt es nicht; es gibt bildschirm, schwarz-auf-weiss, "
+                    "weiss-auf-schwarz und nacht.", wert);
 }
 
 int32_t wert_lesen(Art art, const char* wert, int32_t jahr, Kartenauftrag& a, Meldung& m) {
@@ -199,6 +201,8 @@ int32_t zusammen_pruefen(const Kartenauftrag& a, const bool* gegeben, Meldung& m
         return m.fehler("/zeit und /stunde geben beide die Uhrzeit; bitte nur einen der beiden.");
     if (a.art == Bildart::BMP && a.schema == Farbschema::WEISS_AUF_SCHWARZ)
         return m.fehler("Das Schema weiss-auf-schwarz gibt es nur f\xFC" "r .emf.");
+    if (a.art == Bildart::EMF && a.schema == Farbschema::NACHT)
+        return m.fehler("Das Schema nacht gibt es nur f\xFC" "r .bmp.");
     return FERTIG;
 }
 

@@ -11,7 +11,7 @@
 //   /ort NAME             a place of Orte.dat
 //   /feld GRAD            the field of view in degrees, 3..180
 //   /groesse PIXEL        the side of a bitmap, 100..4000 (.bmp only)
-//   /schema NAME          bildschirm, schwarz-auf-weiss, weiss-auf-schwarz (the last .emf only)
+//   /schema NAME          bildschirm, schwarz-auf-weiss, weiss-auf-schwarz (.emf only), nacht (.bmp only)
 //   /einstellungen INI    the settings file instead of Varnis.ini beside the program
 //   /? or /hilfe          the switches on the console
 #pragma once

@@ -1,6 +1,6 @@
 // Commands 102 and 103: the chart canvas written as a bitmap file in screen
-// colours or black on white, the canvas's screen colours kept, and the error
-// box when the file cannot be written.
+// colours, black on white or night red, the canvas's screen colours kept,
+// and the error box when the file cannot be written.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -16,6 +16,7 @@
 #include "farbindizes.h"
 #include "karten_umgebung.h"
 #include "leinwand.h"
+#include "nachtfarbe.h"
 
 namespace {
 
@@ -90,8 +91,24 @@ TEST_F(BitmapDatei, BlackOnWhiteWithFrameThenScreenColoursAgain) {
     hat_schirmfarben();
 }
 
+// The night scheme: the same pixels, every entry of the table its night red,
+// and the screen colours back exactly afterwards.
+TEST_F(BitmapDatei, NightColoursThenScreenColoursAgain) {
+    dialog.antwort = ordner.datei("nacht.bmp");
+    EXPECT_EQ(0, ausfuehren(Farbschema::NACHT));
+    const Bmp b = bmp_lesen(dialog.antwort);
+    ASSERT_TRUE(b.gelesen);
+    for (int32_t i = 0; i < 256; ++i) {
+        ASSERT_EQ(nachtfarbe(schirm.farbe(i)), b.farben[i]) << "entry " << i;
+        ASSERT_EQ(0u, b.farben[i] & 0xFFFF00u) << "entry " << i;
+    }
+    for (int32_t z = 0; z < 60; ++z)
+        for (int32_t x = 0; x < 101; ++x) ASSERT_EQ(karte.pixel(x, z), b.pixel(x, z)) << x << "," << z;
+    hat_schirmfarben();
+}
+
 TEST_F(BitmapDatei, CancelWritesNothing) {
-    for (Farbschema f : {Farbschema::SCHIRM, Farbschema::SCHWARZ_AUF_WEISS}) {
+    for (Farbschema f : {Farbschema::SCHIRM, Farbschema::SCHWARZ_AUF_WEISS, Farbschema::NACHT}) {
         EXPECT_EQ(1, ausfuehren(f));
         EXPECT_EQ(0, dialog.boxen);
         hat_schirmfarben();

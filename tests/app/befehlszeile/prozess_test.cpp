@@ -71,6 +71,7 @@ TEST_F(Befehlszeile, BitmapGleichDerDateiDerBitmapBefehle) {
     } faelle[] = {
         {Farbschema::SCHIRM, {}},
         {Farbschema::SCHWARZ_AUF_WEISS, {"/schema", "schwarz-auf-weiss"}},
+        {Farbschema::NACHT, {"/schema", "nacht"}},
     };
     for (const auto& fall : faelle) {
         dialog.antwort = pfad("fenster.bmp");

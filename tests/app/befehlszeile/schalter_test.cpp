@@ -153,6 +153,7 @@ TEST(Schalter, FalscheZeilenMitIhremGrund) {
         {{"/karte", "a.emf", "/groesse", "800"}, "/groesse"},
         {{"/karte", "a.bmp", "/schema", "weiss-auf-schwarz"}, ".emf"},
         {{"/karte", "a.bmp", "/schema", "bunt"}, "'bunt'"},
+        {{"/karte", "a.emf", "/schema", "nacht"}, ".bmp"},
         {{"/karte", "a.png"}, "'a.png'"},
         {{"/karte", "Karten.bmp\\a"}, ".bmp"},
         {{"/karte", lang + ".bmp"}, "zu lang"},
