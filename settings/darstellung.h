@@ -1,7 +1,7 @@
 // How a chart is coloured: the intensity and colour of each of the four
 // layers and the background colour, as the "Anzeige" and "Farben" sections
-// of the settings files keep them, and whether the Sun, the Moon and the
-// planets are drawn. Both programs draw from it.
+// of the settings files keep them, whether the Sun, the Moon and the planets
+// are drawn, and whether the window is in night mode. Both programs draw from it.
 #pragma once
 
 #include <cstdint>
@@ -23,4 +23,8 @@ struct Darstellung {
     // "Anzeige", key "Planeten": 1 the Sun, the Moon and the planets are
     // drawn, 0 not (a key after the 26 of every version; default 1).
     int32_t koerper;
+    // "Anzeige", key "Nachtmodus": 1 the star chart program's window shows
+    // everything in dim red on black (karte/nachtfarbe.h), 0 its screen
+    // colours (after the 26 too; default 0). The saver never draws in it.
+    int32_t nacht;
 };

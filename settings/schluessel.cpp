@@ -47,6 +47,7 @@ const Schluessel SCHLUESSEL[SCHLUESSEL_ANZAHL] = {
     {"Eigener Ort", "Ort_Breite", 0, DEKL_BEREICH, FELD(moment.ort_breite)},
     {"Eigener Ort", "Ort_Laenge", 0, LAENGE_BEREICH, FELD(moment.ort_laenge)},
     {"Anzeige", "Planeten", 1, SCHALTER_BEREICH, FELD(darstellung.koerper)},
+    {"Anzeige", "Nachtmodus", 0, SCHALTER_BEREICH, FELD(darstellung.nacht)},
 };
 
 #define TEXT(m) offsetof(Einstellungen, texte.m), sizeof(Momenttexte::m)

@@ -1,8 +1,8 @@
 // The key table of the settings files: section, key, the star-chart
 // program's default and the range of each value, in writing order. The
 // first 26 are the keys every version of the program has read; the moment's
-// follow, in sections of their own, and the switch of the Sun, the Moon and
-// the planets in "Anzeige".
+// follow, in sections of their own, and the switches of the Sun, the Moon and
+// the planets and of night mode in "Anzeige".
 #pragma once
 
 #include <cstddef>
@@ -20,7 +20,7 @@ struct Schluessel {
 };
 
 constexpr int ALTE_SCHLUESSEL = 26;
-constexpr int SCHLUESSEL_ANZAHL = ALTE_SCHLUESSEL + 7;
+constexpr int SCHLUESSEL_ANZAHL = ALTE_SCHLUESSEL + 8;
 extern const Schluessel SCHLUESSEL[SCHLUESSEL_ANZAHL];
 
 // The text keys, written after the numbers; a missing one reads as "".

@@ -1,5 +1,6 @@
 #include "dialog.h"
 
+#include "farbgebung.h"
 #include "instanz.h"
 #include "kontroll.h"
 
@@ -38,6 +39,55 @@ LRESULT Dialog_F::wm_activate(uint16_t zustand, LPARAM anderes, uint16_t minimie
     LRESULT ergebnis = Fenster::wm_activate(zustand, anderes, minimiert);
     if (zustand != WA_INACTIVE) tabstop_fokussieren();
     return ergebnis;
+}
+
+namespace {
+
+// A control's colours in the scheme; its background brush as the result.
+LRESULT im_schema(WPARAM dc_wert, bool feld) {
+    const Farbgebung& f = *farbgebung();
+    HDC dc = reinterpret_cast<HDC>(dc_wert);
+    SetTextColor(dc, f.text);
+    SetBkColor(dc, feld ? f.feld : f.flaeche);
+    return reinterpret_cast<LRESULT>(feld ? farbgebung_feld() : farbgebung_flaeche());
+}
+
+}  // namespace
+
+LRESULT Dialog_F::wm_ctlcolorbtn(WPARAM dc, LPARAM kontrolle) {
+    return farbgebung() ? im_schema(dc, false) : Fenster::wm_ctlcolorbtn(dc, kontrolle);
+}
+
+LRESULT Dialog_F::wm_ctlcoloredit(WPARAM dc, LPARAM kontrolle) {
+    return farbgebung() ? im_schema(dc, true) : Fenster::wm_ctlcoloredit(dc, kontrolle);
+}
+
+LRESULT Dialog_F::wm_ctlcolorlistbox(WPARAM dc, LPARAM kontrolle) {
+    return farbgebung() ? im_schema(dc, true) : Fenster::wm_ctlcolorlistbox(dc, kontrolle);
+}
+
+LRESULT Dialog_F::wm_ctlcolorscrollbar(WPARAM dc, LPARAM kontrolle) {
+    return farbgebung() ? im_schema(dc, true) : Fenster::wm_ctlcolorscrollbar(dc, kontrolle);
+}
+
+LRESULT Dialog_F::wm_ctlcolorstatic(WPARAM dc, LPARAM kontrolle) {
+    // A read-only edit field asks as a static text does; it stays a field.
+    char klasse[8] = "";
+    GetClassNameA(reinterpret_cast<HWND>(kontrolle), klasse, sizeof klasse);
+    const bool feld = lstrcmpiA(klasse, "Edit") == 0;
+    return farbgebung() ? im_schema(dc, feld) : Fenster::wm_ctlcolorstatic(dc, kontrolle);
+}
+
+void Dialog_F::farbgebung_wechseln(HWND dialog, const Farbgebung* farben) {
+    // The class's own background while no scheme holds, kept at the first
+    // change; the class lets go of the old scheme's brush before it goes.
+    static ULONG_PTR eigener_grund = 0;
+    if (dialog && !farbgebung()) eigener_grund = GetClassLongPtrA(dialog, GCLP_HBRBACKGROUND);
+    if (dialog && farbgebung()) SetClassLongPtrA(dialog, GCLP_HBRBACKGROUND, static_cast<LONG_PTR>(eigener_grund));
+    farbgebung_setzen(farben);
+    if (dialog && farben) SetClassLongPtrA(dialog, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(farbgebung_flaeche()));
+    Kontroll_F::dreiD_init();
+    if (dialog) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
 }
 
 const char* Dialog_F::fensterklasse() {

@@ -4,6 +4,7 @@
 // message loop (push-button accelerators and the system's dialog keys).
 #pragma once
 
+#include "farbgebung.h"
 #include "fenster.h"
 
 class VARNIS_EXPORT Dialog_F : public Fenster {
@@ -17,6 +18,18 @@ public:
     int klassen_name_(const char* name, int nur_diese) override;
     LRESULT wm_syscolorchange() override;
     LRESULT wm_activate(uint16_t zustand, LPARAM anderes, uint16_t minimiert) override;
+    // With a colour scheme set (farbgebung.h) the controls' text and
+    // background in it: fields, lists and scroll bars on the field colour,
+    // texts and buttons on the face; else the system's.
+    LRESULT wm_ctlcolorbtn(WPARAM dc, LPARAM kontrolle) override;
+    LRESULT wm_ctlcoloredit(WPARAM dc, LPARAM kontrolle) override;
+    LRESULT wm_ctlcolorlistbox(WPARAM dc, LPARAM kontrolle) override;
+    LRESULT wm_ctlcolorscrollbar(WPARAM dc, LPARAM kontrolle) override;
+    LRESULT wm_ctlcolorstatic(WPARAM dc, LPARAM kontrolle) override;
+    // Sets the library's colour scheme (null: the system's colours again,
+    // farbgebung.h), the dialogs' class background and the 3-D frames to
+    // match, and redraws dialog with all its children.
+    static void farbgebung_wechseln(HWND dialog, const Farbgebung* farben);
     const char* fensterklasse() override;
     WNDPROC def_proz() override;
     DVListe<Fenster>& kinder() override;

@@ -3,6 +3,8 @@
 // face, drawn in window coordinates (end points excluded, as by LineTo).
 #include "kontroll.h"
 
+#include "farbgebung.h"
+
 HPEN Kontroll_F::h_pen_hell = nullptr;
 HPEN Kontroll_F::h_pen_mittel = nullptr;
 HPEN Kontroll_F::h_pen_dunkel = nullptr;
@@ -39,11 +41,12 @@ void Kontroll_F::dreiD_freigeben() {
 
 void Kontroll_F::dreiD_init() {
     dreiD_freigeben();
-    const COLORREF flaeche = GetSysColor(COLOR_BTNFACE);
-    h_pen_hell = CreatePen(PS_SOLID, 1, aufgehellt(flaeche));
+    const Farbgebung* f = farbgebung();
+    const COLORREF flaeche = f ? f->flaeche : GetSysColor(COLOR_BTNFACE);
+    h_pen_hell = CreatePen(PS_SOLID, 1, f ? f->hell : aufgehellt(flaeche));
     h_pen_mittel = CreatePen(PS_SOLID, 1, flaeche);
-    h_pen_dunkel = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_BTNSHADOW));
-    h_pen_fenster = CreatePen(PS_SOLID, 1, GetSysColor(COLOR_WINDOW));
+    h_pen_dunkel = CreatePen(PS_SOLID, 1, f ? f->schatten : GetSysColor(COLOR_BTNSHADOW));
+    h_pen_fenster = CreatePen(PS_SOLID, 1, f ? f->feld : GetSysColor(COLOR_WINDOW));
 }
 
 void Kontroll_F::dreiD_zeichnen(HDC dc, int32_t b, int32_t h, int innen) {

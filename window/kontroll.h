@@ -36,7 +36,8 @@ public:
     // Draws the library's frame over the non-client area of the window.
     virtual void dreiD();
 
-    // The four pens of the frame, made again from the system colours.
+    // The four pens of the frame, made again from the system colours or the
+    // colour scheme set (farbgebung.h).
     static void dreiD_init();
     static void dreiD_freigeben();
     // The frame in a window rectangle breite x hoehe of dc; innen adds the

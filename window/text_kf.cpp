@@ -1,5 +1,6 @@
 #include "text_kf.h"
 
+#include "farbgebung.h"
 #include "texte.h"
 
 #include <cstring>
@@ -109,7 +110,9 @@ LRESULT Text_KF::wm_paint() {
     HDC dc = BeginPaint(hwnd, &ps);
     HGDIOBJ alt = font ? SelectObject(dc, font) : nullptr;
     SetBkMode(dc, TRANSPARENT);
-    if (!an_) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
+    const Farbgebung* f = farbgebung();
+    if (f) SetTextColor(dc, an_ ? f->text : f->grau);
+    else if (!an_) SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
     for (int32_t i = 0; i < SPALTEN && texte[i]; ++i) {
         TextOutA(dc, x_pos[i], 0, texte[i], static_cast<int>(strlen(texte[i])));
     }

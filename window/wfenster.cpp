@@ -151,6 +151,7 @@ LRESULT wFenster::verteilen(UINT msg, WPARAM w, LPARAM l) {
     case WM_LBUTTONDBLCLK: return wm_lbuttondblclk(w, x, y);
     case WM_LBUTTONDOWN: return wm_lbuttondown(w, x, y);
     case WM_LBUTTONUP: return wm_lbuttonup(w, x, y);
+    case WM_MEASUREITEM: return wm_measureitem(w, reinterpret_cast<MEASUREITEMSTRUCT*>(l));
     case WM_MOUSEMOVE: return wm_mousemove(w, x, y);
     case WM_NCHITTEST: return wm_nchittest(static_cast<int16_t>(x), static_cast<int16_t>(y));
     case WM_NCCALCSIZE: return wm_nccalcsize(w, l);

@@ -68,6 +68,7 @@ public:
     virtual LRESULT wm_lbuttondblclk(WPARAM flags, uint16_t x, uint16_t y);
     virtual LRESULT wm_lbuttondown(WPARAM flags, uint16_t x, uint16_t y);
     virtual LRESULT wm_lbuttonup(WPARAM flags, uint16_t x, uint16_t y);
+    virtual LRESULT wm_measureitem(WPARAM id, MEASUREITEMSTRUCT* element);
     virtual LRESULT wm_mousemove(WPARAM flags, uint16_t x, uint16_t y);
     virtual LRESULT wm_nchittest(int16_t x, int16_t y);  // screen pixels
     virtual LRESULT wm_nccalcsize(WPARAM alle, LPARAM daten);

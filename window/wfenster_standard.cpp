@@ -43,6 +43,10 @@ LRESULT wFenster::wm_lbuttonup(WPARAM flags, uint16_t x, uint16_t y) {
     return standard(WM_LBUTTONUP, flags, MAKELPARAM(x, y));
 }
 
+LRESULT wFenster::wm_measureitem(WPARAM id, MEASUREITEMSTRUCT* element) {
+    return standard(WM_MEASUREITEM, id, reinterpret_cast<LPARAM>(element));
+}
+
 LRESULT wFenster::wm_mousemove(WPARAM flags, uint16_t x, uint16_t y) {
     return standard(WM_MOUSEMOVE, flags, MAKELPARAM(x, y));
 }

@@ -154,6 +154,7 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_DATUM_UHRZEIT_TITEL, "Datum und Uhrzeit"},
         {UI_EIGENER_ORT_TITEL, "Eigener Ort"},
         {UI_KOERPER, "S&onne, Mond und Planeten"},
+        {UI_NACHTMODUS, "&Nachtmodus\tStrg+N"},
     };
     return verschluesselung::ordnen<UI_TEXTE>(texte);
 }

@@ -106,6 +106,7 @@ HWND Himmel_DF::oeffnen(int zeigen) {
         anordnen(breite, hoehe);
     }
     bedienfeld_auffrischen();
+    if (darstellung.nacht) nacht_anwenden();
     return hwnd;
 }
 

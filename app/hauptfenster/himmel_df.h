@@ -31,6 +31,7 @@
 #include "koerperstand.h"
 #include "zeichnen/zeichenplan.h"
 #include "zeigen/info_anzeige.h"
+#include "zeigen/roter_zeiger.h"
 #include "zeigen/ziehen.h"
 #include "zonen.h"
 
@@ -81,6 +82,10 @@ public:
     LRESULT wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) override;
     LRESULT wm_hscroll(uint16_t art, int16_t pos, LPARAM leiste) override;
     LRESULT wm_vscroll(uint16_t art, int16_t pos, LPARAM leiste) override;
+    // Night mode's menu items (menue/menuepunkt.h); every other owner-drawn
+    // item as before.
+    LRESULT wm_measureitem(WPARAM id, MEASUREITEMSTRUCT* element) override;
+    LRESULT wm_drawitem(WPARAM id, DRAWITEMSTRUCT* element) override;
 
     // --- himmel_df_bedienfeld.cpp: the control panel
     // The panel's value fields and list selections after a change of view.
@@ -246,6 +251,7 @@ public:
     Darstellung darstellung;
     HCURSOR cursor_stern;
     HCURSOR cursor_sternbild;
+    RoteZeiger rote_zeiger;  // their night-mode variants, made at the first switch
     std::unique_ptr<Canvas_KF> info_fenster;
     Info_Anzeige info_anzeige;  // what is under the mouse; art and place of the next popup
     Kartenschriften schriften;
@@ -287,6 +293,12 @@ private:
     // The Left (VK_LEFT) or Right arrow: a line step of the right ascension.
     void pfeiltaste(WPARAM code);
     void ebene_geaendert(Ebene ebene, int32_t prozent);
+
+    // himmel_df_nacht.cpp: night mode (command 140)
+    // Switches it and shows the window in its colours.
+    void nachtmodus_schalten();
+    // The window, its dialogs and both canvases in the colours darstellung.nacht asks for.
+    void nacht_anwenden();
 
     // himmel_df_zeichnen.cpp
     void zeichnen(const Zeichenauftrag& auftrag);

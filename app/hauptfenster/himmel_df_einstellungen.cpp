@@ -34,7 +34,11 @@ void Himmel_DF::einstellungen_laden(const char* datei) {
     zeit = a.zeit;
     ort = a.ort;
     regel = e.moment.regel;
+    // Night mode belongs to the window, not to the file it shows: a file
+    // loaded while the window is open (the saver's settings) leaves it.
+    const int32_t nacht = hwnd ? darstellung.nacht : e.darstellung.nacht;
     darstellung = e.darstellung;
+    darstellung.nacht = nacht;
     eigenen_ort_uebernehmen(e);
     rekt_leiste->setze_pos(leisten_position(REKT_REGEL, a.rek));
     dekl_leiste->setze_pos(a.dek);  // Dek is stored as the bar's position (negated)

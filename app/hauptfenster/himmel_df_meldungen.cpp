@@ -7,6 +7,7 @@
 #include "canvas_kf.h"
 #include "hauptfenster/himmel_df.h"
 #include "menue/menue.h"
+#include "menue/menuepunkt.h"
 #include "schoner/modus.h"
 
 namespace {
@@ -120,6 +121,19 @@ LRESULT Himmel_DF::wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) {
     if (ist_menue_befehl(id, code, kontrolle)) menue_befehl(id);
     if (code == CBN_SELCHANGE) liste_gewaehlt(kontrolle);
     return Dialog_F::wm_command(id, kontrolle, code);
+}
+
+// The menu items the program draws in night mode (menue/menuepunkt.h).
+LRESULT Himmel_DF::wm_measureitem(WPARAM id, MEASUREITEMSTRUCT* element) {
+    if (!element || element->CtlType != ODT_MENU) return Dialog_F::wm_measureitem(id, element);
+    menuepunkt_messen(hwnd, *element);
+    return TRUE;
+}
+
+LRESULT Himmel_DF::wm_drawitem(WPARAM id, DRAWITEMSTRUCT* element) {
+    if (!element || element->CtlType != ODT_MENU) return Dialog_F::wm_drawitem(id, element);
+    menuepunkt_zeichnen(*element);
+    return TRUE;
 }
 
 // Leaves the screen-saver editing before the window goes.

@@ -73,6 +73,7 @@ void Himmel_DF::moment_anzeigen() {
     CheckMenuItem(menue, BEFEHL_ORIGINALREGEL, MF_BYCOMMAND | (regel == REGEL_ORIGINAL ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menue, BEFEHL_UHR_FOLGEN, MF_BYCOMMAND | (uhr_folgen ? MF_CHECKED : MF_UNCHECKED));
     CheckMenuItem(menue, BEFEHL_KOERPER, MF_BYCOMMAND | (darstellung.koerper ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItem(menue, BEFEHL_NACHTMODUS, MF_BYCOMMAND | (darstellung.nacht ? MF_CHECKED : MF_UNCHECKED));
     titel_setzen();
 }
 

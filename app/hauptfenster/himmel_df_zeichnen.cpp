@@ -51,8 +51,10 @@ int32_t Himmel_DF::leinwaende_erzeugen() {
 }
 
 void Himmel_DF::farbtabellen_setzen() {
-    farbtabelle_schirm(karte_bild, darstellung);
-    farbtabelle_schirm(uebersicht_bild, darstellung);
+    for (DIB* bild : {&karte_bild, &uebersicht_bild}) {
+        farbtabelle_schirm(*bild, darstellung);
+        if (darstellung.nacht) farbtabelle_nacht(*bild);
+    }
 }
 
 void Himmel_DF::neu_zeichnen() {

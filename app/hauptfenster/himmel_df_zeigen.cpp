@@ -11,7 +11,10 @@ void Himmel_DF::karte_maus(int32_t x, int32_t y) {
     Himmel_Treffer treffer(*himmel, koerper_des_moments(koerperstand, zonen, moment));
     const Maus_Folge folge =
         info_anzeige.maus_bewegt(x, y, kartenbereich(karte->hwnd, hwnd), treffer);
-    folge_ausfuehren(hwnd, folge, cursor_stern, cursor_sternbild);
+    // In night mode the red cursors, where the system could make them.
+    const auto zeiger = [this](HCURSOR rot, HCURSOR einfarbig) { return darstellung.nacht && rot ? rot : einfarbig; };
+    folge_ausfuehren(hwnd, folge, zeiger(rote_zeiger.stern, cursor_stern),
+                     zeiger(rote_zeiger.sternbild, cursor_sternbild));
 }
 
 void Himmel_DF::karte_klick(int32_t x, int32_t y) {

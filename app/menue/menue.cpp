@@ -3,7 +3,9 @@
 #include <cstdio>
 
 #include "gemeinsam/pfad.h"
+#include "farbgebung.h"
 #include "gemeinsam/ui_texte.h"
+#include "menue/menuepunkt.h"
 #include "schoner/registrierung.h"
 
 namespace {
@@ -23,6 +25,7 @@ struct Popup {
 
 constexpr Punkt KARTE[] = {
     {UI_KOERPER, BEFEHL_KOERPER},
+    {UI_NACHTMODUS, BEFEHL_NACHTMODUS},
     {0, TRENNER},
     {UI_HINTERGRUND, BEFEHL_HINTERGRUND},
     {0, TRENNER},
@@ -121,9 +124,58 @@ void schoner_punkte_setzen(HMENU menue, const char* benutzer_verzeichnis) {
     for (int32_t befehl : MIT_SCHONER) schalten(menue, befehl, installiert);
 }
 
+namespace {
+
+// The item data of the items drawn by the program: one per title and item of
+// the tables, in their order.
+constexpr int32_t PUNKTE_MAX = 48;
+Menuepunkt gezeichnete[PUNKTE_MAX];
+
+// One item by position: drawn by the program with daten, or (daten null) by
+// the system with text; identifier, pop-up, check and grey state kept.
+void punkt_umstellen(HMENU menue, UINT stelle, const Menuepunkt* daten, const char* text) {
+    MENUITEMINFOA info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_ID | MIIM_SUBMENU | MIIM_STATE;
+    if (!GetMenuItemInfoA(menue, stelle, TRUE, &info)) return;
+    UINT art = MF_BYPOSITION | (info.fState & (MF_CHECKED | MF_GRAYED | MF_DISABLED));
+    UINT_PTR kennung = info.wID;
+    if (info.hSubMenu) {
+        art |= MF_POPUP;
+        kennung = reinterpret_cast<UINT_PTR>(info.hSubMenu);
+    }
+    if (daten) ModifyMenuA(menue, stelle, art | MF_OWNERDRAW, kennung, reinterpret_cast<LPCSTR>(daten));
+    else ModifyMenuA(menue, stelle, art | MF_STRING, kennung, text);
+}
+
+}  // namespace
+
+void menue_nachtfarben(HMENU leiste, bool nacht) {
+    int32_t n = 0;
+    const auto umstellen = [&](HMENU menue, UINT stelle, int32_t text, bool in_leiste) {
+        if (n == PUNKTE_MAX) return;  // more items than the tables have now
+        gezeichnete[n] = {ui_text(text), in_leiste};
+        punkt_umstellen(menue, stelle, nacht ? &gezeichnete[n] : nullptr, ui_text(text));
+        ++n;
+    };
+    for (UINT p = 0; p < sizeof LEISTE / sizeof LEISTE[0]; ++p) {
+        const Popup& popup = LEISTE[p];
+        const HMENU menue = GetSubMenu(leiste, static_cast<int>(p));
+        for (int32_t i = 0; menue && i < popup.anzahl; ++i) {
+            if (popup.punkte[i].befehl != TRENNER) umstellen(menue, static_cast<UINT>(i), popup.punkte[i].text, false);
+        }
+        umstellen(leiste, p, popup.titel, true);
+    }
+    MENUINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIM_BACKGROUND | MIM_APPLYTOSUBMENUS;
+    info.hbrBack = nacht ? farbgebung_flaeche() : nullptr;
+    SetMenuInfo(leiste, &info);
+}
+
 bool ist_menue_befehl(int32_t kennung, int32_t code, LPARAM kontrolle) {
     return (code == 0 || code == 1) && kontrolle == 0 && kennung >= BEFEHL_HINTERGRUND &&
-           kennung <= BEFEHL_KOERPER;
+           kennung <= BEFEHL_NACHTMODUS;
 }
 
 HACCEL tasten_erzeugen() {
@@ -140,6 +192,7 @@ HACCEL tasten_erzeugen() {
         {FVIRTKEY, VK_F1, BEFEHL_HILFE},
         {FCONTROL | FVIRTKEY, 'S', BEFEHL_BITMAP},
         {FCONTROL | FVIRTKEY, 'P', BEFEHL_DRUCKEN},
+        {FCONTROL | FVIRTKEY, 'N', BEFEHL_NACHTMODUS},
     };
     return CreateAcceleratorTableA(tasten, static_cast<int>(sizeof tasten / sizeof tasten[0]));
 }

@@ -35,7 +35,13 @@ enum Befehl : int32_t {
     BEFEHL_REKT_LINKS = 128,          // a line step of the right-ascension bar (keys only)
     BEFEHL_REKT_RECHTS = 129,
     BEFEHL_KOERPER = 130,             // checked while the Sun, the Moon and the planets are drawn
+    BEFEHL_NACHTMODUS = 140,          // checked while the window shows dim red on black
 };
+
+// Every title and item of the bar drawn by the program in the window
+// library's colour scheme (nacht, menue/menuepunkt.h) or by the system again,
+// and the menus' background in the scheme's face or the system's.
+void menue_nachtfarben(HMENU leiste, bool nacht);
 
 // The keys of the main window: one table for every key, which the message
 // loop consults before the dialogs' keyboard filter, so that a focused list

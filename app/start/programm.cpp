@@ -95,6 +95,7 @@ void menue_anbringen(Himmel_DF& fenster) {
     const HMENU menue = menue_erzeugen();
     SetMenu(fenster.hwnd, menue);
     schoner_punkte_setzen(menue, benutzer_verzeichnis);
+    if (fenster.darstellung.nacht) menue_nachtfarben(menue, true);
 }
 
 bool eigenes(HWND haupt, HWND fenster) {

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dc_zustand.h"
+#include "farbgebung.h"
 #include "gdi_objekt.h"
 #include "namen.h"
 #include "schrifthoehe.h"
@@ -107,7 +108,10 @@ void info_zeichnen(HDC dc, const RECT& flaeche, int32_t art, const Himmel& himme
     Schrifthoehe text(schriften.text, INFO_SCHRIFT);
     Schrifthoehe symbol(schriften.symbol, INFO_SCHRIFT);
     Dc_Zustand zustand(dc);
-    FillRect(dc, &flaeche, GetSysColorBrush(COLOR_WINDOW));
+    // The window library's colour scheme when one is set (night mode).
+    const Farbgebung* farben = farbgebung();
+    FillRect(dc, &flaeche, farben ? farbgebung_feld() : GetSysColorBrush(COLOR_WINDOW));
+    if (farben) SetTextColor(dc, farben->text);
     SetBkMode(dc, TRANSPARENT);
     SelectObject(dc, schriften.text.handle());
     if (art == INFO_STERN) stern_zeilen(dc, himmel, schriften);

@@ -105,7 +105,7 @@ TEST(Einstellungen, WritesThe26KeysInOrderThenTheMomentsAndReadsThemBackUnchange
         "[Anzeige]\r\nSternbilder=57\r\nSternbildnamen=70\r\nSternnamen=95\r\nHilfslinien=30\r\n"
         // The bodies' switch after the 26 in their section: an older reader
         // asks for the four keys it knows by name.
-        "Planeten=1\r\n"
+        "Planeten=1\r\nNachtmodus=0\r\n"
         "[Farben]\r\nRot_Hintergrund=0\r\nGruen_Hintergrund=0\r\nBlau_Hintergrund=48\r\n"
         "Rot_Sternbilder=56\r\nGruen_Sternbilder=255\r\nBlau_Sternbilder=255\r\n"
         "Rot_Sternbildnamen=48\r\nGruen_Sternbildnamen=255\r\nBlau_Sternbildnamen=255\r\n"

@@ -61,6 +61,7 @@ Werte alle_schluessel() {
     w["Ort_Breite"] = 4813;
     w["Ort_Laenge"] = -4321;
     w["Planeten"] = 0;  // switched off: not the default
+    w["Nachtmodus"] = 1;  // on: not the default
     return w;
 }
 
