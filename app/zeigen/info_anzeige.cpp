@@ -6,6 +6,13 @@ Zeitgeber Info_Anzeige::neues_objekt(int32_t art, int32_t x, int32_t y, const Ka
     return Zeitgeber::ZEIGEN;
 }
 
+void Info_Anzeige::gefunden(int32_t art, int32_t koerper, int32_t x, int32_t y, const Kartenbereich& f) {
+    stern = -1;
+    sternbild = -1;
+    koerper_ = art == INFO_KOERPER ? koerper : -1;
+    neues_objekt(art, x, y, f);
+}
+
 Maus_Folge Info_Anzeige::maus_bewegt(int32_t x, int32_t y, const Kartenbereich& f, Treffer& treffer) {
     const int32_t r = f.breite / 2;
     const int32_t s = treffer.stern(x, y - 2, r);

@@ -1,0 +1,103 @@
+// The search: the dialog's partner. The object found is marked with a ring
+// on both panes (drawn with the marks, marken_zeichnen), its popup opens
+// where it stands in the chart, and "Zentrieren" turns the view to it through
+// the bars' own rules, as a click in the overview does.
+#include "canvas_kf.h"
+#include "dib_kf.h"
+#include "hauptfenster/himmel_df.h"
+#include "projektion.h"
+#include "suchen/fundort.h"
+#include "suchen/such_df.h"
+#include "vektor.h"
+
+void Himmel_DF::suchen_oeffnen() {
+    if (!suche) suche = std::make_unique<Such_DF>(this, *this);
+    suche->oeffnen(1);
+}
+
+const Himmel& Himmel_DF::such_himmel() const { return *himmel; }
+
+bool Himmel_DF::fund_in_karte(int32_t& x, int32_t& y) {
+    double rekt = 0, dekl = 0;
+    const Koerperlage* lage = koerper_des_moments(koerperstand, zonen, moment);
+    if (!karte->hwnd || !fund_richtung(*himmel, lage, such_fund, rekt, dekl)) return false;
+    const PolarPos p = himmel->polar_berechnen(einheitsvektor(rekt, dekl));
+    const int32_t r = radius(karte.get());
+    if (!sichtbar_quadrat(p.abstand, himmel->gesichtsfeld)) return false;
+    const Versatz v = versatz(p.winkel, kartenmassstab(p.abstand, himmel->gesichtsfeld, r));
+    x = r + v.dx;
+    y = r - v.dy;
+    return x >= 0 && x < 2 * r && y >= 0 && y < 2 * r;
+}
+
+void Himmel_DF::fund_zeigen(const Fund& fund, char* zeile, size_t groesse) {
+    such_fund = fund;
+    int32_t x = 0, y = 0;
+    const bool in_karte = fund_in_karte(x, y);
+    horizont_zeile(*himmel, koerper_des_moments(koerperstand, zonen, moment), fund, in_karte, zonen, moment,
+                   zeile, groesse);
+    neu_zeichnen();
+    if (!in_karte) {
+        info_verbergen(hwnd, info_fenster->hwnd);
+        return;
+    }
+    // The popup shows what the Himmel has selected, as after a mouse move.
+    int32_t art = INFO_STERN;
+    if (fund.art == Fundart::STERN) {
+        himmel->wahl_klasse = fund.klasse;
+        himmel->wahl_index = fund.index;
+    } else if (fund.art == Fundart::STERNBILD) {
+        himmel->wahl_sternbild = fund.index;
+        art = INFO_STERNBILD;
+    } else {
+        art = INFO_KOERPER;
+    }
+    info_anzeige.gefunden(art, fund.index, x, y, kartenbereich(karte->hwnd, hwnd));
+    info_zeigen(hwnd, info_fenster->hwnd, info_anzeige.lage());
+}
+
+void Himmel_DF::fund_zentrieren(const Fund& fund, char* zeile, size_t groesse) {
+    double rekt = 0, dekl = 0;
+    const Koerperlage* lage = koerper_des_moments(koerperstand, zonen, moment);
+    if (fund_richtung(*himmel, lage, fund, rekt, dekl) && ueber_horizont(*himmel, rekt, dekl))
+        blick_setzen(blick_verschoben(blick(), rekt - himmel->rektaszension, dekl - himmel->deklination));
+    fund_zeigen(fund, zeile, groesse);
+}
+
+void Himmel_DF::suche_beendet() {
+    such_fund = Fund{};
+    info_verbergen(hwnd, info_fenster->hwnd);
+    neu_zeichnen();
+}
+
+void Himmel_DF::fund_ringe_zeichnen() {
+    double rekt = 0, dekl = 0;
+    const Koerperlage* lage = koerper_des_moments(koerperstand, zonen, moment);
+    if (!fund_richtung(*himmel, lage, such_fund, rekt, dekl)) return;
+    const PolarPos p = himmel->polar_berechnen(einheitsvektor(rekt, dekl));
+    struct Flaeche {
+        DIB& bild;
+        int32_t r;
+        bool sichtbar;
+        double massstab;
+    };
+    const int32_t rk = radius(karte.get()), ru = radius(uebersicht.get());
+    const Flaeche flaechen[] = {
+        {karte_bild, rk, sichtbar_quadrat(p.abstand, himmel->gesichtsfeld),
+         kartenmassstab(p.abstand, himmel->gesichtsfeld, rk)},
+        {uebersicht_bild, ru, sichtbar_halbkugel(p.abstand), uebersichtsmassstab(p.abstand, ru)},
+    };
+    // Two white circles of 9 and 10 pixels' radius around the object: clear of
+    // a bright star's disc and of the popup, which opens 15 pixels off.
+    const HGDIOBJ stift = GetStockObject(WHITE_PEN), pinsel = GetStockObject(HOLLOW_BRUSH);
+    for (const Flaeche& f : flaechen) {
+        if (!f.sichtbar || !f.bild.dc) continue;
+        const Versatz v = versatz(p.winkel, f.massstab);
+        const int32_t x = f.r + v.dx, y = f.r - v.dy;
+        const HGDIOBJ alter_stift = SelectObject(f.bild.dc, stift);
+        const HGDIOBJ alter_pinsel = SelectObject(f.bild.dc, pinsel);
+        for (int32_t ring : {9, 10}) Ellipse(f.bild.dc, x - ring, y - ring, x + ring + 1, y + ring + 1);
+        SelectObject(f.bild.dc, alter_pinsel);
+        SelectObject(f.bild.dc, alter_stift);
+    }
+}
