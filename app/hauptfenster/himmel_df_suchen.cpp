@@ -59,8 +59,12 @@ void Himmel_DF::fund_zeigen(const Fund& fund, char* zeile, size_t groesse) {
 void Himmel_DF::fund_zentrieren(const Fund& fund, char* zeile, size_t groesse) {
     double rekt = 0, dekl = 0;
     const Koerperlage* lage = koerper_des_moments(koerperstand, zonen, moment);
+    // By the moment's rule the place that follows the declination lends its
+    // longitude, which turns the right ascension once more: a second step
+    // from where the first one ended (the place then stays) makes up for it.
     if (fund_richtung(*himmel, lage, fund, rekt, dekl) && ueber_horizont(*himmel, rekt, dekl))
-        blick_setzen(blick_verschoben(blick(), rekt - himmel->rektaszension, dekl - himmel->deklination));
+        for (int schritt = 0; schritt < 2; ++schritt)
+            blick_setzen(blick_verschoben(blick(), rekt - himmel->rektaszension, dekl - himmel->deklination));
     fund_zeigen(fund, zeile, groesse);
 }
 

@@ -103,6 +103,12 @@ LRESULT Such_DF::wm_close() {
     return 0;
 }
 
+LRESULT Such_DF::wm_activate(uint16_t zustand, LPARAM anderes, uint16_t minimiert) {
+    const LRESULT ergebnis = Dialog_F::wm_activate(zustand, anderes, minimiert);
+    if (zustand != WA_INACTIVE && feld) SetFocus(feld);
+    return ergebnis;
+}
+
 void Such_DF::getippt() {
     wchar_t breit[TEXT / 4];
     GetWindowTextW(feld, breit, TEXT / 4);
@@ -117,6 +123,9 @@ void Such_DF::getippt() {
         SendMessageW(liste, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(eintrag));
     }
     zeile_setzen("");
+    // What was taken no longer is what the field says: Zentrieren takes the
+    // field anew; the mark stays until then.
+    fund = Fund{};
 }
 
 void Such_DF::nehmen() {
