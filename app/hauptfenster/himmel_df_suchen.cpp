@@ -11,8 +11,17 @@
 #include "vektor.h"
 
 void Himmel_DF::suchen_oeffnen() {
-    if (!suche) suche = std::make_unique<Such_DF>(this, *this);
+    const bool neu = !suche;
+    if (neu) suche = std::make_unique<Such_DF>(this, *this);
     suche->oeffnen(1);
+    if (!neu || !suche->hwnd) return;
+    // At first over the lower left of the window, where the layer bars are,
+    // so that neither the overview nor the chart is covered.
+    RECT haupt, eigen;
+    GetWindowRect(hwnd, &haupt);
+    GetWindowRect(suche->hwnd, &eigen);
+    SetWindowPos(suche->hwnd, nullptr, haupt.left, haupt.bottom - (eigen.bottom - eigen.top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
 }
 
 const Himmel& Himmel_DF::such_himmel() const { return *himmel; }
@@ -53,6 +62,8 @@ void Himmel_DF::fund_zeigen(const Fund& fund, char* zeile, size_t groesse) {
         art = INFO_KOERPER;
     }
     info_anzeige.gefunden(art, fund.index, x, y, kartenbereich(karte->hwnd, hwnd));
+    // A moved view has armed the hiding of the old popup: not of this one.
+    KillTimer(hwnd, ZEITGEBER_INFO_VERBERGEN);
     info_zeigen(hwnd, info_fenster->hwnd, info_anzeige.lage());
 }
 
@@ -60,11 +71,17 @@ void Himmel_DF::fund_zentrieren(const Fund& fund, char* zeile, size_t groesse) {
     double rekt = 0, dekl = 0;
     const Koerperlage* lage = koerper_des_moments(koerperstand, zonen, moment);
     // By the moment's rule the place that follows the declination lends its
-    // longitude, which turns the right ascension once more: a second step
-    // from where the first one ended (the place then stays) makes up for it.
-    if (fund_richtung(*himmel, lage, fund, rekt, dekl) && ueber_horizont(*himmel, rekt, dekl))
-        for (int schritt = 0; schritt < 2; ++schritt)
-            blick_setzen(blick_verschoben(blick(), rekt - himmel->rektaszension, dekl - himmel->deklination));
+    // longitude, and the date may turn with the hour, which moves the centre
+    // once more: further steps from where the last one ended make up for
+    // it, until the bars stand still.
+    if (fund_richtung(*himmel, lage, fund, rekt, dekl) && ueber_horizont(*himmel, rekt, dekl)) {
+        for (int schritt = 0; schritt < 4; ++schritt) {
+            const Blickwerte jetzt = blick();
+            const Blickwerte neu = blick_verschoben(jetzt, rekt - himmel->rektaszension, dekl - himmel->deklination);
+            if (neu.rekt == jetzt.rekt && neu.dekl == jetzt.dekl) break;
+            blick_setzen(neu);
+        }
+    }
     fund_zeigen(fund, zeile, groesse);
 }
 

@@ -120,6 +120,10 @@ TEST_F(Suche, GreekTypedFindsMarksCentresAndTellsTheHorizon) {
     EXPECT_TRUE(IsWindowVisible(h.info_fenster->hwnd));
     EXPECT_EQ(INFO_STERN, h.info_anzeige.art());
     EXPECT_STREQ("Wega", h.himmel->stern_text(3));
+    // The moved view armed the hiding of the old popup; the new one stays.
+    Sleep(50);
+    wie_main_pumpen(*instanz);
+    EXPECT_TRUE(IsWindowVisible(h.info_fenster->hwnd));
 
     // Sirius lies below: the view stays and the line gives its rising and
     // setting.
