@@ -191,6 +191,8 @@ public:
     // The object found: its pixel in the chart pane (x, y) when it stands
     // within the chart.
     bool fund_in_karte(int32_t& x, int32_t& y);
+    // The object found as the Himmel's selection, which the popup shows.
+    void fund_auswaehlen();
     // The rings around the object found, on both canvases (with the marks).
     void fund_ringe_zeichnen();
 

@@ -50,21 +50,23 @@ void Himmel_DF::fund_zeigen(const Fund& fund, char* zeile, size_t groesse) {
         info_verbergen(hwnd, info_fenster->hwnd);
         return;
     }
-    // The popup shows what the Himmel has selected, as after a mouse move.
-    int32_t art = INFO_STERN;
-    if (fund.art == Fundart::STERN) {
-        himmel->wahl_klasse = fund.klasse;
-        himmel->wahl_index = fund.index;
-    } else if (fund.art == Fundart::STERNBILD) {
-        himmel->wahl_sternbild = fund.index;
-        art = INFO_STERNBILD;
-    } else {
-        art = INFO_KOERPER;
-    }
+    const int32_t art = fund.art == Fundart::STERN       ? INFO_STERN
+                        : fund.art == Fundart::STERNBILD ? INFO_STERNBILD
+                                                         : INFO_KOERPER;
     info_anzeige.gefunden(art, fund.index, x, y, kartenbereich(karte->hwnd, hwnd));
+    fund_auswaehlen();
     // A moved view has armed the hiding of the old popup: not of this one.
     KillTimer(hwnd, ZEITGEBER_INFO_VERBERGEN);
     info_zeigen(hwnd, info_fenster->hwnd, info_anzeige.lage());
+}
+
+void Himmel_DF::fund_auswaehlen() {
+    if (such_fund.art == Fundart::STERN) {
+        himmel->wahl_klasse = such_fund.klasse;
+        himmel->wahl_index = such_fund.index;
+    } else if (such_fund.art == Fundart::STERNBILD) {
+        himmel->wahl_sternbild = such_fund.index;
+    }
 }
 
 void Himmel_DF::fund_zentrieren(const Fund& fund, char* zeile, size_t groesse) {

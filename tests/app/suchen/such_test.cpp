@@ -118,6 +118,13 @@ TEST_F(Suche, GreekTypedFindsMarksCentresAndTellsTheHorizon) {
     const int32_t r = Himmel_DF::radius(h.karte.get());
     EXPECT_TRUE(beringt(h.karte_bild, r, *h.himmel, rekt, dekl, true));
     EXPECT_TRUE(IsWindowVisible(h.info_fenster->hwnd));
+    // The mouse over an empty corner of the chart clears the selection; the
+    // popup, still the find's, paints Wega all the same.
+    SendMessageA(h.karte->hwnd, WM_MOUSEMOVE, 0, MAKELPARAM(3, 3));
+    InvalidateRect(h.info_fenster->hwnd, nullptr, FALSE);
+    UpdateWindow(h.info_fenster->hwnd);
+    EXPECT_TRUE(IsWindowVisible(h.info_fenster->hwnd));
+    EXPECT_STREQ("Wega", h.himmel->stern_text(3));
     EXPECT_EQ(INFO_STERN, h.info_anzeige.art());
     EXPECT_STREQ("Wega", h.himmel->stern_text(3));
     // The moved view armed the hiding of the old popup; the new one stays.
