@@ -14,6 +14,7 @@ void Himmel_DF::suchen_oeffnen() {
     const bool neu = !suche;
     if (neu) suche = std::make_unique<Such_DF>(this, *this);
     suche->oeffnen(1);
+    if (suche->hwnd) BringWindowToTop(suche->hwnd);  // also when it was open behind the window
     if (!neu || !suche->hwnd) return;
     // At first over the lower left of the window, where the layer bars are,
     // so that neither the overview nor the chart is covered.
