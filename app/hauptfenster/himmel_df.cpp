@@ -13,6 +13,7 @@
 #include "gemeinsam/ui_texte.h"
 #include "gemeinsam/verzeichnisse.h"
 #include "hauptfenster/anordnung.h"
+#include "suchen/such_df.h"
 #include "instanz.h"
 #include "text_kf.h"
 

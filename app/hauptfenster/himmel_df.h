@@ -26,6 +26,7 @@
 #include "himmel.h"
 #include "moment.h"
 #include "schoner/partner.h"
+#include "suchen/such_partner.h"
 #include "kartenbild.h"
 #include "kartenschriften.h"
 #include "koerperstand.h"
@@ -39,6 +40,7 @@ class Combobox_KF;
 class DIB_KF;
 class Edit_KF;
 class Scrollbar_KF;
+class Such_DF;
 class Tasten_Scrollbar_KF;
 class Text_KF;
 
@@ -56,7 +58,8 @@ extern const Mldg_Eintrag UEBERSICHT_MELDUNGEN[];
 extern const Mldg_Eintrag INFO_MELDUNGEN[];
 
 // The screen-saver set-up works on this window as its Schoner_Partner.
-class Himmel_DF : public Dialog_F, public Schoner_Partner {
+// The search dialog works on it as its Such_Partner.
+class Himmel_DF : public Dialog_F, public Schoner_Partner, public Such_Partner {
 public:
     // --- himmel_df.cpp: making, opening, layout and end
     // A top-level window with caption, sizing frame and both boxes; its
@@ -177,6 +180,22 @@ public:
     void schoner_menue_auffrischen() override;
     void nach_vorn() override;
 
+    // --- himmel_df_suchen.cpp: the search ("Suchen...", command 131)
+    // Opens the search dialog (made at the first call) with its field focused.
+    void suchen_oeffnen();
+    // Such_Partner.
+    const Himmel& such_himmel() const override;
+    void fund_zeigen(const Fund& fund, char* zeile, size_t groesse) override;
+    void fund_zentrieren(const Fund& fund, char* zeile, size_t groesse) override;
+    void suche_beendet() override;
+    // The object found: its pixel in the chart pane (x, y) when it stands
+    // within the chart.
+    bool fund_in_karte(int32_t& x, int32_t& y);
+    // The object found as the Himmel's selection, which the popup shows.
+    void fund_auswaehlen();
+    // The rings around the object found, on both canvases (with the marks).
+    void fund_ringe_zeichnen();
+
     // --- himmel_df_einstellungen.cpp: the settings files
     // The 26 keys; null or "" means ini_pfad. Loading sets the view, the
     // layers and the colours and draws afresh.
@@ -258,6 +277,10 @@ public:
         Blickwerte start;
     } maustaste{};
     int32_t rad_rest = 0;  // wheel delta that made no notch yet (bedienfeld/mausrad.h)
+    // The search dialog, made at its first use, and the object it found
+    // (art KEINER none), marked while the dialog is open.
+    std::unique_ptr<Such_DF> suche;
+    Fund such_fund{};
 
 private:
     // himmel_df.cpp

@@ -93,6 +93,8 @@ void Himmel_DF::menue_befehl(int32_t id) {
         darstellung.koerper = !darstellung.koerper;
         moment_anzeigen();
         neu_zeichnen();
+    } else if (id == BEFEHL_SUCHEN) {
+        suchen_oeffnen();
     } else if (id == BEFEHL_DATUM_UHRZEIT) {
         datum_dialog();
     } else if (id == BEFEHL_EIGENER_ORT) {

@@ -22,6 +22,8 @@ struct Popup {
 };
 
 constexpr Punkt KARTE[] = {
+    {UI_SUCHEN, BEFEHL_SUCHEN},
+    {0, TRENNER},
     {UI_KOERPER, BEFEHL_KOERPER},
     {0, TRENNER},
     {UI_HINTERGRUND, BEFEHL_HINTERGRUND},
@@ -123,7 +125,7 @@ void schoner_punkte_setzen(HMENU menue, const char* benutzer_verzeichnis) {
 
 bool ist_menue_befehl(int32_t kennung, int32_t code, LPARAM kontrolle) {
     return (code == 0 || code == 1) && kontrolle == 0 && kennung >= BEFEHL_HINTERGRUND &&
-           kennung <= BEFEHL_KOERPER;
+           kennung <= BEFEHL_SUCHEN;
 }
 
 HACCEL tasten_erzeugen() {
@@ -140,6 +142,7 @@ HACCEL tasten_erzeugen() {
         {FVIRTKEY, VK_F1, BEFEHL_HILFE},
         {FCONTROL | FVIRTKEY, 'S', BEFEHL_BITMAP},
         {FCONTROL | FVIRTKEY, 'P', BEFEHL_DRUCKEN},
+        {FCONTROL | FVIRTKEY, 'F', BEFEHL_SUCHEN},
     };
     return CreateAcceleratorTableA(tasten, static_cast<int>(sizeof tasten / sizeof tasten[0]));
 }
