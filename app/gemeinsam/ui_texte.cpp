@@ -154,6 +154,9 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_DATUM_UHRZEIT_TITEL, "Datum und Uhrzeit"},
         {UI_EIGENER_ORT_TITEL, "Eigener Ort"},
         {UI_KOERPER, "S&onne, Mond und Planeten"},
+        {UI_EINSTELLUNGEN_NICHT_GESPEICHERT,
+         "Die Einstellungen konnten nicht gespeichert werden: Die Datei '%s' lässt sich nicht schreiben "
+         "(schreibgeschützt, ein Ordner oder kein Platz). Ansicht, Farben und Ort dieser Sitzung gehen verloren."},
     };
     return verschluesselung::ordnen<UI_TEXTE>(texte);
 }

@@ -100,6 +100,7 @@ enum UiText : int32_t {
     UI_DATUM_UHRZEIT_TITEL = 148, // titles of the two dialogs
     UI_EIGENER_ORT_TITEL = 149,
     UI_KOERPER = 150,             // command 130, checked while the bodies are drawn
+    UI_EINSTELLUNGEN_NICHT_GESPEICHERT = 165, // format: path of the settings file
 };
 
 // The arguments of UI_INFO_VERSION in the about window: the build's one
