@@ -297,4 +297,5 @@ private:
     void marken_zeichnen();
 
     bool listen_gefuellt = false;
+    bool einstellungen_gemeldet = false;  // the failed save of ini_pfad has been told
 };

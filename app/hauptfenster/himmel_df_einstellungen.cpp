@@ -25,11 +25,9 @@ const char* oder_ini(const char* datei, const char* ini_pfad) {
     return datei && *datei ? datei : ini_pfad;
 }
 
-// Once per session: the box would otherwise come again at every save.
+// The box of a settings file that could not be written; without an owner
+// once the window is gone.
 void nicht_gespeichert(HWND besitzer, const char* pfad) {
-    static bool gemeldet = false;
-    if (gemeldet) return;
-    gemeldet = true;
     char text[PFAD_LAENGE + 300];
     snprintf(text, sizeof text, ui_text(UI_EINSTELLUNGEN_NICHT_GESPEICHERT), pfad);
     meldung(IsWindow(besitzer) ? besitzer : nullptr, text, ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
@@ -109,6 +107,10 @@ int32_t Himmel_DF::einstellungen_speichern(const char* datei) {
     const int32_t ergebnis =
         *pfad && elternordner_anlegen(pfad) == 0 ? einstellungen_schreiben(pfad, einstellungen()) : -1;
     // No ini_pfad: a start that failed, which writes no settings.
-    if (ergebnis != 0 && *ini_pfad && strcmp(pfad, ini_pfad) == 0) nicht_gespeichert(hwnd, ini_pfad);
+    // Once per session: the box would otherwise come again at every save.
+    if (ergebnis != 0 && *ini_pfad && strcmp(pfad, ini_pfad) == 0 && !einstellungen_gemeldet) {
+        einstellungen_gemeldet = true;
+        nicht_gespeichert(hwnd, ini_pfad);
+    }
     return ergebnis;
 }
