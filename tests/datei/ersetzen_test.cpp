@@ -56,6 +56,14 @@ struct Beobachtung {
 };
 Beobachtung beobachtung;
 
+Beobachtung halt_bei(Ersatzschritt s, bool scheitern, const std::string& ziel) {
+    Beobachtung b;
+    b.halt = s;
+    b.scheitern = scheitern;
+    b.ziel = ziel;
+    return b;
+}
+
 bool schritt(Ersatzschritt s, const wchar_t* vorlaeufig) {
     if (s != beobachtung.halt) return true;
     // A kill here leaves the files as they are now.
@@ -136,7 +144,7 @@ TEST_F(Ersetzen, AFailedStepLeavesTheOldFileAndNoTemporaryFile) {
     for (const auto& f : faelle) {
         for (const bool alt_da : {true, false}) {
             if (alt_da) anlegen(ziel, ALT);
-            beobachtung = Beobachtung{f.schritt, true, ziel};
+            beobachtung = halt_bei(f.schritt, true, ziel);
             EXPECT_EQ(f.ergebnis, schreiben(NEU)) << int(f.schritt);
             EXPECT_EQ(alt_da ? ALT : "<fehlt>", inhalt(ziel)) << int(f.schritt);
             EXPECT_EQ(namen().size(), alt_da ? 1u : 0u) << int(f.schritt);
@@ -150,7 +158,7 @@ TEST_F(Ersetzen, AFailedStepLeavesTheOldFileAndNoTemporaryFile) {
 TEST_F(Ersetzen, AKillAtAnyStepLeavesTheOldFileWhole) {
     for (Ersatzschritt s : {Ersatzschritt::SCHREIBEN, Ersatzschritt::GESCHRIEBEN, Ersatzschritt::GESICHERT}) {
         anlegen(ziel, ALT);
-        beobachtung = Beobachtung{s, false, ziel};
+        beobachtung = halt_bei(s, false, ziel);
         EXPECT_EQ(ERSATZ_FERTIG, schreiben(NEU)) << int(s);
         EXPECT_EQ(beobachtung.gesehen.count(s), 1u) << int(s);
         EXPECT_TRUE(beobachtung.ziel_unversehrt) << int(s);

@@ -7,36 +7,11 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
+#include "ini_datei.h"
+
 namespace {
-
-std::string lesen(const std::string& pfad) {
-    std::string text;
-    FILE* f = fopen(pfad.c_str(), "rb");
-    if (!f) return "<fehlt>";
-    char puffer[4096];
-    size_t n;
-    while ((n = fread(puffer, 1, sizeof puffer, f)) > 0) text.append(puffer, n);
-    fclose(f);
-    return text;
-}
-
-// Files of this process beside the target that its replacement began.
-int32_t reste(const std::string& ordner) {
-    char muster[MAX_PATH];
-    snprintf(muster, sizeof muster, "%s~vr%lx-*.tmp", ordner.c_str(),
-             static_cast<unsigned long>(GetCurrentProcessId()));
-    WIN32_FIND_DATAA eintrag;
-    const HANDLE suche = FindFirstFileA(muster, &eintrag);
-    if (suche == INVALID_HANDLE_VALUE) return 0;
-    int32_t n = 0;
-    do ++n;
-    while (FindNextFileA(suche, &eintrag));
-    FindClose(suche);
-    return n;
-}
 
 TEST(DibVollePlatte, AShortWriteIsAFailureAndTheOldFileStaysWhole) {
     char ordner[MAX_PATH];
@@ -48,20 +23,20 @@ TEST(DibVollePlatte, AShortWriteIsAFailureAndTheOldFileStaysWhole) {
     bild.fuellen(0);
     EXPECT_EQ(DIB::SPEICHERN_KURZ, bild.speichern(pfad.c_str()));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(pfad.c_str()));
-    EXPECT_EQ(0, reste(ordner));
+    EXPECT_EQ(0, ersatz_reste(ordner));
 
     // A small picture fits under the limit and is written whole.
     DIB klein;
     ASSERT_EQ(0, klein.erzeugen(40, 30, 8, 0, 0));
     klein.fuellen(3);
     EXPECT_EQ(0, klein.speichern(pfad.c_str()));
-    const std::string alt = lesen(pfad);
+    const std::string alt = datei_lesen(pfad);
     ASSERT_GT(alt.size(), 1000u);
 
     // The large one over it stops short: the small one stays, byte for byte.
     EXPECT_EQ(DIB::SPEICHERN_KURZ, bild.speichern(pfad.c_str()));
-    EXPECT_EQ(alt, lesen(pfad));
-    EXPECT_EQ(0, reste(ordner));
+    EXPECT_EQ(alt, datei_lesen(pfad));
+    EXPECT_EQ(0, ersatz_reste(ordner));
     DeleteFileA(pfad.c_str());
 }
 
