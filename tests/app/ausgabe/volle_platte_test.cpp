@@ -17,7 +17,7 @@
 
 namespace {
 
-TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieDateiGeht) {
+TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieAlteDateiBleibt) {
     ASSERT_EQ(0, ui_texte_entschluesseln());
     meldung_ersatz = dialog_melden;
     Temp_Ordner o;
