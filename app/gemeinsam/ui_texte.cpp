@@ -162,6 +162,9 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_UNTER_HORIZONT, "%s steht unter dem Horizont. Aufgang %s, Untergang %s."},
         {UI_IMMER_UNTER, "%s bleibt an diesem Tag unter dem Horizont."},
         {UI_AUSSERHALB, "%s steht über dem Horizont, außerhalb der Karte: Zentrieren holt es herein."},
+        {UI_EINSTELLUNGEN_NICHT_GESPEICHERT,
+         "Die Einstellungen konnten nicht gespeichert werden: Die Datei '%s' lässt sich nicht schreiben "
+         "(schreibgeschützt, ein Ordner oder kein Platz). Ansicht, Farben und Ort dieser Sitzung gehen verloren."},
     };
     return verschluesselung::ordnen<UI_TEXTE>(texte);
 }

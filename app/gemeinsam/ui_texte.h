@@ -108,6 +108,7 @@ enum UiText : int32_t {
     UI_UNTER_HORIZONT = 156,      // format: the object found, the civil times of rising and setting
     UI_IMMER_UNTER = 157,         // format: the object found; below the horizon all day
     UI_AUSSERHALB = 158,          // format: the object found; above the horizon, beyond the chart
+    UI_EINSTELLUNGEN_NICHT_GESPEICHERT = 165, // format: path of the settings file
 };
 
 // The arguments of UI_INFO_VERSION in the about window: the build's one

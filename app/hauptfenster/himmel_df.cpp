@@ -90,8 +90,7 @@ Himmel_DF::~Himmel_DF() {
     if (hwnd) {
         for (UINT_PTR t : {ZEICHEN_TIMER, UHR_TIMER, ZEITGEBER_INFO_ZEIGEN, ZEITGEBER_INFO_VERBERGEN}) KillTimer(hwnd, t);
     }
-    // A failed write is not reported: the window is going, its view is lost,
-    // nothing else.
+    // A failed write is told once per session (einstellungen_speichern).
     einstellungen_speichern();
     // The members go next, each child while its canvas and this window
     // still exist (the canvases are declared before the panes).

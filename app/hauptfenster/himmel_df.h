@@ -201,6 +201,10 @@ public:
     // layers and the colours and draws afresh.
     void einstellungen_laden(const char* datei = nullptr) override;
     // Saving: 0 done, -1 not written (also when there is no settings file).
+    // A failed write of the program's own file (ini_pfad, when there is
+    // one) is told once per session, with the file named (UI text
+    // UI_EINSTELLUNGEN_NICHT_GESPEICHERT); the saver's file is the set-up's
+    // to report.
     int32_t einstellungen_speichern(const char* datei = nullptr) override;
     // The own place of a settings file, listed after those of Orte.dat.
     void eigenen_ort_uebernehmen(const Einstellungen& e);
@@ -316,4 +320,5 @@ private:
     void marken_zeichnen();
 
     bool listen_gefuellt = false;
+    bool einstellungen_gemeldet = false;  // the failed save of ini_pfad has been told
 };

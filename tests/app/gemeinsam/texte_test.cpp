@@ -86,6 +86,8 @@ const Verwendung VERWENDET[] = {
     {150, ""},
     // The search.
     {151, ""}, {152, ""}, {153, ""}, {154, "%s"}, {155, "%s"}, {156, "%s%s%s"}, {157, "%s"}, {158, "%s"},
+    // The settings written nowhere.
+    {165, "%s"},
 };
 
 std::string formate_von(const char* text) {
