@@ -1,15 +1,15 @@
 #include "dib.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <new>
+
+#include "ersetzen.h"
 
 namespace {
 
 constexpr int32_t TABELLE = 256;
 constexpr uint8_t ANFANGS_FARBE = 20;  // red, green, blue and the fourth byte of every entry
-constexpr size_t STUECK = 32000;       // pixel bytes per write
 
 // The block behind info: the header and a full colour table, 1064 bytes.
 struct Beschreibung {
@@ -227,18 +227,12 @@ int32_t DIB::speichern(const char* pfad) {
     schreibe_le32(datei_kopf + 2, static_cast<uint32_t>(n) + versatz);
     schreibe_le32(datei_kopf + 10, versatz);
 
-    FILE* datei = pfad ? fopen(pfad, "wb") : nullptr;
-    if (!datei) return -1;
-    bool vollstaendig = fwrite(datei_kopf, 1, sizeof datei_kopf, datei) == sizeof datei_kopf &&
-                        fwrite(info, 1, info->bmiHeader.biSize, datei) == info->bmiHeader.biSize &&
-                        fwrite(beschreibung(info)->farben, 1, tabelle, datei) == tabelle;
-    for (size_t geschrieben = 0; vollstaendig && geschrieben < n; geschrieben += STUECK) {
-        const size_t stueck = std::min(STUECK, n - geschrieben);
-        vollstaendig = fwrite(bits + geschrieben, 1, stueck, datei) == stueck;
-    }
-    const bool geschlossen = fclose(datei) == 0;
-    // A file begun and not finished is no picture: it goes.
-    if (!vollstaendig || !geschlossen) remove(pfad);
+    // A new file in one step: the old one stays whole until the new one is.
+    Ersatzdatei datei(pfad, Ersatzanfang::LEER);
+    if (datei.stand() != ERSATZ_FERTIG) return -1;
+    const bool vollstaendig = datei.schreiben(datei_kopf, sizeof datei_kopf) &&
+                              datei.schreiben(info, info->bmiHeader.biSize) &&
+                              datei.schreiben(beschreibung(info)->farben, tabelle) && datei.schreiben(bits, n);
     if (!vollstaendig) return SPEICHERN_KURZ;
-    return geschlossen ? 0 : -2;
+    return datei.vollenden() == ERSATZ_FERTIG ? 0 : -2;
 }

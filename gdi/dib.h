@@ -47,9 +47,11 @@ public:
     int32_t ausgeben(HDC ziel, int32_t x, int32_t y, int32_t quelle_x, int32_t quelle_y,
                      int32_t breite, int32_t hoehe);
 
-    // Writes a Windows BMP file. 0 done, -1 no picture or the file cannot be
-    // opened, -2 closing the file failed, SPEICHERN_KURZ a write came out short.
-    // After -2 or SPEICHERN_KURZ the unfinished file is removed.
+    // Writes a Windows BMP file (pfad in UTF-8), replacing an old one in one
+    // step (datei/ersetzen.h). 0 done, -1 no picture, a read-only target or
+    // no file can be made beside it, -2 flushing or replacing failed,
+    // SPEICHERN_KURZ a write came out short. After a failure the old file
+    // is as it was and nothing unfinished remains.
     static constexpr int32_t SPEICHERN_KURZ = -3;
     int32_t speichern(const char* pfad);
 

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "ini_aenderung.h"
 #include "schluessel.h"
 
 Einstellungen einstellungen_lesen(const char* ini_datei, Programm programm) {
@@ -22,14 +23,12 @@ Einstellungen einstellungen_lesen(const char* ini_datei, Programm programm) {
 }
 
 int32_t einstellungen_schreiben(const char* ini_datei, const Einstellungen& werte) {
-    int32_t ergebnis = 0;
+    Ini_Aenderung aenderung(ini_datei);
     for (const Schluessel& s : SCHLUESSEL) {
         char text[16];
         snprintf(text, sizeof text, "%d", static_cast<int>(feld_von(werte, s)));
-        if (!WritePrivateProfileStringA(s.abschnitt, s.name, text, ini_datei)) ergebnis = -1;
+        aenderung.text(s.abschnitt, s.name, text);
     }
-    for (const Textschluessel& t : TEXTSCHLUESSEL) {
-        if (!WritePrivateProfileStringA(t.abschnitt, t.name, text_von(werte, t), ini_datei)) ergebnis = -1;
-    }
-    return ergebnis;
+    for (const Textschluessel& t : TEXTSCHLUESSEL) aenderung.text(t.abschnitt, t.name, text_von(werte, t));
+    return aenderung.vollenden();
 }

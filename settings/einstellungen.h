@@ -70,5 +70,8 @@ void einstellungen_begrenzen(Einstellungen& e);
 Einstellungen einstellungen_lesen(const char* ini_datei, Programm programm);
 
 // Writes the numbers as decimal text in the order of the key table, then
-// the texts. 0 done, -1 a key could not be written.
+// the texts (Windows-1252), into a copy of ini_datei (a UTF-8 path) that
+// replaces it in one step (ini_aenderung.h): other sections and keys stay.
+// 0 done, -1 a key could not be written or the file not replaced; the old
+// file is then as it was.
 int32_t einstellungen_schreiben(const char* ini_datei, const Einstellungen& werte);

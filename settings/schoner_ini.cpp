@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "ini_aenderung.h"
+
 namespace {
 
 bool mit_katalog(const Ablage& a, const char* ordner, const char* katalog) {
@@ -48,5 +50,7 @@ void daten_verzeichnis_lesen(const char* ini_datei, char* ziel, size_t groesse) 
 }
 
 int32_t daten_verzeichnis_schreiben(const char* ini_datei, const char* verzeichnis) {
-    return WritePrivateProfileStringA("Varnis", "Pfad", verzeichnis, ini_datei) ? 0 : -1;
+    Ini_Aenderung aenderung(ini_datei);
+    aenderung.pfad("Varnis", "Pfad", verzeichnis);
+    return aenderung.vollenden();
 }

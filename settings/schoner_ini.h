@@ -30,5 +30,7 @@ bool schoner_daten_ordner(const Ablage& a, const char* pfad, const char* katalog
 // used), PFAD_VORGABE when the file or key is missing.
 void daten_verzeichnis_lesen(const char* ini_datei, char* ziel, size_t groesse);
 
-// 0 done, -1 not written.
+// "Pfad" (a UTF-8 path) into ini_datei in one replacement (ini_aenderung.h):
+// the file becomes UTF-16 when the path needs more than Windows-1252.
+// 0 done, -1 not written (the old file is then as it was).
 int32_t daten_verzeichnis_schreiben(const char* ini_datei, const char* verzeichnis);

@@ -16,3 +16,8 @@ bool links_beschriftet(const char* eigenname) {
         if (std::strcmp(eigenname, name) == 0) return true;
     return false;
 }
+
+const char* iau_name(const SternSatz& s) {
+    if (s.eigenname == nullptr) return "";
+    return s.eigenname + std::strlen(s.eigenname) + 1;
+}

@@ -31,12 +31,17 @@ struct SternSatz {
     int8_t dekl_s;          // 20: arcseconds 0..59
     int16_t helligkeit;     // 21: visual magnitude x 100
     char spektrum;          // 23: spectral class letter
-    char* eigenname;        // proper name owned by the Himmel, or null
+    char* eigenname;        // proper name owned by the Himmel, or null; see iau_name
 };
 #pragma pack(pop)
 
 constexpr int STERN_SATZ_BYTES = 24;
 static_assert(sizeof(SternSatz) == STERN_SATZ_BYTES + sizeof(char*), "record layout");
+
+// The IAU form of a name the catalogue gives in German ("Vega" for "Wega"),
+// stored after the NUL of eigenname; "" when there is none or no name.
+// Only for the records the Himmel loaded.
+const char* iau_name(const SternSatz& s);
 
 // Magnitude class 0..99 of a magnitude x 100; lower is brighter.
 int32_t klasse_von(int32_t helligkeit);

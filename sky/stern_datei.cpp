@@ -113,7 +113,8 @@ int32_t Himmel::sterne_lesen(std::FILE* datei) {
         s = e.satz;
         s.bezeichnung[sizeof s.bezeichnung - 1] = '\0';  // the designation is always a string
         char* rest = e.zeile;
-        s.eigenname = feld_kopie(naechstes_feld(rest));
+        const char* name = naechstes_feld(rest);
+        s.eigenname = namen_kopie(name, naechstes_feld(rest));
         vektoren[k][i] = richtung(s);
         polar[k][i] = PolarPos{0.0f, -1.0f};
     }

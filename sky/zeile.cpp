@@ -25,3 +25,14 @@ char* feld_kopie(const char* feld) {
     if (kopie != nullptr) std::memcpy(kopie, feld, laenge + 1);
     return kopie;
 }
+
+char* namen_kopie(const char* name, const char* zweiter) {
+    if (!feld_vorhanden(name)) return nullptr;
+    if (!feld_vorhanden(zweiter)) zweiter = "";
+    const std::size_t a = std::strlen(name) + 1, b = std::strlen(zweiter) + 1;
+    char* kopie = new (std::nothrow) char[a + b];
+    if (kopie == nullptr) return nullptr;
+    std::memcpy(kopie, name, a);
+    std::memcpy(kopie + a, zweiter, b);
+    return kopie;
+}

@@ -27,3 +27,7 @@ inline bool feld_vorhanden(const char* feld) {
 // A copy of text owned by the caller (delete[]), or null when feld is
 // absent or memory cannot be had.
 char* feld_kopie(const char* feld);
+
+// name and, after its NUL, zweiter ("" when absent) in one array owned by
+// the caller (delete[]); null when name is absent or memory cannot be had.
+char* namen_kopie(const char* name, const char* zweiter);

@@ -1,9 +1,9 @@
 #include "ausgabe/vektor_datei.h"
 
-#include <cstdio>
 #include <memory>
 #include <new>
 
+#include "ersetzen.h"
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/ui_texte.h"
 
@@ -45,16 +45,11 @@ HENHMETAFILE umgrenzt(HENHMETAFILE emf) {
     return SetEnhMetaFileBits(n, daten.get());
 }
 
-// The whole block into a new file; a file begun and not finished is removed.
-// 0 done, -1 not written.
+// The whole block into a new file that replaces an old one in one step.
+// 0 done, -1 not written (an old file is then as it was).
 int32_t datei_schreiben(const char* pfad, const BYTE* daten, size_t n) {
-    FILE* datei = fopen(pfad, "wb");
-    if (!datei) return -1;
-    const bool vollstaendig = fwrite(daten, 1, n, datei) == n;
-    const bool geschlossen = fclose(datei) == 0;
-    if (vollstaendig && geschlossen) return 0;
-    remove(pfad);
-    return -1;
+    Ersatzdatei datei(pfad, Ersatzanfang::LEER);
+    return datei.schreiben(daten, n) && datei.vollenden() == ERSATZ_FERTIG ? 0 : -1;
 }
 
 }  // namespace

@@ -4,9 +4,9 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "gemeinsam/namen.h"
+#include "namensvergleich.h"
 #include "gemeinsam/pfad.h"
-#include "gemeinsam/utf8.h"
+#include "utf8.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "befehlszeile/werte.h"
 #include "eingabe.h"
 #include "gemeinsam/geraetename.h"
-#include "gemeinsam/namen.h"
+#include "namensvergleich.h"
 
 const char HILFE_TEXT[] =
     "Varnis32 /karte DATEI [/datum TT.MM.JJJJ] [/zeit HH:MM] [/ort NAME] [/feld GRAD]\r\n"

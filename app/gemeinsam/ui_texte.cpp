@@ -154,6 +154,17 @@ constexpr verschluesselung::Klartabelle<UI_TEXTE> klartexte() {
         {UI_DATUM_UHRZEIT_TITEL, "Datum und Uhrzeit"},
         {UI_EIGENER_ORT_TITEL, "Eigener Ort"},
         {UI_KOERPER, "S&onne, Mond und Planeten"},
+        {UI_SUCHEN, "Such&en...\tStrg+F"},
+        {UI_SUCHEN_TITEL, "Suchen"},
+        {UI_ZENTRIEREN, "&Zentrieren"},
+        {UI_NICHT_GEFUNDEN, "\x84%s\x93 wurde nicht gefunden."},
+        {UI_UEBER_HORIZONT, "%s steht über dem Horizont."},
+        {UI_UNTER_HORIZONT, "%s steht unter dem Horizont. Aufgang %s, Untergang %s."},
+        {UI_IMMER_UNTER, "%s bleibt an diesem Tag unter dem Horizont."},
+        {UI_AUSSERHALB, "%s steht über dem Horizont, außerhalb der Karte: Zentrieren holt es herein."},
+        {UI_EINSTELLUNGEN_NICHT_GESPEICHERT,
+         "Die Einstellungen konnten nicht gespeichert werden: Die Datei '%s' lässt sich nicht schreiben "
+         "(schreibgeschützt, ein Ordner oder kein Platz). Ansicht, Farben und Ort dieser Sitzung gehen verloren."},
         {UI_NACHTMODUS, "&Nachtmodus\tStrg+N"},
     };
     return verschluesselung::ordnen<UI_TEXTE>(texte);

@@ -100,7 +100,16 @@ enum UiText : int32_t {
     UI_DATUM_UHRZEIT_TITEL = 148, // titles of the two dialogs
     UI_EIGENER_ORT_TITEL = 149,
     UI_KOERPER = 150,             // command 130, checked while the bodies are drawn
-    UI_NACHTMODUS = 160,          // command 140, checked in night mode
+    UI_SUCHEN = 151,              // command 131
+    UI_SUCHEN_TITEL = 152,        // title of the search dialog
+    UI_ZENTRIEREN = 153,          // its button
+    UI_NICHT_GEFUNDEN = 154,      // format: the text typed
+    UI_UEBER_HORIZONT = 155,      // format: the object found
+    UI_UNTER_HORIZONT = 156,      // format: the object found, the civil times of rising and setting
+    UI_IMMER_UNTER = 157,         // format: the object found; below the horizon all day
+    UI_AUSSERHALB = 158,          // format: the object found; above the horizon, beyond the chart
+    UI_EINSTELLUNGEN_NICHT_GESPEICHERT = 165, // format: path of the settings file
+    UI_NACHTMODUS = 160,          // command 132, checked in night mode
 };
 
 // The arguments of UI_INFO_VERSION in the about window: the build's one

@@ -13,6 +13,7 @@
 #include "gemeinsam/ui_texte.h"
 #include "gemeinsam/verzeichnisse.h"
 #include "hauptfenster/anordnung.h"
+#include "suchen/such_df.h"
 #include "instanz.h"
 #include "text_kf.h"
 
@@ -89,8 +90,7 @@ Himmel_DF::~Himmel_DF() {
     if (hwnd) {
         for (UINT_PTR t : {ZEICHEN_TIMER, UHR_TIMER, ZEITGEBER_INFO_ZEIGEN, ZEITGEBER_INFO_VERBERGEN}) KillTimer(hwnd, t);
     }
-    // A failed write is not reported: the window is going, its view is lost,
-    // nothing else.
+    // A failed write is told once per session (einstellungen_speichern).
     einstellungen_speichern();
     // The members go next, each child while its canvas and this window
     // still exist (the canvases are declared before the panes).

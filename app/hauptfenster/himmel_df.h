@@ -26,6 +26,7 @@
 #include "himmel.h"
 #include "moment.h"
 #include "schoner/partner.h"
+#include "suchen/such_partner.h"
 #include "kartenbild.h"
 #include "kartenschriften.h"
 #include "koerperstand.h"
@@ -40,6 +41,7 @@ class Combobox_KF;
 class DIB_KF;
 class Edit_KF;
 class Scrollbar_KF;
+class Such_DF;
 class Tasten_Scrollbar_KF;
 class Text_KF;
 
@@ -57,7 +59,8 @@ extern const Mldg_Eintrag UEBERSICHT_MELDUNGEN[];
 extern const Mldg_Eintrag INFO_MELDUNGEN[];
 
 // The screen-saver set-up works on this window as its Schoner_Partner.
-class Himmel_DF : public Dialog_F, public Schoner_Partner {
+// The search dialog works on it as its Such_Partner.
+class Himmel_DF : public Dialog_F, public Schoner_Partner, public Such_Partner {
 public:
     // --- himmel_df.cpp: making, opening, layout and end
     // A top-level window with caption, sizing frame and both boxes; its
@@ -182,11 +185,31 @@ public:
     void schoner_menue_auffrischen() override;
     void nach_vorn() override;
 
+    // --- himmel_df_suchen.cpp: the search ("Suchen...", command 131)
+    // Opens the search dialog (made at the first call) with its field focused.
+    void suchen_oeffnen();
+    // Such_Partner.
+    const Himmel& such_himmel() const override;
+    void fund_zeigen(const Fund& fund, char* zeile, size_t groesse) override;
+    void fund_zentrieren(const Fund& fund, char* zeile, size_t groesse) override;
+    void suche_beendet() override;
+    // The object found: its pixel in the chart pane (x, y) when it stands
+    // within the chart.
+    bool fund_in_karte(int32_t& x, int32_t& y);
+    // The object found as the Himmel's selection, which the popup shows.
+    void fund_auswaehlen();
+    // The rings around the object found, on both canvases (with the marks).
+    void fund_ringe_zeichnen();
+
     // --- himmel_df_einstellungen.cpp: the settings files
     // The 26 keys; null or "" means ini_pfad. Loading sets the view, the
     // layers and the colours and draws afresh.
     void einstellungen_laden(const char* datei = nullptr) override;
     // Saving: 0 done, -1 not written (also when there is no settings file).
+    // A failed write of the program's own file (ini_pfad, when there is
+    // one) is told once per session, with the file named (UI text
+    // UI_EINSTELLUNGEN_NICHT_GESPEICHERT); the saver's file is the set-up's
+    // to report.
     int32_t einstellungen_speichern(const char* datei = nullptr) override;
     // The own place of a settings file, listed after those of Orte.dat.
     void eigenen_ort_uebernehmen(const Einstellungen& e);
@@ -264,6 +287,10 @@ public:
         Blickwerte start;
     } maustaste{};
     int32_t rad_rest = 0;  // wheel delta that made no notch yet (bedienfeld/mausrad.h)
+    // The search dialog, made at its first use, and the object it found
+    // (art KEINER none), marked while the dialog is open.
+    std::unique_ptr<Such_DF> suche;
+    Fund such_fund{};
 
 private:
     // himmel_df.cpp
@@ -294,7 +321,7 @@ private:
     void pfeiltaste(WPARAM code);
     void ebene_geaendert(Ebene ebene, int32_t prozent);
 
-    // himmel_df_nacht.cpp: night mode (command 140)
+    // himmel_df_nacht.cpp: night mode (command 132)
     // Switches it and shows the window in its colours.
     void nachtmodus_schalten();
     // The window, its dialogs and both canvases in the colours darstellung.nacht asks for.
@@ -305,4 +332,5 @@ private:
     void marken_zeichnen();
 
     bool listen_gefuellt = false;
+    bool einstellungen_gemeldet = false;  // the failed save of ini_pfad has been told
 };

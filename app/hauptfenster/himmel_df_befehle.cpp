@@ -56,7 +56,8 @@ void ausgabe_befehl(Himmel_DF& f, int32_t id) {
 }
 
 // The result of the command's files: 0 done, -1 a file not written or
-// moved (installation: its own boxes have told the user).
+// moved (the installation, and keeping settings for the saver after Yes,
+// have told the user in their boxes).
 int32_t schoner_befehl(Himmel_DF& f, int32_t id) {
     const Schoner_Verzeichnisse verzeichnisse = f.schoner_verzeichnisse();
     switch (id) {
@@ -78,8 +79,7 @@ int32_t schoner_befehl(Himmel_DF& f, int32_t id) {
 
 void Himmel_DF::menue_befehl(int32_t id) {
     if (id >= BEFEHL_SCHONER_INSTALLIEREN && id <= BEFEHL_SCHONER_TESTEN) {
-        // A failed write of the saver's files is not shown yet; the result
-        // reaches this caller so that a message can be added here.
+        // A failed write of the saver's files has been shown by the set-up.
         static_cast<void>(schoner_befehl(*this, id));
     } else if (id == BEFEHL_BEENDEN) {
         programm_beenden(hwnd);
@@ -93,6 +93,8 @@ void Himmel_DF::menue_befehl(int32_t id) {
         darstellung.koerper = !darstellung.koerper;
         moment_anzeigen();
         neu_zeichnen();
+    } else if (id == BEFEHL_SUCHEN) {
+        suchen_oeffnen();
     } else if (id == BEFEHL_NACHTMODUS) {
         nachtmodus_schalten();
     } else if (id == BEFEHL_DATUM_UHRZEIT) {

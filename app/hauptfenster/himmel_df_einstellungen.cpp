@@ -8,6 +8,8 @@
 #include "bedienfeld/leistenregel.h"
 #include "bedienfeld/tasten_leiste.h"
 #include "combobox_kf.h"
+#include "gemeinsam/meldung.h"
+#include "gemeinsam/ui_texte.h"
 #include "gemeinsam/uhr.h"
 #include "hauptfenster/himmel_df.h"
 #include "menue/menue.h"
@@ -15,11 +17,20 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
 const char* oder_ini(const char* datei, const char* ini_pfad) {
     return datei && *datei ? datei : ini_pfad;
+}
+
+// The box of a settings file that could not be written; without an owner
+// once the window is gone.
+void nicht_gespeichert(HWND besitzer, const char* pfad) {
+    char text[PFAD_LAENGE + 300];
+    snprintf(text, sizeof text, ui_text(UI_EINSTELLUNGEN_NICHT_GESPEICHERT), pfad);
+    meldung(IsWindow(besitzer) ? besitzer : nullptr, text, ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
 }
 
 }  // namespace
@@ -97,6 +108,13 @@ Einstellungen Himmel_DF::einstellungen() const {
 int32_t Himmel_DF::einstellungen_speichern(const char* datei) {
     const char* pfad = oder_ini(datei, ini_pfad);
     // The user's folder is made before its first file.
-    if (!*pfad || elternordner_anlegen(pfad) != 0) return -1;
-    return einstellungen_schreiben(pfad, einstellungen());
+    const int32_t ergebnis =
+        *pfad && elternordner_anlegen(pfad) == 0 ? einstellungen_schreiben(pfad, einstellungen()) : -1;
+    // No ini_pfad: a start that failed, which writes no settings.
+    // Once per session: the box would otherwise come again at every save.
+    if (ergebnis != 0 && *ini_pfad && strcmp(pfad, ini_pfad) == 0 && !einstellungen_gemeldet) {
+        einstellungen_gemeldet = true;
+        nicht_gespeichert(hwnd, ini_pfad);
+    }
+    return ergebnis;
 }

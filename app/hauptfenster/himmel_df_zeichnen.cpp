@@ -113,4 +113,5 @@ void Himmel_DF::marken_zeichnen() {
     Ellipse(b.dc, 0, 0, f.cx, f.cy);
     SelectObject(b.dc, alter_pinsel);
     SelectObject(b.dc, alter_stift);
+    fund_ringe_zeichnen();
 }

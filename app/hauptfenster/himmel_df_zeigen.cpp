@@ -28,6 +28,7 @@ void Himmel_DF::info_darstellen() {
     const HDC dc = BeginPaint(info_fenster->hwnd, &ps);
     RECT flaeche;
     GetClientRect(info_fenster->hwnd, &flaeche);
+    if (info_anzeige.vom_fund()) fund_auswaehlen();
     // A body's day is computed now, for the one body the popup shows.
     Koerperzeilen koerper{};
     const Koerperlage* lage = koerper_des_moments(koerperstand, zonen, moment);

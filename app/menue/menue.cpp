@@ -24,6 +24,8 @@ struct Popup {
 };
 
 constexpr Punkt KARTE[] = {
+    {UI_SUCHEN, BEFEHL_SUCHEN},
+    {0, TRENNER},
     {UI_KOERPER, BEFEHL_KOERPER},
     {UI_NACHTMODUS, BEFEHL_NACHTMODUS},
     {0, TRENNER},
@@ -192,6 +194,7 @@ HACCEL tasten_erzeugen() {
         {FVIRTKEY, VK_F1, BEFEHL_HILFE},
         {FCONTROL | FVIRTKEY, 'S', BEFEHL_BITMAP},
         {FCONTROL | FVIRTKEY, 'P', BEFEHL_DRUCKEN},
+        {FCONTROL | FVIRTKEY, 'F', BEFEHL_SUCHEN},
         {FCONTROL | FVIRTKEY, 'N', BEFEHL_NACHTMODUS},
     };
     return CreateAcceleratorTableA(tasten, static_cast<int>(sizeof tasten / sizeof tasten[0]));

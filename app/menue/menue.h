@@ -35,7 +35,8 @@ enum Befehl : int32_t {
     BEFEHL_REKT_LINKS = 128,          // a line step of the right-ascension bar (keys only)
     BEFEHL_REKT_RECHTS = 129,
     BEFEHL_KOERPER = 130,             // checked while the Sun, the Moon and the planets are drawn
-    BEFEHL_NACHTMODUS = 140,          // checked while the window shows dim red on black
+    BEFEHL_SUCHEN = 131,              // the search dialog
+    BEFEHL_NACHTMODUS = 132,          // checked while the window shows dim red on black
 };
 
 // Every title and item of the bar drawn by the program in the window
@@ -62,7 +63,7 @@ HMENU menue_erzeugen();
 void schoner_punkte_setzen(HMENU menue, const char* benutzer_verzeichnis);
 
 // True for a menu command: notification code 0 (menu) or 1 (key of the
-// table) and an identifier 101..129. Controls send their notifications with
+// table) and an identifier 101..131. Controls send their notifications with
 // a code of their own and their window, so a list's notification is never
 // taken for a command.
 bool ist_menue_befehl(int32_t kennung, int32_t code, LPARAM kontrolle);

@@ -21,7 +21,7 @@ int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse
     if (bss_modus != modus) return 0;  // the window's end came first and has ended the editing
     const int32_t zurueck = ini_zurueckholen(d);
     const int32_t geschrieben = fenster.einstellungen_speichern(d.ini);
-    return zurueck != 0 ? zurueck : geschrieben;
+    return uebernahme_melden(fenster.besitzer(), zurueck != 0 ? zurueck : geschrieben, d.ini);
 }
 
 int32_t schoner_testen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {

@@ -8,8 +8,9 @@
 
 // Command 112: asks (Yes, No; No preselected) and on Yes saves the current
 // settings into Kovra.ini, unless the window's end came while the box was
-// open. 0 written (or not asked for), -1 the paths are not known, Kovra.si$
-// could not be taken back or Kovra.ini not written.
+// open; a failure after Yes is shown (uebernahme_melden). 0 written (or not
+// asked for), -1 the paths are not known, Kovra.si$ could not be taken back
+// or Kovra.ini not written.
 int32_t schoner_uebergeben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);
 
 // Command 113: starts the chosen Kovra32.scr (kovra_registriert; else the

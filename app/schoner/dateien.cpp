@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "ablage.h"
+#include "breit.h"
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/pfad.h"
 
@@ -14,12 +15,21 @@ namespace {
 
 // The volume and index of an existing file, which name it whatever the path.
 bool kennung(const char* pfad, BY_HANDLE_FILE_INFORMATION& info) {
-    const HANDLE datei = CreateFileA(pfad, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    wchar_t breit[BREIT_PFAD];
+    if (!pfad_breit(pfad, breit, BREIT_PFAD)) return false;
+    const HANDLE datei = CreateFileW(breit, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (datei == INVALID_HANDLE_VALUE) return false;
     const BOOL gelesen = GetFileInformationByHandle(datei, &info);
     CloseHandle(datei);
     return gelesen != FALSE;
+}
+
+// A file renamed by UTF-8 paths (art: MoveFileExW's flags). 0 done, -1 not.
+int32_t verschieben(const char* von, const char* nach, DWORD art) {
+    wchar_t alt[BREIT_PFAD], neu[BREIT_PFAD];
+    return pfad_breit(von, alt, BREIT_PFAD) && pfad_breit(nach, neu, BREIT_PFAD) && MoveFileExW(alt, neu, art) ? 0
+                                                                                                             : -1;
 }
 
 }  // namespace
@@ -51,11 +61,11 @@ bool gleiche_datei(const char* a, const char* b) {
 int32_t ini_parken(const Schoner_Dateien& d) {
     // Without replacing: a Kovra.si$ that could not be taken back still
     // holds the saved settings. A missing Kovra.ini leaves nothing to park.
-    return MoveFileA(d.ini, d.geparkt) ? 0 : -1;
+    return verschieben(d.ini, d.geparkt, 0);
 }
 
 int32_t ini_zurueckholen(const Schoner_Dateien& d) {
     // One step, so Kovra.ini is never missing between a delete and a rename.
     if (!datei_vorhanden(d.geparkt)) return 0;
-    return MoveFileExA(d.geparkt, d.ini, MOVEFILE_REPLACE_EXISTING) ? 0 : -1;
+    return verschieben(d.geparkt, d.ini, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
 }

@@ -4,6 +4,8 @@
 #include <memory>
 #include <new>
 
+#include "breit.h"
+#include "ersetzen.h"
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
@@ -22,30 +24,27 @@ enum class Kopie : int32_t {
     KEIN_SPEICHER,
 };
 
-// Every read and write is checked and the target is closed with its last
-// buffer flushed, so a full disk or a read error is never taken for a copy.
-// A target that was begun and not finished is removed.
+// Every read and write is checked and the target is flushed before it
+// replaces an old one in one step (datei/ersetzen.h), so a full disk or a
+// read error is never taken for a copy and leaves an installed saver whole.
 Kopie datei_kopieren(const char* quelle, const char* ziel) {
-    FILE* ein = fopen(quelle, "rb");
+    FILE* ein = datei_oeffnen(quelle, "rb");
     if (!ein) return Kopie::QUELLE_FEHLT;
-    FILE* aus = fopen(ziel, "wb");
-    if (!aus) {
-        fclose(ein);
-        return Kopie::ZIEL_FEHLT;
-    }
+    Ersatzdatei aus(ziel, Ersatzanfang::LEER);
     std::unique_ptr<char[]> puffer(new (std::nothrow) char[KOPIER_PUFFER]);
-    Kopie ergebnis = puffer ? Kopie::FERTIG : Kopie::KEIN_SPEICHER;
+    Kopie ergebnis = aus.stand() != ERSATZ_FERTIG ? Kopie::ZIEL_FEHLT
+                     : puffer                     ? Kopie::FERTIG
+                                                  : Kopie::KEIN_SPEICHER;
     while (ergebnis == Kopie::FERTIG) {
         const size_t n = fread(puffer.get(), 1, KOPIER_PUFFER, ein);
         if (n == 0) {
             if (ferror(ein)) ergebnis = Kopie::QUELLE_FEHLT;
             break;
         }
-        if (fwrite(puffer.get(), 1, n, aus) != n) ergebnis = Kopie::ZIEL_FEHLT;
+        if (!aus.schreiben(puffer.get(), n)) ergebnis = Kopie::ZIEL_FEHLT;
     }
     fclose(ein);
-    if (fclose(aus) != 0 && ergebnis == Kopie::FERTIG) ergebnis = Kopie::ZIEL_FEHLT;
-    if (ergebnis != Kopie::FERTIG) remove(ziel);
+    if (ergebnis == Kopie::FERTIG && aus.vollenden() != ERSATZ_FERTIG) ergebnis = Kopie::ZIEL_FEHLT;
     return ergebnis;
 }
 
@@ -88,9 +87,14 @@ int32_t kopieren(Schoner_Partner& fenster, const Schoner_Dateien& d) {
 int32_t ini_schreiben(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
                       const Schoner_Dateien& d, bool immer_einstellungen) {
     ini_zurueckholen(d);
-    if (*d.alte_ini) CopyFileA(d.alte_ini, d.ini, TRUE);  // never over the user's own
-    if (immer_einstellungen || datei_vorhanden(d.ini)) fenster.einstellungen_speichern(d.ini);
-    if (daten_verzeichnis_schreiben(d.ini, verzeichnisse.start_verzeichnis) == 0) return 0;
+    wchar_t alte[BREIT_PFAD], ini[BREIT_PFAD];
+    if (pfad_breit(d.alte_ini, alte, BREIT_PFAD) && *alte && pfad_breit(d.ini, ini, BREIT_PFAD))
+        CopyFileW(alte, ini, TRUE);  // never over the user's own
+    const bool einstellungen = immer_einstellungen || datei_vorhanden(d.ini);
+    if ((!einstellungen || fenster.einstellungen_speichern(d.ini) == 0) &&
+        daten_verzeichnis_schreiben(d.ini, verzeichnisse.start_verzeichnis) == 0) {
+        return 0;
+    }
     fehler(fenster, UI_SCHONER_ZIEL, d.ini);
     return -1;
 }
@@ -123,7 +127,7 @@ int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Verzeichnis
     if (ergebnis == 0) {
         zeigen(fenster, UI_SCHONER_INSTALLIERT, "32", UI_TITEL_HINWEIS, MB_OK | MB_ICONINFORMATION);
     }
-    // Also after a failure: a removed partial copy may have been an installed saver.
+    // Also after a failure: the files as they now stand decide the menu.
     fenster.schoner_menue_auffrischen();
     return ergebnis;
 }

@@ -14,9 +14,9 @@
 // taken over from the Windows directory). Every failure is shown in an error
 // box: the user's folder is not known (schoner_dateien), the saver cannot be
 // opened or read (its path), the target cannot be created or written in full
-// (its path; a partial copy is removed), no memory for the copy, Kovra.ini
-// cannot be written (its path), the choice cannot be recorded (the registry
-// key). Success is shown in an information box.
+// (its path; an old saver stays whole, no partial copy remains), no memory
+// for the copy, Kovra.ini cannot be written (its path), the choice cannot be
+// recorded (the registry key). Success is shown in an information box.
 // 0 installed, -1 not.
 int32_t schoner_installieren(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse,
                              bool immer_einstellungen);

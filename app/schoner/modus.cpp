@@ -45,7 +45,10 @@ int32_t bearbeitung_beenden(Schoner_Partner& fenster, const Schoner_Verzeichniss
     if (antwort != IDYES && antwort != IDNO) return 0;  // Cancel, or no box at all
     if (bss_modus != 1) return 0;  // the window's end came first and has ended the editing
     int32_t ergebnis = ini_zurueckholen(d);
-    if (antwort == IDYES) ergebnis = erstes(ergebnis, fenster.einstellungen_speichern(d.ini));
+    if (antwort == IDYES) {
+        ergebnis = uebernahme_melden(fenster.besitzer(), erstes(ergebnis, fenster.einstellungen_speichern(d.ini)),
+                                     d.ini);
+    }
     wechseln(fenster, verzeichnisse.ini_pfad, 0);
     return ergebnis;
 }
@@ -69,6 +72,14 @@ int schoner_frage(HWND besitzer, int32_t text, UINT art) {
     const int antwort = meldung(besitzer, ui_text(text), ui_text(UI_TITEL_HINWEIS), art);
     frage_offen = vorher;
     return antwort;
+}
+
+int32_t uebernahme_melden(HWND besitzer, int32_t ergebnis, const char* ini) {
+    if (ergebnis == 0) return 0;
+    char text[512];
+    snprintf(text, sizeof text, ui_text(UI_SCHONER_ZIEL), ini);
+    meldung(besitzer, text, ui_text(UI_TITEL_FEHLER), MB_OK | MB_ICONSTOP);
+    return ergebnis;
 }
 
 int32_t modus_setzen(Schoner_Partner& fenster, int32_t m) {
@@ -101,7 +112,8 @@ int32_t schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Verzei
         frage_offen ? IDNO : schoner_frage(nullptr, UI_FRAGE_UEBERNEHMEN, MB_YESNO | MB_ICONQUESTION);
     ende_fragt = false;
     int32_t ergebnis = ini_zurueckholen(d);
-    if (antwort == IDYES) ergebnis = erstes(ergebnis, fenster.einstellungen_speichern(d.ini));
+    if (antwort == IDYES)
+        ergebnis = uebernahme_melden(nullptr, erstes(ergebnis, fenster.einstellungen_speichern(d.ini)), d.ini);
     fenster.einstellungen_laden(verzeichnisse.ini_pfad);
     modus_setzen(fenster, 0);
     return ergebnis;

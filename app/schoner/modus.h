@@ -16,6 +16,11 @@ extern int32_t bss_modus;  // 0 normal, 1 the saver's settings are edited
 // over it (schoner_fenster_zerstoert).
 int schoner_frage(HWND besitzer, int32_t text, UINT art);
 
+// After the user said Yes to keeping the settings for the saver: a failure
+// (ergebnis not 0) shows the set-up's write-error box (UI text
+// UI_SCHONER_ZIEL) naming ini, Kovra.ini. Returns ergebnis.
+int32_t uebernahme_melden(HWND besitzer, int32_t ergebnis, const char* ini);
+
 // m = -1 only asks. m = 0 or 1 sets the mode; a change also sets or clears
 // the check mark (and with the mode the chart banner, karten_banner). Other
 // values only ask. Returns the mode.
@@ -30,7 +35,7 @@ const char* karten_banner();
 // Yes or No go back to the program's own settings, unless the window's end
 // came while the box was open (then the answer changes nothing). In mode 0:
 // a notice (OK, Cancel); OK saves the program's settings and loads the
-// saver's. 0 done (or nothing asked for), -1 a file could not be written or
+// saver's. A failure after Yes is shown (uebernahme_melden). 0 done (or nothing asked for), -1 a file could not be written or
 // moved (the paths not known, Kovra.si$ not taken back, a settings file not
 // written); the step goes on all the same, as it always has.
 int32_t bearbeitung_umschalten(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse);
@@ -42,7 +47,8 @@ int32_t schoner_aktiviert(uint16_t zustand, const Schoner_Verzeichnisse& verzeic
 
 // Destroy of the main window. In mode 1: keep the changes for the saver?
 // (Yes, No; a box without owner, the window is going); then back to the
-// program's own settings, which the window's destructor saves. One question
+// program's own settings, which the window's destructor saves; a failure
+// after Yes is shown (uebernahme_melden, without owner). One question
 // at a time: a destroy while its own question is open does nothing, and one
 // while another question of the set-up is open asks nothing and answers No.
 // 0 done or nothing to do, -1 Kovra.si$ not taken back or Kovra.ini not

@@ -29,12 +29,8 @@ int WINAPI WinMain(HINSTANCE modul, HINSTANCE vorher, LPSTR, int) {
         // A missing catalogue has posted the quit message: the loop ends at once.
         if (varnis_starten(instanz) != 0) ergebnis = -1;
         MSG msg;
-        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-            if (!nachricht_filtern(instanz, &msg)) {
-                TranslateMessage(&msg);
-                DispatchMessageA(&msg);
-            }
-        }
+        bool breit = false;
+        while (nachricht_holen(msg, breit, true)) nachricht_bearbeiten(instanz, msg, breit);
         varnis_beenden();
     }
     return ergebnis;

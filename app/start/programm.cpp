@@ -155,6 +155,30 @@ bool nachricht_filtern(Instanz& instanz, MSG* msg) {
     return Dialog_F::is_dialog_message(&instanz, msg) != 0;
 }
 
+bool nachricht_holen(MSG& msg, bool& breit, bool warten) {
+    MSG vorschau;
+    while (!PeekMessageW(&vorschau, nullptr, 0, 0, PM_NOREMOVE)) {
+        if (!warten) return false;
+        WaitMessage();
+    }
+    breit = vorschau.hwnd && IsWindowUnicode(vorschau.hwnd);
+    if (!warten) return (breit ? PeekMessageW : PeekMessageA)(&msg, nullptr, 0, 0, PM_REMOVE) != 0;
+    return (breit ? GetMessageW : GetMessageA)(&msg, nullptr, 0, 0) > 0;
+}
+
+void nachricht_bearbeiten(Instanz& instanz, MSG& msg, bool breit) {
+    if (breit) {
+        const HWND dialog = GetAncestor(msg.hwnd, GA_ROOT);
+        if (dialog && dialog != msg.hwnd && IsDialogMessageW(dialog, &msg)) return;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+        return;
+    }
+    if (nachricht_filtern(instanz, &msg)) return;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+}
+
 void varnis_beenden() {
     tasten_loeschen(tasten);
     tasten = nullptr;

@@ -38,6 +38,17 @@ int32_t varnis_starten(Instanz& instanz);
 // consumed.
 bool nachricht_filtern(Instanz& instanz, MSG* msg);
 
+// The next message of the loop into msg: one meant for a Unicode window (the
+// search's field and list, suchen/such_df.h) is fetched in UTF-16, so that a
+// typed "α" stays α, every other one in the ANSI code page as always; breit
+// says which. With warten it waits as GetMessage does and returns false on
+// WM_QUIT or an error; without, false when no message is queued.
+bool nachricht_holen(MSG& msg, bool& breit, bool warten);
+// One message as nachricht_holen fetched it: a Unicode window's through its
+// dialog's keys in UTF-16 (Enter, Escape, Tab), every other one through
+// nachricht_filtern; then translated and dispatched in the same form.
+void nachricht_bearbeiten(Instanz& instanz, MSG& msg, bool breit);
+
 // After the message loop: deletes the about window and the main window
 // (which saves the settings) and frees the desktop picture's canvas.
 void varnis_beenden();

@@ -3,7 +3,16 @@
 Zeitgeber Info_Anzeige::neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenbereich& f) {
     art_ = art;
     lage_ = info_lage(art, x, y, f);
+    vom_fund_ = false;
     return Zeitgeber::ZEIGEN;
+}
+
+void Info_Anzeige::gefunden(int32_t art, int32_t koerper, int32_t x, int32_t y, const Kartenbereich& f) {
+    stern = -1;
+    sternbild = -1;
+    koerper_ = art == INFO_KOERPER ? koerper : -1;
+    neues_objekt(art, x, y, f);
+    vom_fund_ = true;
 }
 
 Maus_Folge Info_Anzeige::maus_bewegt(int32_t x, int32_t y, const Kartenbereich& f, Treffer& treffer) {

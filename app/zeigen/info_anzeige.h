@@ -62,6 +62,13 @@ class Info_Anzeige {
 public:
     // A mouse move to pane pixel (x, y).
     Maus_Folge maus_bewegt(int32_t x, int32_t y, const Kartenbereich& flaeche, Treffer& treffer);
+    // The popup of an object found otherwise than by the mouse (the search):
+    // art, the body (KoerperArt) for INFO_KOERPER, beside pane pixel (x, y);
+    // the next mouse move over an object shows that one's.
+    void gefunden(int32_t art, int32_t koerper, int32_t x, int32_t y, const Kartenbereich& flaeche);
+    // True while the popup is the search's: the mouse's hit tests since
+    // have cleared the selection it shows, which its painting sets again.
+    bool vom_fund() const { return vom_fund_; }
     int32_t art() const { return art_; }
     // The body of the popup (KoerperArt) while art() is INFO_KOERPER.
     int32_t koerper() const { return koerper_; }
@@ -74,6 +81,7 @@ private:
     int32_t koerper_ = -1;
     int32_t sternbild = -1;
     int32_t art_ = INFO_STERN;
+    bool vom_fund_ = false;
     Info_Lage lage_{0, 0, 100, 100};
 };
 

@@ -58,29 +58,11 @@ void abstand_zeile(Koerperzeilen& z, const Koerper& k, int32_t art) {
     zeile(z, "Entfernung\t%s", wert);
 }
 
-// The civil time, to the minute, of the instant sekunden after the day's
-// start anfang (UTC seconds).
 void uhrzeit_zeile(Koerperzeilen& z, const Zonen& zonen, int32_t zone, int64_t anfang,
                    const char* titel, int32_t hat, double sekunden) {
-    Datum datum{};
-    Uhrzeit zeit{};
-    if (!hat || ortszeit_aus_utc(zonen, zone, anfang + std::llround(sekunden) + 30, datum, zeit,
-                                 nullptr) != ZEIT_OK) {
-        zeile(z, "%s\t\x96", titel);  // the en dash: not on this day
-        return;
-    }
-    zeile(z, "%s\t%02d:%02d", titel, static_cast<int>(zeit.stunde), static_cast<int>(zeit.minute));
-}
-
-// The day of moment.datum at its place: its start (UTC seconds) and length.
-bool tag_des_moments(const Zonen& zonen, const Moment& moment, int64_t& anfang, double& laenge) {
-    const Datum morgen = datum_aus_tagen(tage_seit_1970(moment.datum) + 1);
-    int64_t ende = 0;
-    if (utc_aus_ortszeit(zonen, moment.ort.zone, moment.datum, Uhrzeit{0, 0}, anfang) != ZEIT_OK ||
-        utc_aus_ortszeit(zonen, moment.ort.zone, morgen, Uhrzeit{0, 0}, ende) != ZEIT_OK)
-        return false;
-    laenge = static_cast<double>(ende - anfang);
-    return laenge > 0 && laenge < 2 * TAG;
+    char zeit[8];
+    uhrzeit_text(zonen, zone, anfang, hat, sekunden, zeit, sizeof zeit);
+    zeile(z, "%s\t%s", titel, zeit);
 }
 
 void tag_zeilen(Koerperzeilen& z, int32_t art, const Zonen& zonen, const Moment& moment) {
@@ -107,6 +89,28 @@ void tag_zeilen(Koerperzeilen& z, int32_t art, const Zonen& zonen, const Moment&
 }
 
 }  // namespace
+
+void uhrzeit_text(const Zonen& zonen, int32_t zone, int64_t anfang, int32_t hat, double sekunden,
+                  char* ziel, size_t groesse) {
+    Datum datum{};
+    Uhrzeit zeit{};
+    if (!hat || ortszeit_aus_utc(zonen, zone, anfang + std::llround(sekunden) + 30, datum, zeit,
+                                 nullptr) != ZEIT_OK) {
+        std::snprintf(ziel, groesse, "\x96");  // the en dash: not on this day
+        return;
+    }
+    std::snprintf(ziel, groesse, "%02d:%02d", static_cast<int>(zeit.stunde), static_cast<int>(zeit.minute));
+}
+
+bool tag_des_moments(const Zonen& zonen, const Moment& moment, int64_t& anfang, double& laenge) {
+    const Datum morgen = datum_aus_tagen(tage_seit_1970(moment.datum) + 1);
+    int64_t ende = 0;
+    if (utc_aus_ortszeit(zonen, moment.ort.zone, moment.datum, Uhrzeit{0, 0}, anfang) != ZEIT_OK ||
+        utc_aus_ortszeit(zonen, moment.ort.zone, morgen, Uhrzeit{0, 0}, ende) != ZEIT_OK)
+        return false;
+    laenge = static_cast<double>(ende - anfang);
+    return laenge > 0 && laenge < 2 * TAG;
+}
 
 Koerperzeilen koerper_zeilen(const Koerperlage& lage, int32_t art, const Zonen& zonen,
                              const Moment& moment) {

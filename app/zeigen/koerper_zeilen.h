@@ -26,3 +26,13 @@ struct Koerperzeilen {
 // computed (a zone not in zonen) leaves its lines out.
 Koerperzeilen koerper_zeilen(const Koerperlage& lage, int32_t art, const Zonen& zonen,
                              const Moment& moment);
+
+// The day of moment.datum at its place: its start (UTC seconds) and length
+// in seconds; false when the zone is not in zonen or the day cannot be had.
+bool tag_des_moments(const Zonen& zonen, const Moment& moment, int64_t& anfang, double& laenge);
+
+// The civil time "HH:MM" in zone (of zonen) of the instant sekunden after
+// anfang (UTC seconds), rounded to the minute; the en dash (Windows-1252)
+// when hat is 0 or the time cannot be had.
+void uhrzeit_text(const Zonen& zonen, int32_t zone, int64_t anfang, int32_t hat, double sekunden,
+                  char* ziel, size_t groesse);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+// The whole file; "" when it cannot be read.
 inline std::string datei_lesen(const std::string& pfad) {
     std::string text;
     FILE* f = fopen(pfad.c_str(), "rb");
@@ -23,6 +24,22 @@ inline bool datei_schreiben(const std::string& pfad, const std::string& inhalt) 
     if (!f) return false;
     const bool ganz = fwrite(inhalt.data(), 1, inhalt.size(), f) == inhalt.size();
     return fclose(f) == 0 && ganz;
+}
+
+// Temporary files of this process that a replacement (datei/ersetzen.h)
+// began and left in ordner (with its trailing backslash).
+inline int ersatz_reste(const std::string& ordner) {
+    char muster[MAX_PATH];
+    snprintf(muster, sizeof muster, "%s~vr%lx-*.tmp", ordner.c_str(),
+             static_cast<unsigned long>(GetCurrentProcessId()));
+    WIN32_FIND_DATAA eintrag;
+    const HANDLE suche = FindFirstFileA(muster, &eintrag);
+    if (suche == INVALID_HANDLE_VALUE) return 0;
+    int n = 0;
+    do ++n;
+    while (FindNextFileA(suche, &eintrag));
+    FindClose(suche);
+    return n;
 }
 
 class IniDatei {

@@ -14,11 +14,12 @@ int32_t summe(const Himmel& h) {
     return n;
 }
 
-const char* name_von(const std::string& zeile) {
+// The record of the one star loaded with the name line zeile; null when it failed.
+const SternSatz* satz_mit(const std::string& zeile) {
     static Himmel h;
     EXPECT_EQ(h.stern_datei_laden(datei(eintrag(Stern(7, 100).name(zeile))).c_str()), 0);
     EXPECT_EQ(h.anzahl[30], 1);
-    return h.anzahl[30] == 1 ? h.stern_saetze[30][0].eigenname : "(not loaded)";
+    return h.anzahl[30] == 1 ? &h.stern_saetze[30][0] : nullptr;
 }
 }  // namespace
 
@@ -67,25 +68,28 @@ TEST(SternDatei, RecordBytesAreKeptAsStored) {
     EXPECT_EQ(r.spektrum, 'A');
 }
 
-TEST(SternDatei, ProperNameIsTheFirstPieceOfTheLine) {
-    const struct { const char* zeile; const char* name; } faelle[] = {
-        {"Alchor;\r\n", "Alchor"},
-        {";Alchor;\r\n", "Alchor"},
-        {"Sirius", "Sirius"},  // last line without a line end
-        {"Beteigeuze\r\n", "Beteigeuze"},
-        {"Wega;Vega\r\n", "Wega"},  // the shown form first, another after the ";"
-        {"Alkor;Alcor\r\n", "Alkor"},
-        {"\r\n", nullptr},
-        {";\r\n", nullptr},
-        {" Wega\r\n", nullptr},
+TEST(SternDatei, ProperNameIsTheFirstPieceOfTheLineAndTheIauFormTheSecond) {
+    const struct { const char* zeile; const char* name; const char* iau; } faelle[] = {
+        {"Alchor;\r\n", "Alchor", ""},
+        {";Alchor;\r\n", "Alchor", ""},
+        {"Sirius", "Sirius", ""},  // last line without a line end
+        {"Beteigeuze\r\n", "Beteigeuze", ""},
+        {"Wega;Vega\r\n", "Wega", "Vega"},  // the shown form first, the IAU's after the ";"
+        {"Alkor;Alcor\r\n", "Alkor", "Alcor"},
+        {"Wega; Vega\r\n", "Wega", ""},  // a blank second field is absent
+        {"Wega;Vega;Weiteres\r\n", "Wega", "Vega"},
+        {"\r\n", nullptr, ""},
+        {";\r\n", nullptr, ""},
+        {" Wega\r\n", nullptr, ""},
     };
     for (const auto& f : faelle) {
-        const char* name = name_von(f.zeile);
-        if (f.name == nullptr) {
-            EXPECT_EQ(name, nullptr) << f.zeile;
-        } else {
-            EXPECT_STREQ(name, f.name) << f.zeile;
-        }
+        const SternSatz* s = satz_mit(f.zeile);
+        ASSERT_NE(s, nullptr) << f.zeile;
+        if (f.name == nullptr)
+            EXPECT_EQ(s->eigenname, nullptr) << f.zeile;
+        else
+            EXPECT_STREQ(s->eigenname, f.name) << f.zeile;
+        EXPECT_STREQ(iau_name(*s), f.iau) << f.zeile;
     }
 }
 

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 #include "ausgabe/bitmap_datei.h"
@@ -16,7 +17,7 @@
 
 namespace {
 
-TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieDateiGeht) {
+TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieAlteDateiBleibt) {
     ASSERT_EQ(0, ui_texte_entschluesseln());
     meldung_ersatz = dialog_melden;
     Temp_Ordner o;
@@ -30,6 +31,18 @@ TEST(AusgabeVollePlatte, EinKurzerSchreibvorgangWirdGemeldetUndDieDateiGeht) {
     EXPECT_EQ(-1, vektor_datei(inhalt, nullptr, "", dialog_waehlen));
     EXPECT_NE(std::string::npos, dialog.text.find(dialog.antwort)) << dialog.text;
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(dialog.antwort.c_str()));
+    // Over an old file, which stays as it was.
+    FILE* alt = fopen(dialog.antwort.c_str(), "wb");
+    ASSERT_NE(alt, nullptr);
+    fputs("alt", alt);
+    fclose(alt);
+    EXPECT_EQ(-1, vektor_datei(inhalt, nullptr, "", dialog_waehlen));
+    alt = fopen(dialog.antwort.c_str(), "rb");
+    ASSERT_NE(alt, nullptr);
+    char text[8] = {};
+    EXPECT_EQ(3u, fread(text, 1, sizeof text, alt));
+    fclose(alt);
+    EXPECT_STREQ("alt", text);
 
     DIB bild;
     ASSERT_EQ(0, bild.erzeugen(300, 300, 8, 0, 0));  // 90 KB

@@ -84,6 +84,12 @@ const Verwendung VERWENDET[] = {
     {132, ""}, {133, ""}, {134, "%s%s"}, {135, "%s"}, {136, "%s"}, {137, ""}, {138, ""}, {139, ""}, {140, ""},
     {141, "%s"}, {142, "%s"}, {143, ""}, {144, ""}, {145, ""}, {146, ""}, {147, ""}, {148, ""}, {149, ""},
     {150, ""},
+    // The search.
+    {151, ""}, {152, ""}, {153, ""}, {154, "%s"}, {155, "%s"}, {156, "%s%s%s"}, {157, "%s"}, {158, "%s"},
+    // Night mode.
+    {160, ""},
+    // The settings written nowhere.
+    {165, "%s"},
 };
 
 std::string formate_von(const char* text) {
@@ -139,7 +145,7 @@ TEST_F(UiTexte, FormatsTakeTheirArgumentsWithinBounds) {
 TEST_F(UiTexte, EachMenuHasOneAcceleratorPerItemAndNoneTwice) {
     const std::vector<std::vector<int32_t>> menues = {
         {UI_MENUE_KARTE, UI_MENUE_SCHONER, UI_MENUE_HILFE},
-        {33, 34, 35, 47, 36, 37, 38, 39},
+        {151, 150, 33, 34, 35, 47, 36, 37, 38, 39},
         {41, 42, 43, 45, 46},
         {51, 52},
     };

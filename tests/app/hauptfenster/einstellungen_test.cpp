@@ -8,7 +8,10 @@
 #include <map>
 #include <string>
 
+#include "ablage.h"
 #include "bedienfeld/orte.h"
+#include "gemeinsam/ui_texte.h"
+#include "ini_datei.h"
 #include "combobox_kf.h"
 #include "edit_kf.h"
 #include "schluessel.h"
@@ -253,6 +256,63 @@ TEST_F(Einstellungen_, AlteDateiZeigtDieselbeAnsicht) {
         }
         // Precession since 2000 moves the zenith by well under a degree.
         EXPECT_NEAR(-f.dek / 100.0, h.himmel->deklination, 0.5) << f.rek;
+    }
+}
+
+// Settings that can be written nowhere: a read-only Varnis.ini, one that
+// is a folder, or a data folder the user may not write (the seam of
+// settings/ablage.h) with a user's folder that cannot be made. The user is
+// told once per session with the file named; the old file keeps its bytes.
+Ablage ablage_vorher;
+bool nie_schreibbar(const char*) { return false; }
+bool unerreichbarer_benutzer(Ordner o, char* ziel, size_t groesse) {
+    if (o != Ordner::BENUTZER) return ablage_vorher.ordner(o, ziel, groesse);
+    return snprintf(ziel, groesse, "Z:\\kein\\solcher\\Ordner\\Varnis") > 0;
+}
+
+TEST_F(Einstellungen_, NirgendsSchreibbarWirdEinmalGemeldet) {
+    alle_dateien();
+    const std::string ini = pfad("Varnis.ini");
+    const struct {
+        const char* name;
+        DWORD art;                 // what stands at Varnis.ini: a read-only file or a folder
+        bool gesperrt;             // the data folder unwritable, the user's not to be made
+        std::string genannt;       // the file the box names
+    } faelle[] = {
+        {"read-only Varnis.ini", FILE_ATTRIBUTE_READONLY, false, ini},
+        {"Varnis.ini a folder", FILE_ATTRIBUTE_DIRECTORY, false, ini},
+        {"no place", 0, true, "Z:\\kein\\solcher\\Ordner\\Varnis\\Varnis.ini"},
+    };
+    ablage_vorher = ablage;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        if (f.art == FILE_ATTRIBUTE_DIRECTORY) {
+            ASSERT_TRUE(CreateDirectoryA(ini.c_str(), nullptr));
+        } else if (f.art != 0) {
+            schreiben(ini, {{"Rek", 29}});
+            ASSERT_TRUE(SetFileAttributesA(ini.c_str(), f.art));
+        }
+        const std::string vorher = datei_lesen(ini);
+        if (f.gesperrt) {
+            ablage.schreibbar = nie_schreibbar;
+            ablage.ordner = unerreichbarer_benutzer;
+        }
+        meldungen.clear();
+        Himmel_DF& h = oeffnen();
+        EXPECT_EQ(-1, h.einstellungen_speichern());
+        EXPECT_EQ(-1, h.einstellungen_speichern());
+        delete fenster;  // saves once more
+        fenster = nullptr;
+        ablage = ablage_vorher;
+
+        ASSERT_EQ(1u, meldungen.size());
+        char erwartet[600];
+        snprintf(erwartet, sizeof erwartet, ui_text(UI_EINSTELLUNGEN_NICHT_GESPEICHERT), f.genannt.c_str());
+        EXPECT_EQ(erwartet, meldungen[0].text);
+        EXPECT_EQ(ui_text(UI_TITEL_FEHLER), meldungen[0].titel);
+        EXPECT_EQ(vorher, datei_lesen(ini));
+        SetFileAttributesA(ini.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!DeleteFileA(ini.c_str())) RemoveDirectoryA(ini.c_str());
     }
 }
 

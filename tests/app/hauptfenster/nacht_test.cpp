@@ -134,7 +134,10 @@ TEST_F(Nachtmodus, StrgNMachtAllesRotUndZurueck) {
     antwort_pruefen(f.hwnd, WM_CTLCOLORLISTBOX, f.ort_wahl->hwnd);
     antwort_pruefen(f.hwnd, WM_CTLCOLORSCROLLBAR, f.feld_leiste->hwnd);
     menuepunkt_pruefen(f.hwnd, menue, 0);                 // "Karte" in the bar
-    menuepunkt_pruefen(f.hwnd, GetSubMenu(menue, 0), 1);  // "Nachtmodus", checked
+    const HMENU karte = GetSubMenu(menue, 0);
+    UINT nacht = 0;
+    while (GetMenuItemID(karte, static_cast<int>(nacht)) != BEFEHL_NACHTMODUS) ++nacht;
+    menuepunkt_pruefen(f.hwnd, karte, nacht);  // "Nachtmodus", checked
     MENUINFO mi{};
     mi.cbSize = sizeof mi;
     mi.fMask = MIM_BACKGROUND;

@@ -120,11 +120,8 @@ std::string text_von(HWND fenster) {
 void wie_main_pumpen(Instanz& instanz) {
     for (int runde = 0; runde < 3; ++runde) {
         MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            if (nachricht_filtern(instanz, &msg)) continue;
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        bool breit = false;
+        while (nachricht_holen(msg, breit, false)) nachricht_bearbeiten(instanz, msg, breit);
         Sleep(5);
     }
 }

@@ -42,7 +42,7 @@ protected:
 
 TEST_F(Menue, FourPopupsOfUiTexts) {
     const std::vector<std::pair<int32_t, std::vector<Punkt>>> erwartet = {
-        {32, {{130, 150}, {0, 0}, {101, 33}, {0, 0}, {102, 34}, {103, 35}, {118, 47}, {0, 0},
+        {32, {{131, 151}, {0, 0}, {130, 150}, {132, 160}, {0, 0}, {101, 33}, {0, 0}, {102, 34}, {103, 35}, {118, 47}, {0, 0},
               {104, 36}, {105, 37}, {106, 38}, {0, 0}, {107, 39}}},
         {124, {{119, 125}, {120, 126}, {121, 127}, {0, 0}, {124, 130}, {125, 131}, {126, 132},
                {127, 133}, {0, 0}, {123, 129}, {0, 0}, {122, 128}}},
@@ -128,10 +128,10 @@ TEST(MenueBefehl, OnlyMenuOrKeyCodesWithoutAControlAndTheMenuIdentifiers) {
     const LPARAM liste = 0x1234;  // any control's window
     const Fall faelle[] = {
         {101, 0, 0, true},  {110, 0, 0, true},  {118, 0, 0, true},  {129, 0, 0, true},
-        {130, 0, 0, true},
+        {130, 0, 0, true},  {131, 0, 0, true},  {132, 0, 0, true},
         // The key table sends code 1 without a control.
         {119, 1, 0, true},  {128, 1, 0, true},
-        {100, 0, 0, false}, {131, 0, 0, false}, {1, 0, 0, false},
+        {100, 0, 0, false}, {133, 0, 0, false}, {1, 0, 0, false},
         // A list notification with an identifier in the menu range; CBN_SELCHANGE is 1
         // too, only the control's window tells it from a key.
         {105, CBN_SELCHANGE, liste, false}, {110, CBN_DROPDOWN, liste, false},

@@ -1,4 +1,4 @@
-#include "gemeinsam/namen.h"
+#include "namensvergleich.h"
 
 namespace {
 
@@ -45,5 +45,14 @@ bool namen_gleich(const char* a, const char* b) {
         const unsigned c = x.naechstes();
         if (c != y.naechstes()) return false;
         if (!c) return true;
+    }
+}
+
+bool name_beginnt(const char* name, const char* anfang) {
+    Gefaltet x(name), y(anfang);
+    for (;;) {
+        const unsigned c = y.naechstes();
+        if (!c) return true;
+        if (c != x.naechstes()) return false;
     }
 }

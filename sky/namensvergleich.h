@@ -7,3 +7,7 @@
 // without case (also the accented ones), and ä, ö, ü, ß the same as ae, oe,
 // ue, ss. Null counts as "".
 bool namen_gleich(const char* a, const char* b);
+
+// True when name begins with anfang, compared as namen_gleich compares:
+// "muen" and "mü" both begin "München". Null counts as "".
+bool name_beginnt(const char* name, const char* anfang);

@@ -1,4 +1,4 @@
-#include "gemeinsam/utf8.h"
+#include "utf8.h"
 
 #include <cstdint>
 
@@ -12,7 +12,9 @@ constexpr uint16_t OBERE_STEUERZEICHEN[32] = {
     0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-char als_1252(uint32_t zeichen) {
+}  // namespace
+
+char zeichen_1252(uint32_t zeichen) {
     if (zeichen < 0x80 || (zeichen >= 0xA0 && zeichen <= 0xFF)) return static_cast<char>(zeichen);
     for (int i = 0; i < 32; ++i)
         if (OBERE_STEUERZEICHEN[i] != 0 && OBERE_STEUERZEICHEN[i] == zeichen)
@@ -20,10 +22,8 @@ char als_1252(uint32_t zeichen) {
     return '?';
 }
 
-// The character starting at text[i] into zeichen and its length in bytes;
-// 0 when the bytes there are no shortest-form UTF-8 of a character (an
-// unfinished sequence, an overlong form, a surrogate, beyond U+10FFFF).
-size_t zeichen_lesen(const unsigned char* text, size_t laenge, size_t i, uint32_t& zeichen) {
+size_t utf8_zeichen(const char* text_bytes, size_t laenge, size_t i, uint32_t& zeichen) {
+    const auto* text = reinterpret_cast<const unsigned char*>(text_bytes);
     const unsigned char b = text[i];
     size_t n;
     uint32_t kleinstes;
@@ -48,23 +48,48 @@ size_t zeichen_lesen(const unsigned char* text, size_t laenge, size_t i, uint32_
     return n;
 }
 
-}  // namespace
-
 bool utf8_nach_1252(const char* text, size_t laenge, char* ziel, size_t groesse) {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
     bool mehrbyte = false;
     uint32_t zeichen;
     for (size_t i = 0, n; i < laenge; i += n) {
-        n = zeichen_lesen(bytes, laenge, i, zeichen);
+        n = utf8_zeichen(text, laenge, i, zeichen);
         if (n == 0) return false;
         mehrbyte = mehrbyte || n > 1;
     }
     if (!mehrbyte || groesse == 0) return false;
     size_t geschrieben = 0;
     for (size_t i = 0, n; i < laenge && geschrieben + 1 < groesse; i += n) {
-        n = zeichen_lesen(bytes, laenge, i, zeichen);
-        ziel[geschrieben++] = als_1252(zeichen);
+        n = utf8_zeichen(text, laenge, i, zeichen);
+        ziel[geschrieben++] = zeichen_1252(zeichen);
     }
     ziel[geschrieben] = '\0';
     return true;
+}
+
+bool utf8_anhaengen(uint32_t zeichen, char* ziel, size_t groesse, size_t& laenge) {
+    const size_t n = zeichen < 0x80 ? 1 : (zeichen < 0x800 ? 2 : 3);
+    if (groesse == 0 || laenge + n >= groesse) return false;
+    if (n == 1) {
+        ziel[laenge++] = static_cast<char>(zeichen);
+    } else if (n == 2) {
+        ziel[laenge++] = static_cast<char>(0xC0 | (zeichen >> 6));
+        ziel[laenge++] = static_cast<char>(0x80 | (zeichen & 0x3F));
+    } else {
+        ziel[laenge++] = static_cast<char>(0xE0 | ((zeichen >> 12) & 0x0F));
+        ziel[laenge++] = static_cast<char>(0x80 | ((zeichen >> 6) & 0x3F));
+        ziel[laenge++] = static_cast<char>(0x80 | (zeichen & 0x3F));
+    }
+    ziel[laenge] = '\0';
+    return true;
+}
+
+void utf8_aus_1252(const char* text, char* ziel, size_t groesse) {
+    if (groesse == 0) return;
+    size_t laenge = 0;
+    ziel[0] = '\0';
+    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+        uint32_t zeichen = *p;
+        if (zeichen >= 0x80 && zeichen <= 0x9F) zeichen = OBERE_STEUERZEICHEN[zeichen - 0x80];
+        if (!utf8_anhaengen(zeichen ? zeichen : '?', ziel, groesse, laenge)) return;
+    }
 }
