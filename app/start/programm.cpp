@@ -56,7 +56,7 @@ void katalog_fehlt() {
     } else {
         snprintf(ordner, sizeof ordner, "'%s' und '%s'", aktuell, programm);
     }
-    char text[1024];
+    char text[2 * PFAD_LAENGE + 300];
     snprintf(text, sizeof text, ui_text(UI_KATALOG_FEHLT), ordner);
     fehler(text);
 }

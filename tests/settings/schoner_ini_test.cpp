@@ -6,8 +6,8 @@
 #include "ini_datei.h"
 #include "schoner_ini.h"
 
-TEST(SchonerIni, DataDirectoryDefaultsAndIsCutTo299Characters) {
-    char pfad[300];
+TEST(SchonerIni, DataDirectoryDefaultsAndIsCutToTheLongestPath) {
+    char pfad[PFAD_LAENGE];
     IniDatei fehlt;
     daten_verzeichnis_lesen(fehlt.pfad(), pfad, sizeof pfad);
     EXPECT_STREQ(pfad, "c:\\progra~1\\varnis");
