@@ -26,6 +26,20 @@ int32_t zeichen_lesen(const unsigned char*& p) {
     return wert;
 }
 
+// Appends the code point c as one or two UTF-16 units at ziel[n], leaving room
+// for the end; false when they do not fit.
+bool anhaengen(int32_t c, wchar_t* ziel, size_t& n, size_t zeichen) {
+    const size_t einheiten = c >= 0x10000 ? 2 : 1;
+    if (n + einheiten >= zeichen) return false;
+    if (c >= 0x10000) {
+        ziel[n++] = static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
+        ziel[n++] = static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+        ziel[n++] = static_cast<wchar_t>(c);
+    }
+    return true;
+}
+
 }  // namespace
 
 bool pfad_breit(const char* text, wchar_t* ziel, size_t zeichen) {
@@ -35,16 +49,9 @@ bool pfad_breit(const char* text, wchar_t* ziel, size_t zeichen) {
     size_t n = 0;
     for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p;) {
         const int32_t c = zeichen_lesen(p);
-        const size_t einheiten = c >= 0x10000 ? 2 : 1;
-        if (c < 0 || n + einheiten >= zeichen) {
+        if (c < 0 || !anhaengen(c, ziel, n, zeichen)) {
             ziel[0] = L'\0';
             return false;
-        }
-        if (c >= 0x10000) {
-            ziel[n++] = static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10));
-            ziel[n++] = static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
-        } else {
-            ziel[n++] = static_cast<wchar_t>(c);
         }
     }
     ziel[n] = L'\0';
@@ -87,6 +94,37 @@ bool pfad_schmal(const wchar_t* text, char* ziel, size_t groesse) {
     return true;
 }
 
+namespace {
+
+// Windows-1252's characters of 0x80..0x9F; its other bytes are their own
+// code points. The five it leaves free stay themselves, as Windows maps them.
+constexpr uint16_t CP1252_80[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+}  // namespace
+
+size_t text_breit(const char* text, wchar_t* ziel, size_t zeichen) {
+    if (!ziel || zeichen == 0) return 0;
+    const unsigned char* anfang = reinterpret_cast<const unsigned char*>(text ? text : "");
+    const unsigned char* p = anfang;
+    size_t n = 0;
+    while (*p) {
+        const unsigned char* danach = p;
+        int32_t c = *p >= 0x80 ? zeichen_lesen(danach) : -1;
+        if (c < 0x80) {
+            c = *p >= 0x80 && *p <= 0x9F ? CP1252_80[*p - 0x80] : *p;
+            danach = p + 1;
+        }
+        if (!anhaengen(c, ziel, n, zeichen)) break;
+        p = danach;
+    }
+    ziel[n] = L'\0';
+    return static_cast<size_t>(p - anfang);
+}
+
 std::FILE* datei_oeffnen(const char* pfad, const char* modus) {
 #ifdef _WIN32
     wchar_t breit[BREIT_PFAD];
@@ -97,3 +135,19 @@ std::FILE* datei_oeffnen(const char* pfad, const char* modus) {
     return pfad ? std::fopen(pfad, modus) : nullptr;
 #endif
 }
+
+#ifdef _WIN32
+uint32_t datei_attribute(const char* pfad) {
+    wchar_t breit[BREIT_PFAD];
+    return pfad_breit(pfad, breit, BREIT_PFAD) ? GetFileAttributesW(breit) : INVALID_FILE_ATTRIBUTES;
+}
+
+bool voller_pfad(const char* pfad, char* ziel, size_t groesse) {
+    wchar_t breit[BREIT_PFAD];
+    wchar_t voll[BREIT_PFAD];
+    if (groesse > 0) ziel[0] = '\0';
+    if (!pfad_breit(pfad, breit, BREIT_PFAD)) return false;
+    const DWORD n = GetFullPathNameW(breit, BREIT_PFAD, voll, nullptr);
+    return n > 0 && n < BREIT_PFAD && pfad_schmal(voll, ziel, groesse);
+}
+#endif

@@ -4,6 +4,7 @@
 // that the switch never ends without anything to see.
 #include <cstdio>
 
+#include "breit.h"
 #include "einstellen_folge.h"
 #include "partner_start.h"
 #include "schale.h"
@@ -11,24 +12,27 @@
 namespace {
 
 bool vorhanden(const char* datei) {
-    const DWORD attribute = GetFileAttributesA(datei);
+    const DWORD attribute = datei_attribute(datei);
     return attribute != INVALID_FILE_ATTRIBUTES && !(attribute & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool marke_schreiben(const char* datei) {
-    FILE* marke = fopen(datei, "w");
+    FILE* marke = datei_oeffnen(datei, "w");
     if (!marke) return false;
     const bool geschrieben = fputs("BSS-access", marke) >= 0;
     return fclose(marke) == 0 && geschrieben;
 }
 
-void loeschen(const char* datei) { DeleteFileA(datei); }
+void loeschen(const char* datei) {
+    wchar_t breit[BREIT_PFAD];
+    if (pfad_breit(datei, breit, BREIT_PFAD)) DeleteFileW(breit);
+}
 
 // The program by its full name and with the data directory as its current
 // directory; the name is quoted on the command line, so a directory with
 // blanks cannot start another program.
 bool programm_starten(const char* programm, const char* verzeichnis) {
-    char befehl[EINSTELLEN_PFAD + 2];
+    char befehl[PFAD_LAENGE + 2];
     snprintf(befehl, sizeof befehl, "\"%s\"", programm);
     return partner_starten(programm, befehl, verzeichnis);
 }
@@ -59,11 +63,13 @@ const char* text(Einstellen ergebnis) {
 
 void ScrEinstellen() {
     SetCursor(LoadCursorA(nullptr, IDC_WAIT));
-    char pfad[EINSTELLEN_PFAD];
+    char pfad[PFAD_LAENGE];
     const Einstellen ergebnis = einstellen(scr_dateien.daten_verzeichnis,
                                            {vorhanden, marke_schreiben, loeschen, programm_starten}, pfad);
     if (ergebnis == Einstellen::GESTARTET) return;
-    char meldung[EINSTELLEN_PFAD + 400];
+    char meldung[PFAD_LAENGE + 400];
     snprintf(meldung, sizeof meldung, text(ergebnis), pfad);
-    MessageBoxA(scr_zustand.eltern_fenster, meldung, "Kovra", MB_OK | MB_ICONEXCLAMATION);
+    wchar_t breit[sizeof meldung];
+    text_breit(meldung, breit, sizeof meldung);  // the path in it is UTF-8
+    MessageBoxW(scr_zustand.eltern_fenster, breit, L"Kovra", MB_OK | MB_ICONEXCLAMATION);
 }

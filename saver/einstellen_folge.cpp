@@ -5,22 +5,22 @@
 namespace {
 
 bool pfad_bilden(char* ziel, const char* verzeichnis, const char* name) {
-    const int n = snprintf(ziel, EINSTELLEN_PFAD, "%s\\%s", verzeichnis, name);
-    return n >= 0 && static_cast<size_t>(n) < EINSTELLEN_PFAD;
+    const int n = snprintf(ziel, PFAD_LAENGE, "%s\\%s", verzeichnis, name);
+    return n >= 0 && static_cast<size_t>(n) < PFAD_LAENGE;
 }
 
 }  // namespace
 
 Einstellen einstellen(const char* verzeichnis, const EinstellenSchritte& schritte, char* pfad) {
-    char marke[EINSTELLEN_PFAD], programm[EINSTELLEN_PFAD];
+    char marke[PFAD_LAENGE], programm[PFAD_LAENGE];
     if (!pfad_bilden(marke, verzeichnis, "Kovra.acc") || !pfad_bilden(programm, verzeichnis, "Varnis32.exe")) {
-        snprintf(pfad, EINSTELLEN_PFAD, "%s", verzeichnis);
+        snprintf(pfad, PFAD_LAENGE, "%s", verzeichnis);
         return Einstellen::PFAD_ZU_LANG;
     }
-    snprintf(pfad, EINSTELLEN_PFAD, "%s", programm);
+    snprintf(pfad, PFAD_LAENGE, "%s", programm);
     if (!schritte.vorhanden(pfad)) return Einstellen::KEIN_PROGRAMM;
     if (!schritte.marke_schreiben(marke)) {
-        snprintf(pfad, EINSTELLEN_PFAD, "%s", marke);
+        snprintf(pfad, PFAD_LAENGE, "%s", marke);
         return Einstellen::KEINE_MARKE;
     }
     if (!schritte.starten(pfad, verzeichnis)) {

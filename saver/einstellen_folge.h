@@ -10,6 +10,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "breit.h"
+
 enum class Einstellen : int32_t {
     GESTARTET = 0,    // the program was started with the marker beside it
     PFAD_ZU_LANG,     // a path in the data directory does not fit
@@ -25,9 +27,8 @@ struct EinstellenSchritte {
     bool (*starten)(const char* programm, const char* verzeichnis);
 };
 
-constexpr size_t EINSTELLEN_PFAD = 330;  // bytes of each path, NUL included
 
 // Runs the steps for the data directory verzeichnis. The path the result
-// is about (program or marker) is left in pfad (EINSTELLEN_PFAD bytes) for
+// is about (program or marker) is left in pfad (PFAD_LAENGE bytes) for
 // the message.
 Einstellen einstellen(const char* verzeichnis, const EinstellenSchritte& schritte, char* pfad);

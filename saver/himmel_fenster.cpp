@@ -8,6 +8,7 @@
 #include <cstring>
 #include <memory>
 
+#include "breit.h"
 #include "datei_befund.h"
 #include "dc_zustand.h"
 #include "einstellungen.h"
@@ -47,7 +48,7 @@ void leinwand_erzeugen(HWND fenster) {
 // those stars or figures out of the picture; the result says why (-1 missing,
 // or a fault of datei_befund.h).
 int32_t katalog_laden(const char* name, int32_t (Himmel::*laden)(const char*)) {
-    char pfad[330];
+    char pfad[PFAD_LAENGE];
     if (!ScrDatenPfad(pfad, sizeof pfad, name)) return -1;
     return (scr_himmel.himmel.get()->*laden)(pfad);
 }
@@ -55,9 +56,9 @@ int32_t katalog_laden(const char* name, int32_t (Himmel::*laden)(const char*)) {
 // True when the file name is in the data directory, even if it could not be
 // opened: the notice then calls it damaged rather than missing.
 bool katalog_vorhanden(const char* name) {
-    char pfad[330];
+    char pfad[PFAD_LAENGE];
     if (!ScrDatenPfad(pfad, sizeof pfad, name)) return false;
-    const DWORD art = GetFileAttributesA(pfad);
+    const DWORD art = datei_attribute(pfad);
     return art != INVALID_FILE_ATTRIBUTES && !(art & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -90,7 +91,7 @@ void ScrEinrichten(HWND fenster) {
     // Without Kovra.ini the true sky at the meridian of the computer's time
     // zone; a Kovra.ini without the moment's keys keeps the original rule
     // (reading gives it), one handed over by the program holds rule and place.
-    if (GetFileAttributesA(scr_dateien.ini_pfad) == INVALID_FILE_ATTRIBUTES) {
+    if (datei_attribute(scr_dateien.ini_pfad) == INVALID_FILE_ATTRIBUTES) {
         TIME_ZONE_INFORMATION zone;
         const DWORD art = GetTimeZoneInformation(&zone);
         s.moment = true;
@@ -118,11 +119,12 @@ void hinweis_zeichnen() {
     SetTextAlign(s.bild.dc, TA_TOP | TA_LEFT | TA_NOUPDATECP);  // the chart's names leave others
     SetBkMode(s.bild.dc, TRANSPARENT);
     SetTextColor(s.bild.dc, RGB(255, 255, 255));
-    const int n = static_cast<int>(strlen(s.hinweis));
+    wchar_t text[sizeof s.hinweis];  // the folders named in it are UTF-8
+    text_breit(s.hinweis, text, sizeof s.hinweis);
     const UINT art = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
-    const int text_hoehe = DrawTextA(s.bild.dc, s.hinweis, n, &r, art | DT_CALCRECT);
+    const int text_hoehe = DrawTextW(s.bild.dc, text, -1, &r, art | DT_CALCRECT);
     r = RECT{breite / 10, (hoehe - text_hoehe) / 2, breite - breite / 10, hoehe};
-    DrawTextA(s.bild.dc, s.hinweis, n, &r, art);
+    DrawTextW(s.bild.dc, text, -1, &r, art);
 }
 
 void rahmen_zeichnen(HDC ziel) {

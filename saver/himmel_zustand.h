@@ -31,7 +31,7 @@ struct ScrHimmelZustand {
     int32_t radius;        // half the shorter side of the client area, pixels
     int vorschau;
     int angehalten;  // no more frames and no timer
-    char hinweis[1024];  // the notice drawn over the picture, "" when the data are there
+    char hinweis[2048];  // the notice drawn over the picture (two folders in UTF-8), "" when the data are there
 };
 
 extern ScrHimmelZustand scr_himmel;

@@ -24,7 +24,11 @@ void ScrBefehlszeile(HINSTANCE instanz, const char* klassen_name, const char* ti
     z.pruef_bibliothek = "PASSWORD.CPL";
     z.aender_bibliothek = "MPR.DLL";
 
-    const ScrBefehl befehl = ScrBefehlZerlegen(GetCommandLineA());
+    // The saver's own path in UTF-8 and its switches; a line too long for
+    // the buffer is read as none.
+    char zeile[2 * PFAD_LAENGE];
+    pfad_schmal(GetCommandLineW(), zeile, sizeof zeile);
+    const ScrBefehl befehl = ScrBefehlZerlegen(zeile);
     z.modus = befehl.modus;
     z.eltern_fenster = befehl.vordergrund ? GetForegroundWindow()
                                           : reinterpret_cast<HWND>(befehl.eltern);

@@ -10,6 +10,7 @@
 #include <cstdint>
 
 #include "befehlszeile.h"
+#include "breit.h"
 
 struct ScrZustand {
     int debug;                   // tracing and a windowed saver
@@ -60,9 +61,9 @@ void ScrTrace(const char* text);
 
 // Where the saver finds its files, fixed at program start.
 struct ScrDateien {
-    char ini_pfad[350];           // schoner_ini_finden (settings/schoner_ini.h)
-    char ini_daten[300];          // "Pfad" of that file, named in the notice; "" without the file
-    char daten_verzeichnis[300];  // schoner_daten_ordner: that folder or the saver's own
+    char ini_pfad[PFAD_LAENGE];         // schoner_ini_finden (settings/schoner_ini.h)
+    char ini_daten[PFAD_LAENGE];        // "Pfad" of that file, named in the notice; "" without the file
+    char daten_verzeichnis[PFAD_LAENGE];  // schoner_daten_ordner: that folder or the saver's own
 };
 extern ScrDateien scr_dateien;
 

@@ -4,19 +4,40 @@
 
 #include <cstdio>
 
+#include "breit.h"
 #include "ini_aenderung.h"
 #include "schluessel.h"
 
+namespace {
+
+constexpr int NAME = 64;  // UTF-16 units of a section's or key's name
+
+}  // namespace
+
+// The file by its UTF-16 path; the texts' values are the program's
+// Windows-1252 (a character it lacks becomes '?').
 Einstellungen einstellungen_lesen(const char* ini_datei, Programm programm) {
     Einstellungen e = vorgaben(programm);
+    wchar_t datei[BREIT_PFAD];
+    if (!pfad_breit(ini_datei, datei, BREIT_PFAD)) return e;
+    wchar_t abschnitt[NAME], name[NAME];
     for (const Schluessel& s : SCHLUESSEL) {
         int32_t& wert = feld_von(e, s);
+        text_breit(s.abschnitt, abschnitt, NAME);
+        text_breit(s.name, name, NAME);
         // The profile reader returns the signed value in an unsigned type.
-        wert = static_cast<int32_t>(GetPrivateProfileIntA(s.abschnitt, s.name, wert, ini_datei));
+        wert = static_cast<int32_t>(GetPrivateProfileIntW(abschnitt, name, wert, datei));
     }
     for (const Textschluessel& t : TEXTSCHLUESSEL) {
-        GetPrivateProfileStringA(t.abschnitt, t.name, "", text_von(e, t), static_cast<DWORD>(t.groesse),
-                                 ini_datei);
+        text_breit(t.abschnitt, abschnitt, NAME);
+        text_breit(t.name, name, NAME);
+        wchar_t wert[256];
+        // At most groesse - 1 characters, each one byte in Windows-1252.
+        const DWORD zeichen = static_cast<DWORD>(t.groesse < 256 ? t.groesse : 256);
+        GetPrivateProfileStringW(abschnitt, name, L"", wert, zeichen, datei);
+        char* text = text_von(e, t);
+        if (WideCharToMultiByte(1252, 0, wert, -1, text, static_cast<int>(t.groesse), nullptr, nullptr) == 0)
+            text[0] = '\0';
     }
     einstellungen_begrenzen(e);
     return e;

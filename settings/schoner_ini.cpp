@@ -3,14 +3,16 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cwchar>
 #include <initializer_list>
 
+#include "breit.h"
 #include "ini_aenderung.h"
 
 namespace {
 
 bool mit_katalog(const Ablage& a, const char* ordner, const char* katalog) {
-    char pfad[MAX_PATH];
+    char pfad[PFAD_LAENGE];
     return ordner && *ordner && ablage_pfad(pfad, sizeof pfad, ordner, katalog) && a.datei_da(pfad);
 }
 
@@ -18,10 +20,10 @@ bool mit_katalog(const Ablage& a, const char* ordner, const char* katalog) {
 
 bool schoner_ini_finden(const Ablage& a, char* ziel, size_t groesse) {
     bool erstes = false;
-    char erster[MAX_PATH] = "";
+    char erster[PFAD_LAENGE] = "";
     for (Ordner o : {Ordner::BENUTZER, Ordner::PROGRAMM, Ordner::WINDOWS}) {
-        char ordner[MAX_PATH];
-        char pfad[MAX_PATH];
+        char ordner[PFAD_LAENGE];
+        char pfad[PFAD_LAENGE];
         if (!a.ordner(o, ordner, sizeof ordner) || !ablage_pfad(pfad, sizeof pfad, ordner, "Kovra.ini")) {
             continue;
         }
@@ -43,10 +45,12 @@ bool schoner_daten_ordner(const Ablage& a, const char* pfad, const char* katalog
 }
 
 void daten_verzeichnis_lesen(const char* ini_datei, char* ziel, size_t groesse) {
-    if (groesse == 0) return;
-    const size_t platz = groesse < PFAD_ZEICHEN + 1 ? groesse : PFAD_ZEICHEN + 1;
-    GetPrivateProfileStringA("Varnis", "Pfad", PFAD_VORGABE, ziel, static_cast<DWORD>(platz),
-                             ini_datei);
+    wchar_t datei[BREIT_PFAD];
+    wchar_t pfad[PFAD_ZEICHEN + 1];
+    wcscpy(pfad, PFAD_VORGABE);
+    if (pfad_breit(ini_datei, datei, BREIT_PFAD))
+        GetPrivateProfileStringW(L"Varnis", L"Pfad", PFAD_VORGABE, pfad, PFAD_ZEICHEN + 1, datei);
+    pfad_schmal(pfad, ziel, groesse);
 }
 
 int32_t daten_verzeichnis_schreiben(const char* ini_datei, const char* verzeichnis) {

@@ -7,11 +7,13 @@
 #include <cstdint>
 
 #include "ablage.h"
+#include "breit.h"
 
-// Longest data directory the saver takes; a longer "Pfad" is cut to this.
-constexpr size_t PFAD_ZEICHEN = 299;
+// Longest data directory the saver takes, in UTF-16 units: the longest path
+// Windows names; a longer "Pfad" is cut to this.
+constexpr size_t PFAD_ZEICHEN = BREIT_PFAD - 1;
 // Where the data directory stands when the file does not name one.
-constexpr const char* PFAD_VORGABE = "c:\\progra~1\\varnis";
+constexpr const wchar_t* PFAD_VORGABE = L"c:\\progra~1\\varnis";
 
 // The Kovra.ini the saver reads: the first that exists of the user's folder
 // (where the star chart writes it), the saver's own folder and the Windows
@@ -26,8 +28,9 @@ bool schoner_ini_finden(const Ablage& a, char* ziel, size_t groesse);
 bool schoner_daten_ordner(const Ablage& a, const char* pfad, const char* katalog, char* ziel,
                           size_t groesse);
 
-// "Pfad" of ini_datei into ziel (groesse bytes, at most PFAD_ZEICHEN + 1 are
-// used), PFAD_VORGABE when the file or key is missing.
+// "Pfad" of ini_datei (read as UTF-16, so in any script) as UTF-8 into ziel
+// (groesse bytes, PFAD_LAENGE take every value), PFAD_VORGABE when the file
+// or key is missing; "" when it does not fit.
 void daten_verzeichnis_lesen(const char* ini_datei, char* ziel, size_t groesse);
 
 // "Pfad" (a UTF-8 path) into ini_datei in one replacement (ini_aenderung.h):

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <new>
 
+#include "breit.h"
 #include "datei_befund.h"
 #include "himmel.h"
 #include "zeile.h"
@@ -73,7 +74,7 @@ T* feld_anlegen(int32_t anzahl) {
 }  // namespace
 
 int32_t Himmel::stern_datei_laden(const char* path) {
-    std::FILE* datei = std::fopen(path, "rb");
+    std::FILE* datei = datei_oeffnen(path, "rb");
     if (datei == nullptr) return -1;
     const int32_t ergebnis = sterne_lesen(datei);
     std::fclose(datei);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <new>
 
+#include "breit.h"
 #include "datei_befund.h"
 #include "himmel.h"
 #include "oem.h"
@@ -131,7 +132,7 @@ void linien_anlegen(SternbildSatz& s, int64_t posten) {
 }  // namespace
 
 int32_t Himmel::sternbild_datei_laden(const char* path) {
-    std::FILE* datei = std::fopen(path, "rb");
+    std::FILE* datei = datei_oeffnen(path, "rb");
     if (datei == nullptr) return -1;
     const int32_t ergebnis = sternbilder_lesen(datei);
     std::fclose(datei);

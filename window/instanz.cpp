@@ -1,5 +1,6 @@
 #include "instanz.h"
 
+#include "breit.h"
 #include "dialog.h"
 #include "kontroll.h"
 #include "texte.h"
@@ -11,13 +12,15 @@
 
 namespace {
 
-// The current directory with a final backslash; empty when it does not fit.
+// The current directory (UTF-8) with a final backslash; empty when it does
+// not fit.
 void aktuelles_verzeichnis(char* ziel, size_t groesse) {
-    char verzeichnis[MAX_PATH + 1];
-    const DWORD n = GetCurrentDirectoryA(sizeof verzeichnis, verzeichnis);
+    wchar_t breit[BREIT_PFAD];
+    const DWORD n = GetCurrentDirectoryW(BREIT_PFAD, breit);
+    char verzeichnis[PFAD_LAENGE];
     ziel[0] = '\0';
-    if (n == 0 || n >= sizeof verzeichnis) return;
-    const bool mit_strich = verzeichnis[n - 1] == '\\';
+    if (n == 0 || n >= BREIT_PFAD || !pfad_schmal(breit, verzeichnis, sizeof verzeichnis)) return;
+    const bool mit_strich = breit[n - 1] == L'\\';
     const int laenge = snprintf(ziel, groesse, "%s%s", verzeichnis, mit_strich ? "" : "\\");
     if (laenge < 0 || static_cast<size_t>(laenge) >= groesse) ziel[0] = '\0';
 }

@@ -3,6 +3,7 @@
 // of dialogs that the keyboard filter walks, and the one tooltip window.
 #pragma once
 
+#include "breit.h"
 #include "dvliste.h"
 #include "export.h"
 #include "font.h"
@@ -50,7 +51,7 @@ public:
     ToolTip_CKF* tooltip;
 
 private:
-    char progr_pfad_[MAX_PATH + 1] = "";
+    char progr_pfad_[PFAD_LAENGE] = "";  // UTF-8
     char* hilfe_pfad_ = nullptr;
     Fenster* hf_ = nullptr;
 };

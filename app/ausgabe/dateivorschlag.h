@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "gemeinsam/pfad.h"
 #include "moment.h"
 
 // A kind of file the dialog offers: the filter's description, as Windows
@@ -40,6 +41,6 @@ public:
     void merken(const char* pfad);
 
 private:
-    char bilder[260];
-    char letzter[260] = "";
+    char bilder[PFAD_LAENGE];
+    char letzter[PFAD_LAENGE] = "";
 };

@@ -41,8 +41,9 @@ int32_t hintergrund_zeichnen(DIB& bild, const Bildlage& lage, const Karteninhalt
 }
 
 bool tapete_setzen(const char* pfad) {
-    return SystemParametersInfoA(SPI_SETDESKWALLPAPER, 0, const_cast<char*>(pfad),
-                                 SPIF_UPDATEINIFILE | SPIF_SENDCHANGE) != 0;
+    wchar_t breit[BREIT_PFAD];
+    return pfad_breit(pfad, breit, BREIT_PFAD) &&
+           SystemParametersInfoW(SPI_SETDESKWALLPAPER, 0, breit, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE) != 0;
 }
 
 int32_t hintergrund_setzen(DIB& bild, const Karteninhalt& inhalt, int32_t bildschirm_breite,

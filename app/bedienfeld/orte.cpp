@@ -132,7 +132,7 @@ int32_t orte_laden(const char* verzeichnis, Orte& orte) {
     orte.leeren();
     char pfad[PFAD_LAENGE];
     if (pfad_bilden(pfad, sizeof pfad, verzeichnis, "Orte.dat") != 0) return -1;
-    FILE* datei = fopen(pfad, "rb");
+    FILE* datei = datei_oeffnen(pfad, "rb");
     if (!datei) return -1;
     const int32_t ergebnis = orte_lesen(datei, orte);
     fclose(datei);
@@ -158,7 +158,7 @@ int32_t zonen_laden(const char* verzeichnis, Zonen& zonen) {
     zonen.leeren();
     char pfad[PFAD_LAENGE];
     if (pfad_bilden(pfad, sizeof pfad, verzeichnis, "Zonen.dat") != 0) return ZEIT_DATEI;
-    FILE* datei = fopen(pfad, "rb");
+    FILE* datei = datei_oeffnen(pfad, "rb");
     if (!datei) return ZEIT_DATEI;
     const int32_t ergebnis = zonen_lesen(datei, zonen);
     fclose(datei);

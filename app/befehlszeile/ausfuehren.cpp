@@ -12,6 +12,7 @@
 #include "befehlszeile/ansicht.h"
 #include "befehlszeile/konsole.h"
 #include "befehlszeile/schalter.h"
+#include "breit.h"
 #include "bedienfeld/ansichtsregeln.h"
 #include "datei_befund.h"
 #include "gemeinsam/dateiattribute.h"
@@ -24,7 +25,7 @@
 
 namespace {
 
-constexpr size_t ZEILE = 640;  // a message with a whole path in it
+constexpr size_t ZEILE = PFAD_LAENGE + 200;  // a message with a whole path in it
 
 __attribute__((format(printf, 2, 3))) int32_t melden(int32_t rueckgabe, const char* format, ...) {
     char zeile[ZEILE] = "Varnis: ";
@@ -156,8 +157,7 @@ int32_t karte_erstellen(const Kartenauftrag& a, const char* ordner) {
         a.art == Bildart::EMF ? vektorgrafik_erstellen(a, inhalt) : bitmap_erstellen(a, inhalt);
     if (ergebnis != FERTIG) return ergebnis;
     char voll[DATEINAME_LAENGE];
-    const DWORD n = GetFullPathNameA(a.karte, sizeof voll, voll, nullptr);
-    return melden(FERTIG, "Karte geschrieben: %s", n > 0 && n < sizeof voll ? voll : a.karte);
+    return melden(FERTIG, "Karte geschrieben: %s", voller_pfad(a.karte, voll, sizeof voll) ? voll : a.karte);
 }
 
 }  // namespace

@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
+
+#include "breit.h"
 
 namespace {
 
@@ -13,7 +16,7 @@ constexpr int BREIT = 2048;  // wide characters per piece written to a console
 HANDLE eltern_konsole() {
     static HANDLE konsole = [] {
         if (!AttachConsole(ATTACH_PARENT_PROCESS)) return static_cast<HANDLE>(nullptr);
-        HANDLE h = CreateFileA("CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+        HANDLE h = CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                nullptr, OPEN_EXISTING, 0, nullptr);
         return h == INVALID_HANDLE_VALUE ? static_cast<HANDLE>(nullptr) : h;
     }();
@@ -27,16 +30,15 @@ HANDLE ziel(Kanal kanal) {
 }
 
 // A console shows text in its own code page: the line goes as wide
-// characters, converted from the program's Windows-1252.
-void auf_konsole(HANDLE h, const char* text, size_t n) {
+// characters, converted from the program's Windows-1252 (a path in it from
+// UTF-8).
+void auf_konsole(HANDLE h, const char* text) {
     WCHAR breit[BREIT];
-    while (n > 0) {
-        const int stueck = static_cast<int>(n < BREIT ? n : BREIT);
-        const int w = MultiByteToWideChar(CP_ACP, 0, text, stueck, breit, BREIT);
+    while (*text) {
+        const size_t genommen = text_breit(text, breit, BREIT);
         DWORD geschrieben = 0;
-        if (w > 0) WriteConsoleW(h, breit, static_cast<DWORD>(w), &geschrieben, nullptr);
-        text += stueck;
-        n -= static_cast<size_t>(stueck);
+        WriteConsoleW(h, breit, static_cast<DWORD>(wcslen(breit)), &geschrieben, nullptr);
+        text += genommen;
     }
 }
 
@@ -44,7 +46,7 @@ void schreiben(HANDLE h, const char* text) {
     const size_t n = strlen(text);
     DWORD modus = 0;
     if (GetConsoleMode(h, &modus)) {
-        auf_konsole(h, text, n);
+        auf_konsole(h, text);
     } else {
         DWORD geschrieben = 0;
         WriteFile(h, text, static_cast<DWORD>(n), &geschrieben, nullptr);

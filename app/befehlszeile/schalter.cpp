@@ -7,9 +7,11 @@
 #include <cstring>
 
 #include "befehlszeile/werte.h"
+#include "breit.h"
 #include "eingabe.h"
 #include "gemeinsam/geraetename.h"
 #include "namensvergleich.h"
+#include "utf8.h"
 
 const char HILFE_TEXT[] =
     "Varnis32 /karte DATEI [/datum TT.MM.JJJJ] [/zeit HH:MM] [/ort NAME] [/feld GRAD]\r\n"
@@ -127,9 +129,7 @@ int32_t karte_lesen(const char* wert, Kartenauftrag& a, Meldung& m) {
 int32_t einstellungsdatei_lesen(const char* wert, Kartenauftrag& a, Meldung& m) {
     // A profile file named without a folder would be looked for in the
     // Windows directory: the name is made whole against the current one.
-    const DWORD n = GetFullPathNameA(wert, sizeof a.einstellungen, a.einstellungen, nullptr);
-    if (n == 0 || n >= sizeof a.einstellungen) {
-        a.einstellungen[0] = '\0';
+    if (!voller_pfad(wert, a.einstellungen, sizeof a.einstellungen)) {
         return m.fehler("Der Name der Einstellungsdatei ist zu lang (h\xF6" "chstens %d Zeichen "
                         "mit dem Ordner).", static_cast<int>(sizeof a.einstellungen - 1));
     }
@@ -170,12 +170,17 @@ int32_t wert_lesen(Art art, const char* wert, int32_t jahr, Kartenauftrag& a, Me
             a.zeit.minute = 0;
             a.mit_zeit = true;
             return FERTIG;
-        case Art::ORT:
-            if (strlen(wert) >= sizeof a.ort)
+        case Art::ORT: {
+            // The line comes in UTF-8; the places' names are Windows-1252.
+            char name[sizeof a.ort + 1];
+            if (!utf8_nach_1252(wert, strlen(wert), name, sizeof name))
+                snprintf(name, sizeof name, "%s", wert);
+            if (strlen(name) >= sizeof a.ort)
                 return m.fehler("Den Ort '%.60s' gibt es in Orte.dat nicht (ein Ortsname hat "
                                 "h\xF6" "chstens %d Zeichen).", wert, MAX_ORTSNAME);
-            snprintf(a.ort, sizeof a.ort, "%s", wert);
+            snprintf(a.ort, sizeof a.ort, "%s", name);
             return FERTIG;
+        }
         case Art::FELD:
             if (!zahl_lesen(wert, 3, 180, a.feld))
                 return m.fehler("Das Gesichtsfeld '%.40s' liegt nicht zwischen 3 und 180 Grad.", wert);

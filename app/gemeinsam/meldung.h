@@ -5,7 +5,8 @@
 
 #include <windows.h>
 
-// Shows the box like MessageBoxA and returns the button pressed.
+// Shows the box like MessageBoxA and returns the button pressed. The texts
+// are Windows-1252, a path in them UTF-8 (datei/breit.h: text_breit).
 int meldung(HWND besitzer, const char* text, const char* titel, UINT art);
 
 // When set, meldung calls this instead of showing a box.

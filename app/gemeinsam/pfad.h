@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-constexpr size_t PFAD_LAENGE = 250;  // buffer size for the program's paths
+#include "breit.h"  // PFAD_LAENGE: the buffer size of the program's paths (UTF-8)
 
 // Writes verzeichnis + "\" + datei into ziel (groesse bytes). An empty or null
 // verzeichnis gives datei alone (the current directory); a verzeichnis that

@@ -4,19 +4,21 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <cwchar>
 
+#include "breit.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/pfad.h"
 #include "gemeinsam/ui_texte.h"
 
 namespace {
 
-using Html_Hilfe = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+using Html_Hilfe = HWND(WINAPI*)(HWND, LPCWSTR, UINT, DWORD_PTR);
 
 class Windows_Hilfe final : public Hilfe_System {
 public:
     bool lesbar(const char* pfad) override {
-        FILE* datei = fopen(pfad, "rb");
+        FILE* datei = datei_oeffnen(pfad, "rb");
         if (!datei) return false;
         fclose(datei);
         return true;
@@ -24,7 +26,9 @@ public:
 
     bool html_hilfe_zeigen(HWND besitzer, const char* datei) override {
         const Html_Hilfe html = laden();
-        return html && html(besitzer, datei, HH_DISPLAY_TOPIC, 0) != nullptr;
+        wchar_t breit[BREIT_PFAD];
+        return html && pfad_breit(datei, breit, BREIT_PFAD) &&
+               html(besitzer, breit, HH_DISPLAY_TOPIC, 0) != nullptr;
     }
 
     void html_hilfe_schliessen() override {
@@ -32,11 +36,17 @@ public:
     }
 
     intptr_t shell_oeffnen(HWND besitzer, const char* datei, const char* verzeichnis) override {
-        return reinterpret_cast<intptr_t>(
-            ShellExecuteA(besitzer, "open", datei, nullptr, verzeichnis, SW_SHOWNORMAL));
+        wchar_t breite_datei[BREIT_PFAD];
+        wchar_t breites_verzeichnis[BREIT_PFAD];
+        if (!pfad_breit(datei, breite_datei, BREIT_PFAD) ||
+            !pfad_breit(verzeichnis ? verzeichnis : "", breites_verzeichnis, BREIT_PFAD)) {
+            return 0;  // as ShellExecute's "out of resources": not opened
+        }
+        return reinterpret_cast<intptr_t>(ShellExecuteW(besitzer, L"open", breite_datei, nullptr,
+                                                        breites_verzeichnis, SW_SHOWNORMAL));
     }
 
-    void winhilfe_beenden(HWND besitzer) override { WinHelpA(besitzer, "varnis", HELP_QUIT, 0); }
+    void winhilfe_beenden(HWND besitzer) override { WinHelpW(besitzer, L"varnis", HELP_QUIT, 0); }
 
 private:
     // By its full name in the system directory: a bare name would be looked
@@ -44,19 +54,17 @@ private:
     Html_Hilfe laden() {
         if (geladen) return html_hilfe;
         geladen = true;
-        char verzeichnis[MAX_PATH];
-        char pfad[PFAD_LAENGE];
-        const UINT n = GetSystemDirectoryA(verzeichnis, sizeof verzeichnis);
-        if (n == 0 || n >= sizeof verzeichnis ||
-            pfad_bilden(pfad, sizeof pfad, verzeichnis, "hhctrl.ocx") != 0) {
-            return nullptr;
-        }
-        HMODULE bibliothek = LoadLibraryA(pfad);
+        static const wchar_t NAME[] = L"\\hhctrl.ocx";
+        wchar_t pfad[BREIT_PFAD];
+        const UINT n = GetSystemDirectoryW(pfad, BREIT_PFAD);
+        if (n == 0 || n + wcslen(NAME) >= BREIT_PFAD) return nullptr;
+        wcscpy(pfad + n, NAME);
+        HMODULE bibliothek = LoadLibraryW(pfad);
         if (!bibliothek) return nullptr;
         // Through a plain function pointer type, the conversion the compiler
         // accepts without a cast warning.
         html_hilfe = reinterpret_cast<Html_Hilfe>(
-            reinterpret_cast<void (*)()>(GetProcAddress(bibliothek, "HtmlHelpA")));
+            reinterpret_cast<void (*)()>(GetProcAddress(bibliothek, "HtmlHelpW")));
         return html_hilfe;
     }
 

@@ -5,10 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "gemeinsam/pfad.h"
 #include "schoner/partner.h"
 
-// Room for a directory of up to 249 characters and any of the names below.
-constexpr size_t SCHONER_PFAD_LAENGE = 330;
+// Room for a directory of the program's paths (UTF-8) and any of the names below.
+constexpr size_t SCHONER_PFAD_LAENGE = PFAD_LAENGE + 16;
 
 struct Schoner_Dateien {
     char quelle[SCHONER_PFAD_LAENGE];   // start_verzeichnis\Kovra32.scr

@@ -50,7 +50,7 @@ Kopie datei_kopieren(const char* quelle, const char* ziel) {
 
 void zeigen(Schoner_Partner& fenster, int32_t text, const char* argument, int32_t titel,
             UINT art) {
-    char zeile[512];
+    char zeile[PFAD_LAENGE + 400];  // a path (UTF-8) in a sentence
     snprintf(zeile, sizeof zeile, ui_text(text), argument);
     meldung(fenster.besitzer(), zeile, ui_text(titel), art);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "breit.h"
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
@@ -122,7 +123,8 @@ int32_t schoner_fenster_zerstoert(Schoner_Partner& fenster, const Schoner_Verzei
 void uebergabe_pruefen(Schoner_Partner& fenster, const Schoner_Verzeichnisse& verzeichnisse) {
     Schoner_Dateien d;
     if (schoner_dateien(verzeichnisse, d) != 0 || !datei_vorhanden(d.marke)) return;
-    DeleteFileA(d.marke);
+    wchar_t marke[BREIT_PFAD];
+    if (pfad_breit(d.marke, marke, BREIT_PFAD)) DeleteFileW(marke);
     if (bss_modus == 0) fenster.einstellungen_speichern(verzeichnisse.ini_pfad);
     ini_zurueckholen(d);
     fenster.nach_vorn();

@@ -3,17 +3,23 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
+
+#include "breit.h"
 
 #include "gemeinsam/dateiattribute.h"
 
 namespace {
 
-constexpr const char* DESKTOP = "Control Panel\\Desktop";
-constexpr const char* SCHONER_WERT = "SCRNSAVE.EXE";
+constexpr const wchar_t* DESKTOP = L"Control Panel\\Desktop";
+constexpr const wchar_t* SCHONER_WERT = L"SCRNSAVE.EXE";
 
-bool text_setzen(HKEY schluessel, const char* name, const char* text) {
-    return RegSetValueExA(schluessel, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                          static_cast<DWORD>(strlen(text) + 1)) == ERROR_SUCCESS;
+// The value as Windows reads it, in UTF-16 (text, a path, in UTF-8).
+bool text_setzen(HKEY schluessel, const wchar_t* name, const char* text) {
+    wchar_t breit[BREIT_PFAD];
+    return pfad_breit(text, breit, BREIT_PFAD) &&
+           RegSetValueExW(schluessel, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(breit),
+                          static_cast<DWORD>((wcslen(breit) + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 // The file name of pfad after its last backslash.
@@ -26,12 +32,12 @@ const char* dateiname(const char* pfad) {
 
 int32_t schoner_registrieren(const char* schoner) {
     HKEY schluessel;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, DESKTOP, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &schluessel,
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, DESKTOP, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &schluessel,
                         nullptr) != ERROR_SUCCESS) {
         return -1;
     }
     const bool gesetzt =
-        text_setzen(schluessel, SCHONER_WERT, schoner) && text_setzen(schluessel, "ScreenSaveActive", "1");
+        text_setzen(schluessel, SCHONER_WERT, schoner) && text_setzen(schluessel, L"ScreenSaveActive", "1");
     RegCloseKey(schluessel);
     // The running session learns of it as after Windows' own dialog.
     SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, TRUE, nullptr, SPIF_SENDCHANGE);
@@ -41,18 +47,20 @@ int32_t schoner_registrieren(const char* schoner) {
 bool kovra_registriert(char* ziel, size_t groesse) {
     if (groesse == 0) return false;
     ziel[0] = '\0';
-    char pfad[MAX_PATH + 1] = "";
-    DWORD laenge = MAX_PATH;  // one byte kept for the terminator a value may lack
+    wchar_t breit[BREIT_PFAD + 1] = L"";
+    DWORD laenge = BREIT_PFAD * sizeof(wchar_t);  // one unit kept for the end a value may lack
     DWORD art = 0;
     HKEY schluessel;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, DESKTOP, 0, KEY_QUERY_VALUE, &schluessel) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, DESKTOP, 0, KEY_QUERY_VALUE, &schluessel) != ERROR_SUCCESS) {
         return false;
     }
     const LONG gelesen =
-        RegQueryValueExA(schluessel, SCHONER_WERT, nullptr, &art, reinterpret_cast<BYTE*>(pfad), &laenge);
+        RegQueryValueExW(schluessel, SCHONER_WERT, nullptr, &art, reinterpret_cast<BYTE*>(breit), &laenge);
     RegCloseKey(schluessel);
     if (gelesen != ERROR_SUCCESS || art != REG_SZ) return false;
-    pfad[laenge < sizeof pfad ? laenge : sizeof pfad - 1] = '\0';
+    breit[laenge / sizeof(wchar_t) < BREIT_PFAD ? laenge / sizeof(wchar_t) : BREIT_PFAD] = L'\0';
+    char pfad[PFAD_LAENGE];
+    if (!pfad_schmal(breit, pfad, sizeof pfad)) return false;
     if (lstrcmpiA(dateiname(pfad), "Kovra32.scr") != 0 || !datei_vorhanden(pfad) ||
         strlen(pfad) >= groesse) {
         return false;

@@ -3,8 +3,7 @@
 // writes a chart file from the command line instead and shows no window.
 #include <windows.h>
 
-#include <cstdlib>
-
+#include "befehlszeile/argumente.h"
 #include "befehlszeile/ausfuehren.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/pfad.h"
@@ -13,10 +12,11 @@
 #include "start/programm.h"
 
 int WINAPI WinMain(HINSTANCE modul, HINSTANCE vorher, LPSTR, int) {
-    if (__argc > 1) {
+    const Argumente argumente;
+    if (argumente.anzahl() > 1) {
         char ordner[PFAD_LAENGE];
         programm_ordner(ordner, sizeof ordner);
-        return befehlszeile_ausfuehren(__argc, __argv, ordner);
+        return befehlszeile_ausfuehren(argumente.anzahl(), argumente.werte(), ordner);
     }
     if (ui_texte_entschluesseln() != 0) {
         meldung(nullptr, FEHLERHAFT_TEXT, "Varnis", MB_OK | MB_ICONSTOP);

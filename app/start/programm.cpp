@@ -51,12 +51,14 @@ void katalog_fehlt() {
     ablage.ordner(Ordner::AKTUELL, aktuell, sizeof aktuell);
     ablage.ordner(Ordner::PROGRAMM, programm, sizeof programm);
     char ordner[2 * PFAD_LAENGE + 16];
-    if (lstrcmpiA(aktuell, programm) == 0) {
+    wchar_t aktuell_breit[BREIT_PFAD], programm_breit[BREIT_PFAD];  // compared as Windows compares names
+    if (pfad_breit(aktuell, aktuell_breit, BREIT_PFAD) && pfad_breit(programm, programm_breit, BREIT_PFAD) &&
+        lstrcmpiW(aktuell_breit, programm_breit) == 0) {
         snprintf(ordner, sizeof ordner, "'%s'", programm);
     } else {
         snprintf(ordner, sizeof ordner, "'%s' und '%s'", aktuell, programm);
     }
-    char text[1024];
+    char text[2 * PFAD_LAENGE + 300];
     snprintf(text, sizeof text, ui_text(UI_KATALOG_FEHLT), ordner);
     fehler(text);
 }

@@ -72,6 +72,33 @@ TEST(Pfade, FalschesUndZuLangesGibtNichts) {
     EXPECT_FALSE(pfad_schmal(L"a\x6771", vier, sizeof vier));  // one and three do not fit
 }
 
+// A box's text: the program's words in Windows-1252, the path in UTF-8.
+TEST(Pfade, TextMitPfadFuerDenSchirm) {
+    struct Fall {
+        std::string text;
+        std::wstring breit;
+    };
+    const Fall faelle[] = {
+        {"M\xFCnchen \x80 \x93x\x94", L"M\x00FCnchen \x20AC \x201Cx\x201D"},
+        {std::string("Datei '") + VIER_SCHRIFTEN + "' f\xFCr", std::wstring(L"Datei '") + VIER_SCHRIFTEN_BREIT + L"' f\x00FCr"},
+        {"\xF0\x9F\x8C\x9F", std::wstring{wchar_t(0xD83C), wchar_t(0xDF1F)}},
+        {"\xC5", L"\x00C5"},          // cut inside a character: the byte as Windows-1252
+        {"\xE6\x9D", L"\x00E6\x009D"},  // the free 0x9D stays itself
+    };
+    for (const Fall& f : faelle) {
+        wchar_t breit[64];
+        text_breit(f.text.c_str(), breit, 64);
+        EXPECT_EQ(std::wstring(breit), f.breit) << f.text;
+    }
+    wchar_t klein[3];
+    text_breit("ab\xF0\x9F\x8C\x9F", klein, 3);  // cut before a character, not inside it
+    EXPECT_EQ(std::wstring(klein), L"ab");
+    text_breit("a\xF0\x9F\x8C\x9F", klein, 3);
+    EXPECT_EQ(std::wstring(klein), L"a");
+    text_breit(nullptr, klein, 3);
+    EXPECT_EQ(std::wstring(klein), L"");
+}
+
 TEST(Pfade, DateiMitNamenInVierSchriften) {
     const std::string name = std::string(VIER_SCHRIFTEN) + ".txt";
     std::FILE* datei = datei_oeffnen(name.c_str(), "wb");

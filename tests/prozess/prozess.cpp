@@ -1,8 +1,10 @@
 #include "prozess.h"
 
+#include "breit.h"
+
 Prozess::Prozess(const std::string& programm, std::string befehl, const std::string& ordner,
                  HANDLE ausgabe, HANDLE fehler) {
-    STARTUPINFOA start{};
+    STARTUPINFOW start{};
     start.cb = sizeof start;
     const BOOL umgelenkt = ausgabe || fehler;
     if (umgelenkt) {
@@ -10,8 +12,15 @@ Prozess::Prozess(const std::string& programm, std::string befehl, const std::str
         start.hStdOutput = ausgabe;
         start.hStdError = fehler;
     }
-    gestartet_ = CreateProcessA(programm.empty() ? nullptr : programm.c_str(), &befehl[0], nullptr, nullptr, umgelenkt, 0, nullptr,
-                                ordner.empty() ? nullptr : ordner.c_str(), &start, &info_);
+    // As the programs take texts: Windows-1252 with paths in UTF-8.
+    std::wstring breites_programm(programm.size() + 1, L'\0'), zeile(befehl.size() + 1, L'\0'),
+        breiter_ordner(ordner.size() + 1, L'\0');
+    text_breit(programm.c_str(), &breites_programm[0], breites_programm.size());
+    text_breit(befehl.c_str(), &zeile[0], zeile.size());
+    text_breit(ordner.c_str(), &breiter_ordner[0], breiter_ordner.size());
+    gestartet_ = CreateProcessW(programm.empty() ? nullptr : breites_programm.c_str(), &zeile[0], nullptr,
+                                nullptr, umgelenkt, 0, nullptr, ordner.empty() ? nullptr : breiter_ordner.c_str(),
+                                &start, &info_);
 }
 
 Prozess::~Prozess() {

@@ -24,7 +24,8 @@ class Prozess {
 public:
     // Starts programm with the command line befehl (the program's own name
     // first, as the system passes it), in the folder ordner, or in ours when
-    // ordner is empty. An empty programm is taken from the command line.
+    // ordner is empty (all three as the programs take texts: Windows-1252, a
+    // path in them UTF-8). An empty programm is taken from the command line.
     // Inheritable handles given as ausgabe and fehler become its standard
     // output and error, as a script's redirection makes them.
     Prozess(const std::string& programm, std::string befehl, const std::string& ordner = "",

@@ -34,7 +34,7 @@ bool starten(const char* programm, const char* verzeichnis) {
 
 TEST(Einstellen, EachStepThatFailsIsTheReasonAndLeavesNoMarker) {
     const std::string ordner = "C:\\Varnis";
-    const std::string zu_lang(EINSTELLEN_PFAD, 'x');
+    const std::string zu_lang(PFAD_LAENGE, 'x');
     const struct {
         const char* fall;
         std::string verzeichnis;
@@ -48,11 +48,11 @@ TEST(Einstellen, EachStepThatFailsIsTheReasonAndLeavesNoMarker) {
         {"marker not written", ordner, true, false, true, Einstellen::KEINE_MARKE, ordner + "\\Kovra.acc", "", ""},
         {"start fails", ordner, true, true, false, Einstellen::NICHT_GESTARTET, ordner + "\\Varnis32.exe", "", ""},
         {"folder too long", zu_lang, true, true, true, Einstellen::PFAD_ZU_LANG,
-         zu_lang.substr(0, EINSTELLEN_PFAD - 1), "", ""},
+         zu_lang.substr(0, PFAD_LAENGE - 1), "", ""},
     };
     for (const auto& f : faelle) {
         welt = Welt{f.programm_da, f.marke_moeglich, f.start_moeglich, "", "", ""};
-        char pfad[EINSTELLEN_PFAD];
+        char pfad[PFAD_LAENGE];
         EXPECT_EQ(f.ergebnis, einstellen(f.verzeichnis.c_str(), {vorhanden, marke_schreiben, loeschen, starten}, pfad))
             << f.fall;
         EXPECT_EQ(f.pfad, pfad) << f.fall;

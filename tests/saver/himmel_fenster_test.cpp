@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "breit.h"
 #include "himmel_fenster.h"
 #include "himmel_zustand.h"
 #include "ini_datei.h"
@@ -246,30 +247,43 @@ TEST_F(HimmelFenster, LayersAtZeroAreNotDrawnStarsAlwaysAre) {
 
 // The notice's reason: none with the catalogue, missing without it, damaged
 // when the file is there and the loader finds a fault (empty, cut inside
-// its first entry).
+// its first entry); in a data folder named in four scripts, which a missing
+// catalogue's notice names whole.
 TEST_F(HimmelFenster, NoticeSaysWhetherTheCatalogueIsMissingOrDamaged) {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    const std::string ordner = std::string(temp) + "Kovra Hinweis " + std::to_string(GetCurrentProcessId());
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    char temp_utf8[PFAD_LAENGE];
+    ASSERT_TRUE(pfad_schmal(temp, temp_utf8, sizeof temp_utf8));
+    // "Łódź Ελλάδα Москва 東京"
+    const std::string ordner = std::string(temp_utf8) +
+                               "\xC5\x81\xC3\xB3\x64\xC5\xBA \xCE\x95\xCE\xBB\xCE\xBB\xCE\xAC\xCE\xB4\xCE\xB1 "
+                               "\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0 \xE6\x9D\xB1\xE4\xBA\xAC " +
+                               std::to_string(GetCurrentProcessId());
     const std::string datei = ordner + "\\VARNIS.DAT";
-    CreateDirectoryA(ordner.c_str(), nullptr);
+    wchar_t ordner_breit[BREIT_PFAD], datei_breit[BREIT_PFAD];
+    ASSERT_TRUE(pfad_breit(ordner.c_str(), ordner_breit, BREIT_PFAD));
+    ASSERT_TRUE(pfad_breit(datei.c_str(), datei_breit, BREIT_PFAD));
+    CreateDirectoryW(ordner_breit, nullptr);
+    const std::string katalog = datei_lesen(VARNIS_TEST_DATA "/VARNIS.DAT");
+    ASSERT_GT(katalog.size(), 1000u);
     const struct {
         const char* verzeichnis;
         const char* bytes;  // of VARNIS.DAT; null: no file
         const char* grund;  // in the notice; "": no notice
     } faelle[] = {
         {VARNIS_TEST_DATA, nullptr, ""},
+        {ordner.c_str(), katalog.c_str(), ""},
         {ordner.c_str(), nullptr, "fehlt"},
         {ordner.c_str(), "", "besch\xE4" "digt"},
         {ordner.c_str(), "abc", "besch\xE4" "digt"},
     };
     for (const auto& f : faelle) {
-        SCOPED_TRACE(std::string(f.verzeichnis) + (f.bytes ? std::string(" file '") + f.bytes + "'" : " no file"));
-        DeleteFileA(datei.c_str());
+        SCOPED_TRACE(std::string(f.verzeichnis) + (f.bytes ? " with a file" : " no file"));
+        DeleteFileW(datei_breit);
         if (f.bytes) {
-            FILE* d = fopen(datei.c_str(), "wb");
+            FILE* d = datei_oeffnen(datei.c_str(), "wb");
             ASSERT_NE(d, nullptr);
-            fputs(f.bytes, d);
+            fwrite(f.bytes, 1, f.bytes == katalog.c_str() ? katalog.size() : strlen(f.bytes), d);
             fclose(d);
         }
         snprintf(scr_dateien.daten_verzeichnis, sizeof scr_dateien.daten_verzeichnis, "%s", f.verzeichnis);
@@ -277,14 +291,15 @@ TEST_F(HimmelFenster, NoticeSaysWhetherTheCatalogueIsMissingOrDamaged) {
         const std::string hinweis = scr_himmel.hinweis;
         if (*f.grund) {
             EXPECT_NE(hinweis.find(f.grund), std::string::npos) << hinweis;
+            EXPECT_NE(hinweis.find(ordner), std::string::npos) << hinweis;
         } else {
             EXPECT_EQ(hinweis, "");
         }
         DestroyWindow(fenster);
         pumpen();
     }
-    DeleteFileA(datei.c_str());
-    RemoveDirectoryA(ordner.c_str());
+    DeleteFileW(datei_breit);
+    RemoveDirectoryW(ordner_breit);
 }
 
 }  // namespace

@@ -53,7 +53,7 @@ TEST_F(BitmapDatei, ScreenColours) {
     dialog.antwort = ordner.datei("karte.bmp");
     EXPECT_EQ(0, ausfuehren(Farbschema::SCHIRM, "Sternkarte 2026-12-10 21-30 Berlin.bmp"));
     EXPECT_EQ("Sternkarte 2026-12-10 21-30 Berlin.bmp", dialog.vorgabe);
-    EXPECT_EQ(330u, dialog.groesse);
+    EXPECT_EQ(DATEINAME_LAENGE, dialog.groesse);
     EXPECT_EQ(0, dialog.boxen);
     const Bmp b = bmp_lesen(dialog.antwort);
     ASSERT_TRUE(b.gelesen);

@@ -73,7 +73,7 @@ TEST(Dateivorschlag, FolderIsThePicturesUntilTheUserSavesElsewhere) {
         const char* pfad;
         const char* erwartet;  // the folder afterwards
     };
-    const std::string zu_lang = "C:\\" + std::string(300, 'o') + "\\k.bmp";
+    const std::string zu_lang = "C:\\" + std::string(PFAD_LAENGE, 'o') + "\\k.bmp";
     Speicherordner ordner("C:\\users\\u\\Pictures");
     EXPECT_STREQ("C:\\users\\u\\Pictures", ordner.anfang());
     for (const Fall& f : {
@@ -97,31 +97,41 @@ struct Gesehen {
     std::string antwort;
 } gesehen;
 
-BOOL WINAPI ersatzfenster(LPOPENFILENAMEA ofn) {
-    const char* ende = ofn->lpstrFilter;
-    while (*ende != '\0' || ende[1] != '\0') ++ende;
-    gesehen.filter.assign(ofn->lpstrFilter, ende + 2);
-    gesehen.datei = ofn->lpstrFile;
-    gesehen.ordner = ofn->lpstrInitialDir ? ofn->lpstrInitialDir : "(null)";
-    gesehen.titel = ofn->lpstrTitle;
-    gesehen.endung = ofn->lpstrDefExt;
+// UTF-16 as UTF-8, for the comparisons.
+std::string schmal(const wchar_t* text) {
+    char utf8[PFAD_LAENGE];
+    pfad_schmal(text, utf8, sizeof utf8);
+    return utf8;
+}
+
+BOOL WINAPI ersatzfenster(LPOPENFILENAMEW ofn) {
+    const wchar_t* ende = ofn->lpstrFilter;
+    while (*ende != L'\0' || ende[1] != L'\0') ++ende;
+    gesehen.filter.clear();
+    for (const wchar_t* p = ofn->lpstrFilter; p != ende + 2; ++p) gesehen.filter += static_cast<char>(*p);  // ASCII
+    gesehen.datei = schmal(ofn->lpstrFile);
+    gesehen.ordner = ofn->lpstrInitialDir ? schmal(ofn->lpstrInitialDir) : "(null)";
+    gesehen.titel = schmal(ofn->lpstrTitle);
+    gesehen.endung = schmal(ofn->lpstrDefExt);
     gesehen.flags = ofn->Flags;
     if (gesehen.antwort.empty()) return FALSE;
-    snprintf(ofn->lpstrFile, ofn->nMaxFile, "%s", gesehen.antwort.c_str());
+    pfad_breit(gesehen.antwort.c_str(), ofn->lpstrFile, ofn->nMaxFile);
     return TRUE;
 }
 
 // One test, since the folder is the session's: the first dialog of the
 // process opens in the Pictures folder, the next where the user saved.
 TEST(Dateivorschlag, DialogOpensInPicturesThenWhereTheUserSavedLast) {
-    char bilder[MAX_PATH] = "";
-    ASSERT_EQ(S_OK, SHGetFolderPathA(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT, bilder));
+    wchar_t breit[MAX_PATH] = L"";
+    ASSERT_EQ(S_OK, SHGetFolderPathW(nullptr, CSIDL_MYPICTURES, nullptr, SHGFP_TYPE_CURRENT, breit));
+    const std::string bilder = schmal(breit);
     char pfad[DATEINAME_LAENGE];
-    vorschlag_uebernehmen(pfad, sizeof pfad, "Sternkarte 2026-12-10 21-05 Berlin.bmp");
+    // The suggestion names the place in the program's Windows-1252.
+    vorschlag_uebernehmen(pfad, sizeof pfad, "Sternkarte 2026-12-10 21-05 M\xFCnchen.bmp");
     gesehen.antwort.clear();
     EXPECT_FALSE(speicherdialog(nullptr, pfad, sizeof pfad, BITMAP_TYP, "Titel", ersatzfenster));
     EXPECT_EQ(std::string("Bitmap (*.bmp)\0*.bmp\0\0", 22), gesehen.filter);
-    EXPECT_EQ("Sternkarte 2026-12-10 21-05 Berlin.bmp", gesehen.datei);
+    EXPECT_EQ("Sternkarte 2026-12-10 21-05 M\xC3\xBCnchen.bmp", gesehen.datei);
     EXPECT_EQ(bilder, gesehen.ordner);
     EXPECT_EQ("Titel", gesehen.titel);
     EXPECT_EQ("bmp", gesehen.endung);
@@ -129,15 +139,16 @@ TEST(Dateivorschlag, DialogOpensInPicturesThenWhereTheUserSavedLast) {
     EXPECT_EQ(noetig, gesehen.flags & noetig);
 
     // Cancelled: still the Pictures. Saved: that folder from now on, for
-    // either kind of file.
+    // either kind of file, named in any script (UTF-8 in the program).
+    const std::string ordner = "C:\\\xD0\x9C\xD0\xBE\xD1\x81\xD0\xBA\xD0\xB2\xD0\xB0";  // Moskva
     pfad[0] = '\0';
-    gesehen.antwort = "C:\\Karten\\neu.emf";
+    gesehen.antwort = ordner + "\\\xC5\x81\xC3\xB3\x64\xC5\xBA.emf";  // Lodz
     EXPECT_TRUE(speicherdialog(nullptr, pfad, sizeof pfad, VEKTOR_TYP, "Titel", ersatzfenster));
     EXPECT_EQ(bilder, gesehen.ordner);
     EXPECT_EQ("", gesehen.datei);
-    EXPECT_STREQ("C:\\Karten\\neu.emf", pfad);
+    EXPECT_EQ(gesehen.antwort, pfad);
     EXPECT_TRUE(speicherdialog(nullptr, pfad, sizeof pfad, BITMAP_TYP, "Titel", ersatzfenster));
-    EXPECT_EQ("C:\\Karten", gesehen.ordner);
+    EXPECT_EQ(ordner, gesehen.ordner);
 }
 
 TEST(Dateivorschlag, ANameTooLongForTheFieldIsNotCut) {

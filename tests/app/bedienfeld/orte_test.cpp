@@ -252,7 +252,7 @@ TEST(PfadBilden, JoinsWithOneSeparatorAndRefusesWhatDoesNotFit) {
         EXPECT_EQ(pfad_bilden(ziel, f.groesse, f.verzeichnis, "Orte.dat"), f.ergebnis) << f.pfad;
         EXPECT_STREQ(ziel, f.pfad);
     }
-    const std::string lang(300, 'd');
+    const std::string lang(PFAD_LAENGE, 'd');  // one byte more than a path can be
     char ziel[PFAD_LAENGE];
     EXPECT_EQ(pfad_bilden(ziel, sizeof ziel, lang.c_str(), "Orte.dat"), -1);
     Orte orte;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "breit.h"
 #include "gemeinsam/ui_texte.h"
 #include "gemeinsam/verschluesselung.h"
 #include "varnis_version.h"
@@ -170,6 +171,19 @@ TEST_F(UiTexte, TextsAreWindows1252) {
             // A tab only parts a menu item from its key's name.
             EXPECT_TRUE((c >= 0x20 || c == '\t') && c != 0x7F && c != 0xC2 && c != 0xC3) << i << ": byte " << int(c);
         }
+}
+
+// A box or the console shows a text as Windows-1252 with the paths in it as
+// UTF-8 (datei/breit.h, text_breit): no text of the table may hold bytes
+// that read as UTF-8, or it would show wrong.
+TEST_F(UiTexte, TextsShowAsWindows1252BesidePathsInUtf8) {
+    for (int32_t i = 0; i < UI_TEXTE; ++i) {
+        const char* text = ui_text(i);
+        wchar_t gezeigt[4096], erwartet[4096];
+        text_breit(text, gezeigt, 4096);
+        ASSERT_GT(MultiByteToWideChar(1252, 0, text, -1, erwartet, 4096), 0);
+        EXPECT_EQ(std::wstring(erwartet), std::wstring(gezeigt)) << text;
+    }
 }
 
 // The unscrambled texts are only in memory: none of them may be found

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "gemeinsam/meldung.h"
+#include "gemeinsam/pfad.h"
 #include "gemeinsam/ui_texte.h"
 #include "menue/hilfe.h"
 
@@ -98,7 +99,7 @@ TEST_F(HilfeTest, ChmWhenItIsThereAndShownElseTheHlpThroughTheShell) {
 TEST_F(HilfeTest, APathThatDoesNotFitOpensNothingAndSaysSo) {
     Aufnahme system;
     Hilfe hilfe(system);
-    const std::string lang(260, 'x');
+    const std::string lang(PFAD_LAENGE, 'x');  // longer than any path
     EXPECT_EQ(hilfe.oeffnen(fenster, lang.c_str()), Hilfe_Form::KEINE);
     EXPECT_TRUE(system.aufrufe.empty());
     ASSERT_EQ(meldungen.size(), 1u);
