@@ -103,10 +103,11 @@ SIZE kennung_groesse(HDC dc, const Font& schrift, const Font& symbol, const Ster
     char abk[3] = {satz.bezeichnung[KENNUNG_BAYER], satz.bezeichnung[KENNUNG_BAYER + 1],
                    satz.bezeichnung[KENNUNG_BAYER + 2]};
     const char buchstabe[2] = {griechisch(abk), '\0'};
-    // The index follows at the letter's width as the Font object measures it.
+    // The letter and the index in dc's own units (on the screen the index
+    // follows at just that width; a printer's index, at the screen's width,
+    // lies within).
     const SIZE griechisch_gross = ausmass(dc, symbol, buchstabe);
-    const int32_t breite = text[0] ? symbol.textbreite(buchstabe) + zeichen.cx : griechisch_gross.cx;
-    return SIZE{breite, griechisch_gross.cy > zeichen.cy ? griechisch_gross.cy : zeichen.cy};
+    return SIZE{griechisch_gross.cx + zeichen.cx, griechisch_gross.cy > zeichen.cy ? griechisch_gross.cy : zeichen.cy};
 }
 
 void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe,
