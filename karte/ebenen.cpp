@@ -10,6 +10,10 @@
 
 void lagen_neu(Himmel& himmel) { std::memset(himmel.berechnet, 0, sizeof himmel.berechnet); }
 
+void schilder_setzen(Beschriftung& b, const Ziel& z, const Karteninhalt& inhalt) {
+    beschriftung_setzen(b, z.dc, z.bild == nullptr, z.r, inhalt);
+}
+
 void gitter_karte(Himmel& himmel, const Ziel& z, const Font& beschriftung, uint32_t farbe) {
     karte_gitter(himmel, z.dc, z.bild, beschriftung, z.r, farbe);
 }
@@ -32,19 +36,21 @@ void figuren_druck(Himmel& himmel, const Ziel& z, uint32_t farbe) {
     druck_figuren(himmel, z.dc, z.r, farbe);
 }
 
-void sternbild_namen_zeichnen(Himmel& himmel, const Ziel& z, const Font& schrift, uint32_t farbe) {
-    sternbild_namen(himmel, z.dc, schrift, z.r, farbe);
+void sternbild_namen_zeichnen(Himmel& himmel, const Ziel& z, const Font& schrift, uint32_t farbe,
+                              const Schildplan& plan) {
+    sternbild_namen(himmel, z.dc, schrift, z.r, farbe, plan);
 }
 
-void stern_namen_zeichnen(Himmel& himmel, const Ziel& z, const Font& schrift, uint32_t farbe) {
-    stern_namen(himmel, z.dc, schrift, z.r, farbe);
+void stern_namen_zeichnen(Himmel& himmel, const Ziel& z, const Font& schrift, uint32_t farbe,
+                          const Schildplan& plan) {
+    stern_namen(himmel, z.dc, schrift, z.r, farbe, plan);
 }
 
 void kennungen_zeichnen(Himmel& himmel, const Ziel& z, const Font& text, const Font& symbol,
-                        uint32_t farbe, bool auswahl_verbergen) {
+                        uint32_t farbe, bool auswahl_verbergen, const Schildplan& plan) {
     const int32_t auswahl = himmel.wahl_sternbild;
     if (auswahl_verbergen) himmel.wahl_sternbild = -1;
-    stern_kennungen(himmel, z.dc, text, symbol, z.r, farbe);
+    stern_kennungen(himmel, z.dc, text, symbol, z.r, farbe, plan);
     himmel.wahl_sternbild = auswahl;
 }
 

@@ -9,6 +9,8 @@
 #include "himmel.h"
 #include "koerper.h"
 
+struct Beschriftung;  // karte/beschriftung.h
+
 struct Schriften {
     Font& text;       // "Arial", 14 pixels on the screen
     Font& sternbild;  // the underlined copy of text, 16 pixels: constellation names
@@ -26,4 +28,9 @@ struct Karteninhalt {
     // The bodies of the chart's moment (karte/koerperstand.h); null: none
     // (an instant they cannot be computed for).
     const Koerperlage* koerper = nullptr;
+    // Where the screen's labels stand, kept from the placement to the label
+    // layers across the stages of its drawing and read by the label click;
+    // null: the labels at their own places. An output drawn in one go
+    // places them in a plan of its own (karte/kartenzeichnung.h).
+    Beschriftung* beschriftung = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "kartenzeichnung.h"
 
+#include <memory>
+
 #include "farben.h"
 
 Schichtfarben schirm_schichtfarben(const Darstellung& werte) {
@@ -22,14 +24,20 @@ void schicht_zeichnen(Schicht schicht, const Ziel& ziel, const Karteninhalt& inh
     const uint32_t farbe = ebene == IMMER ? 0 : art.farben.farbe[ebene];
     const Schichtaufruf aufruf{inhalt.himmel, ziel,      farbe,         inhalt.schriften,
                                klassen,       inhalt.kartentext ? inhalt.kartentext : "",
-                               art.druckstil, art.auswahl_verbergen, inhalt.koerper};
+                               art.druckstil, art.auswahl_verbergen, inhalt.koerper,
+                               inhalt,        inhalt.beschriftung};
     zeichner(aufruf);
 }
 
 void folge_zeichnen(const Schicht* folge, size_t anzahl, const Ziel& ziel,
                     const Karteninhalt& inhalt, const Ausgabeart& art) {
+    // An output drawn in one go places its labels in a plan of its own,
+    // for its own target, whatever plan the screen keeps.
+    const auto eigene = std::make_unique<Beschriftung>();
+    Karteninhalt mit_plan = inhalt;
+    mit_plan.beschriftung = eigene.get();
     for (size_t i = 0; i < anzahl; ++i) {
         if (schicht_sichtbar(folge[i], inhalt.werte))
-            schicht_zeichnen(folge[i], ziel, inhalt, art, Klassen{0, KLASSEN - 1});
+            schicht_zeichnen(folge[i], ziel, mit_plan, art, Klassen{0, KLASSEN - 1});
     }
 }

@@ -31,7 +31,8 @@ void schicht_zeichnen(Schicht schicht, const Ziel& ziel, const Karteninhalt& inh
                       const Ausgabeart& art, Klassen klassen);
 
 // Every layer of folge that is on at inhalt.werte, in order, with all
-// magnitude classes.
+// magnitude classes; the labels in a plan of the call's own (folge places
+// them with Schicht::SCHILDER).
 void folge_zeichnen(const Schicht* folge, size_t anzahl, const Ziel& ziel,
                     const Karteninhalt& inhalt, const Ausgabeart& art);
 template <size_t N>

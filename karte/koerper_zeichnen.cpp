@@ -17,7 +17,8 @@ namespace {
 constexpr uint32_t WEISS = 0x00FFFFFF;
 constexpr uint32_t SCHWARZ = 0x00000000;
 constexpr double GRAD = 3.14159265358979323846 / 180.0;
-// The names start this many pixels (of the target) right of the disc's edge.
+// The names' own place starts this many pixels (of the target) right of the
+// disc's edge (the placement's KOERPER_LUECKE).
 constexpr int32_t NAME_LUECKE = 4;
 // Corners of the printed Moon's lit part: its limb and its terminator.
 constexpr int32_t PHASEN_PUNKTE = 24;
@@ -126,7 +127,7 @@ void koerper_druck(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage, co
 }
 
 void koerper_namen(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage, const Font& schrift,
-                   uint32_t farbe) {
+                   uint32_t farbe, const Schildplan& plan) {
     if (!lage) return;
     // A canvas's discs are screen-sized, a printer's or a metafile's its own.
     const Scheibenziel art_ziel = ziel.bild ? Scheibenziel::KARTE : Scheibenziel::DRUCK;
@@ -135,7 +136,9 @@ void koerper_namen(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage, co
     SelectObject(ziel.dc, schrift.handle());
     for (int32_t art = 0; art < KOERPER_ANZAHL; ++art) {
         const Koerperscheibe s = koerperscheibe(himmel, *lage, art, art_ziel, ziel.r);
-        if (!s.ort.im_quadrat) continue;
-        text_aus(ziel.dc, ziel.r + s.ort.dx + s.radius + NAME_LUECKE, ziel.r - s.ort.dy, koerper_name(art));
+        const Schildversatz& schild = plan.koerper[art];
+        if (!s.ort.im_quadrat || schild.weg) continue;
+        text_aus(ziel.dc, ziel.r + s.ort.dx + s.radius + NAME_LUECKE + schild.dx,
+                 ziel.r - s.ort.dy + schild.dy, koerper_name(art));
     }
 }

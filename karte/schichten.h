@@ -35,6 +35,7 @@
 
 enum class Schicht : int32_t {
     LAGEN_NEU,  // not drawn: the start of a drawing, which computes positions anew
+    SCHILDER,   // not drawn: the labels placed, before the first label layer (karte/beschriftung.h)
     GITTER,
     FIGUREN,
     STERNBILDNAMEN,
@@ -71,6 +72,7 @@ struct Schichtebene {
 };
 inline constexpr Schichtebene SCHICHTEN[] = {
     {Schicht::LAGEN_NEU, IMMER, false},
+    {Schicht::SCHILDER, IMMER, false},
     {Schicht::GITTER, HILFSLINIEN, false},
     {Schicht::FIGUREN, STERNBILDER, false},
     {Schicht::STERNBILDNAMEN, STERNBILDNAMEN, false},
@@ -104,8 +106,9 @@ inline bool schicht_sichtbar(Schicht s, const Darstellung& werte) {
 // The desktop picture: the chart pane as it stands at rest after its stages
 // (below), drawn in one go on the screen's canvas functions.
 inline constexpr Schicht TAPETE_FOLGE[] = {
-    Schicht::GITTER,    Schicht::FIGUREN,  Schicht::STERNBILDNAMEN, Schicht::STERNNAMEN,
-    Schicht::KENNUNGEN, Schicht::GESTIRNE, Schicht::KOERPER,        Schicht::KOERPERNAMEN,
+    Schicht::GITTER,     Schicht::FIGUREN,   Schicht::SCHILDER, Schicht::STERNBILDNAMEN,
+    Schicht::STERNNAMEN, Schicht::KENNUNGEN, Schicht::GESTIRNE, Schicht::KOERPER,
+    Schicht::KOERPERNAMEN,
 };
 
 // The printed page and the vector file, on the printer's functions: the
@@ -113,8 +116,9 @@ inline constexpr Schicht TAPETE_FOLGE[] = {
 // it crosses, as the printout has always had it; the stars last, and over
 // them the bodies, whose discs cover the stars behind them as in the sky.
 inline constexpr Schicht DRUCK_FOLGE[] = {
-    Schicht::GITTER,    Schicht::STERNBILDNAMEN, Schicht::STERNNAMEN, Schicht::KOERPERNAMEN,
-    Schicht::FIGUREN,   Schicht::KENNUNGEN,      Schicht::GESTIRNE,   Schicht::KOERPER,
+    Schicht::GITTER,    Schicht::SCHILDER,  Schicht::STERNBILDNAMEN, Schicht::STERNNAMEN,
+    Schicht::KOERPERNAMEN, Schicht::FIGUREN, Schicht::KENNUNGEN,     Schicht::GESTIRNE,
+    Schicht::KOERPER,
 };
 
 // The screen saver's frame, on the canvas functions, each frame from new
@@ -124,8 +128,9 @@ inline constexpr Schicht DRUCK_FOLGE[] = {
 // highlighted constellations (the label click is the star chart's), and on
 // a screen seen from afar they would only crowd the stars.
 inline constexpr Schicht SCHONER_FOLGE[] = {
-    Schicht::GESTIRNE,   Schicht::GITTER,   Schicht::FIGUREN, Schicht::STERNBILDNAMEN,
-    Schicht::STERNNAMEN, Schicht::GESTIRNE, Schicht::KOERPER, Schicht::KOERPERNAMEN,
+    Schicht::GESTIRNE,       Schicht::GITTER,     Schicht::FIGUREN,  Schicht::SCHILDER,
+    Schicht::STERNBILDNAMEN, Schicht::STERNNAMEN, Schicht::GESTIRNE, Schicht::KOERPER,
+    Schicht::KOERPERNAMEN,
 };
 
 // ---- The screen: the chart and overview panes drawn in stages on a timer,
@@ -184,9 +189,11 @@ inline constexpr Schirmauftrag FIGUREN[] = {
     {S::GESTIRNE, U, {0, 65}, false},
     {S::FIGUREN, K, ALLE, false},
 };
-// Stage 102: the labels, then every star again on top, the bodies over
-// the stars with their names; then rest.
+// Stage 102: the labels placed and drawn, then every star again on top,
+// the bodies over the stars with their names; then rest. Every way into the
+// labels passes here, so the placement is made anew whenever they are drawn.
 inline constexpr Schirmauftrag NAMEN[] = {
+    {S::SCHILDER, K, ALLE, false},
     {S::STERNBILDNAMEN, K, ALLE, false}, {S::STERNNAMEN, K, ALLE, false},
     {S::FIGUREN, U, ALLE, false},        {S::KENNUNGEN, K, ALLE, false},
     {S::GESTIRNE, U, {0, 99}, false},    {S::GESTIRNE, K, {0, 99}, false},
@@ -218,6 +225,7 @@ constexpr size_t meiste_schirmauftraege() {
 
 #include <windows.h>
 
+#include "beschriftung.h"
 #include "dib.h"
 #include "font.h"
 #include "himmel.h"
@@ -244,6 +252,8 @@ struct Druckstil {
 
 // The sky's per-star flags cleared: positions are computed anew from here on.
 void lagen_neu(Himmel& himmel);
+// The labels of inhalt placed for the target into b (karte/beschriftung.h).
+void schilder_setzen(Beschriftung& b, const Ziel& ziel, const Karteninhalt& inhalt);
 // The coordinate grid: lines (canvas: GITTER_INDEX; printer: a pen in farbe)
 // and their labels in beschriftung and farbe.
 void gitter_karte(Himmel& himmel, const Ziel& ziel, const Font& beschriftung, uint32_t farbe);
@@ -254,9 +264,12 @@ void gitter_druck(Himmel& himmel, const Ziel& ziel, const Font& beschriftung, ui
 void figuren_karte(Himmel& himmel, const Ziel& ziel);
 void figuren_uebersicht(Himmel& himmel, const Ziel& ziel);
 void figuren_druck(Himmel& himmel, const Ziel& ziel, uint32_t farbe);
-// The constellation names and the star names, through the context.
-void sternbild_namen_zeichnen(Himmel& himmel, const Ziel& ziel, const Font& schrift, uint32_t farbe);
-void stern_namen_zeichnen(Himmel& himmel, const Ziel& ziel, const Font& schrift, uint32_t farbe);
+// The constellation names and the star names, through the context, where
+// plan puts them (so do the designations and the bodies' names).
+void sternbild_namen_zeichnen(Himmel& himmel, const Ziel& ziel, const Font& schrift, uint32_t farbe,
+                              const Schildplan& plan);
+void stern_namen_zeichnen(Himmel& himmel, const Ziel& ziel, const Font& schrift, uint32_t farbe,
+                          const Schildplan& plan);
 // The designations of the highlighted constellations' stars. With
 // auswahl_verbergen the constellation last selected under the mouse is hidden
 // from the engine for the call: the engine reads the colour 0 as a request to
@@ -265,7 +278,7 @@ void stern_namen_zeichnen(Himmel& himmel, const Ziel& ziel, const Font& schrift,
 // an output in black (a black-on-white printout, a layer colour of black)
 // must label the highlighted constellations alone.
 void kennungen_zeichnen(Himmel& himmel, const Ziel& ziel, const Font& text, const Font& symbol,
-                        uint32_t farbe, bool auswahl_verbergen);
+                        uint32_t farbe, bool auswahl_verbergen, const Schildplan& plan);
 // The stars: discs of classes klassen on the chart canvas, then the caption
 // kartentext ("" none) in kaption; the figure stars on the overview; filled
 // circles on a printer.
@@ -282,7 +295,7 @@ void koerper_karte(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage);
 void koerper_uebersicht(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage);
 void koerper_druck(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage, const Druckstil& stil);
 void koerper_namen(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage, const Font& schrift,
-                   uint32_t farbe);
+                   uint32_t farbe, const Schildplan& plan);
 
 // What a row's adapter hands its layer function: the target and every
 // input an output provides; each layer takes from it what its row names.
@@ -296,6 +309,10 @@ struct Schichtaufruf {
     Druckstil druckstil;
     bool auswahl_verbergen;
     const Koerperlage* koerper;  // null: no bodies
+    const Karteninhalt& inhalt;  // all of the above as the output lent it: the placement's input
+    Beschriftung* beschriftung;  // the labels' plan; null: every label at its own place
+
+    const Schildplan& plan() const { return beschriftung ? beschriftung->plan : ohne_verschiebung(); }
 };
 using Schichtzeichner = void (*)(const Schichtaufruf& a);
 
@@ -312,6 +329,16 @@ struct Schichtzeile {
 inline constexpr Schichtzeile SCHICHT_ZEICHNER[] = {
     {Schicht::LAGEN_NEU,
      [](const Schichtaufruf& a) { lagen_neu(a.himmel); }, nullptr, nullptr},
+    // The placement: on the chart canvas and on a printer's context, each
+    // measured in its own fonts.
+    {Schicht::SCHILDER,
+     [](const Schichtaufruf& a) {
+         if (a.beschriftung) schilder_setzen(*a.beschriftung, a.ziel, a.inhalt);
+     },
+     nullptr,
+     [](const Schichtaufruf& a) {
+         if (a.beschriftung) schilder_setzen(*a.beschriftung, a.ziel, a.inhalt);
+     }},
     {Schicht::GITTER,
      [](const Schichtaufruf& a) { gitter_karte(a.himmel, a.ziel, a.schriften.text, a.farbe); },
      [](const Schichtaufruf& a) { gitter_uebersicht(a.himmel, a.ziel, a.schriften.text, a.farbe); },
@@ -323,25 +350,25 @@ inline constexpr Schichtzeile SCHICHT_ZEICHNER[] = {
      [](const Schichtaufruf& a) { figuren_druck(a.himmel, a.ziel, a.farbe); }},
     {Schicht::STERNBILDNAMEN,
      [](const Schichtaufruf& a) {
-         sternbild_namen_zeichnen(a.himmel, a.ziel, a.schriften.sternbild, a.farbe);
+         sternbild_namen_zeichnen(a.himmel, a.ziel, a.schriften.sternbild, a.farbe, a.plan());
      },
      nullptr,
      [](const Schichtaufruf& a) {
-         sternbild_namen_zeichnen(a.himmel, a.ziel, a.schriften.sternbild, a.farbe);
+         sternbild_namen_zeichnen(a.himmel, a.ziel, a.schriften.sternbild, a.farbe, a.plan());
      }},
     {Schicht::STERNNAMEN,
-     [](const Schichtaufruf& a) { stern_namen_zeichnen(a.himmel, a.ziel, a.schriften.text, a.farbe); },
+     [](const Schichtaufruf& a) { stern_namen_zeichnen(a.himmel, a.ziel, a.schriften.text, a.farbe, a.plan()); },
      nullptr,
-     [](const Schichtaufruf& a) { stern_namen_zeichnen(a.himmel, a.ziel, a.schriften.text, a.farbe); }},
+     [](const Schichtaufruf& a) { stern_namen_zeichnen(a.himmel, a.ziel, a.schriften.text, a.farbe, a.plan()); }},
     {Schicht::KENNUNGEN,
      [](const Schichtaufruf& a) {
          kennungen_zeichnen(a.himmel, a.ziel, a.schriften.text, a.schriften.symbol, a.farbe,
-                            a.auswahl_verbergen);
+                            a.auswahl_verbergen, a.plan());
      },
      nullptr,
      [](const Schichtaufruf& a) {
          kennungen_zeichnen(a.himmel, a.ziel, a.schriften.text, a.schriften.symbol, a.farbe,
-                            a.auswahl_verbergen);
+                            a.auswahl_verbergen, a.plan());
      }},
     // The stars: the caption goes with them on the chart canvas, in the text
     // font; the printer's own filled circles take the scheme's fill.
@@ -358,9 +385,9 @@ inline constexpr Schichtzeile SCHICHT_ZEICHNER[] = {
      [](const Schichtaufruf& a) { koerper_uebersicht(a.himmel, a.ziel, a.koerper); },
      [](const Schichtaufruf& a) { koerper_druck(a.himmel, a.ziel, a.koerper, a.druckstil); }},
     {Schicht::KOERPERNAMEN,
-     [](const Schichtaufruf& a) { koerper_namen(a.himmel, a.ziel, a.koerper, a.schriften.text, a.farbe); },
+     [](const Schichtaufruf& a) { koerper_namen(a.himmel, a.ziel, a.koerper, a.schriften.text, a.farbe, a.plan()); },
      nullptr,
-     [](const Schichtaufruf& a) { koerper_namen(a.himmel, a.ziel, a.koerper, a.schriften.text, a.farbe); }},
+     [](const Schichtaufruf& a) { koerper_namen(a.himmel, a.ziel, a.koerper, a.schriften.text, a.farbe, a.plan()); }},
     // Drawn by the main window, which owns the overview pane and its field
     // of view (hauptfenster/); no output but the screen has it.
     {Schicht::MARKEN, nullptr, nullptr, nullptr},

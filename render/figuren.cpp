@@ -49,15 +49,17 @@ void druck_figuren(Himmel& himmel, HDC dc, int32_t r, uint32_t farbe) {
     figuren_zeichnen(himmel, Strich{nullptr, dc, FIGUREN_INDEX}, Massstab::karte, r);
 }
 
-void sternbild_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe) {
+void sternbild_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe,
+                     const Schildplan& plan) {
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_BASELINE | TA_CENTER);
     SelectObject(dc, schrift.handle());
     for (int32_t s = 0; s < himmel.sternbild_anzahl; ++s) {
         const SternbildSatz& satz = himmel.sternbilder[s];
-        if (!satz.name) continue;
+        const Schildversatz& schild = plan.sternbilder[s];
+        if (!satz.name || schild.weg) continue;
         const PolarPos p = himmel.polar_berechnen(satz.ort);
         const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
-        text_aus(dc, r + v.dx, r - v.dy, satz.name);
+        text_aus(dc, r + v.dx + schild.dx, r - v.dy + schild.dy, satz.name);
     }
 }

@@ -11,6 +11,7 @@
 #include "farbindizes.h"  // FIGUREN_INDEX
 #include "font.h"
 #include "himmel.h"
+#include "schildplan.h"
 
 
 // Figure lines on the chart scale; both ends within the hemisphere, the
@@ -20,9 +21,10 @@ void karte_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r);
 void uebersicht_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r);
 // Figure lines with a pen of width 2 in farbe.
 void druck_figuren(Himmel& himmel, HDC dc, int32_t r, uint32_t farbe);
-// Each constellation's name centred on its label point, on the baseline;
-// drawn through dc only.
-void sternbild_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe);
+// Each constellation's name centred on its label point, on the baseline (its
+// own place), moved as plan.sternbilder says; drawn through dc only.
+void sternbild_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe,
+                     const Schildplan& plan);
 
 // ---- The engine tests' common call form: every layer with the same
 // arguments, those a layer does not need ignored. The chart's layers
@@ -41,5 +43,5 @@ inline void druck_figuren(Himmel& himmel, HDC dc, const Font&, const Font&, int3
 }
 inline void sternbild_namen(Himmel& himmel, HDC dc, DIB*, const Font& schrift, const Font&,
                             int32_t r, uint32_t farbe) {
-    sternbild_namen(himmel, dc, schrift, r, farbe);
+    sternbild_namen(himmel, dc, schrift, r, farbe, ohne_verschiebung());
 }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstddef>
+#include <cstring>
 
 #include "gdi_objekt.h"
 #include "stern_lage.h"
@@ -27,6 +28,9 @@ struct GitterArt {
     int32_t meridian_anzahl;
     const int32_t* beschriftete_dekl;
     int32_t dekl_anzahl;
+    // The overview's few labels crowd toward the poles: each gives way to
+    // the labels before it (the other side of its point, else left out).
+    bool ausweichen;
 };
 
 constexpr int32_t ALLE_3H[] = {0, 12, 24, 36, 48, 60, 72, 84};
@@ -37,14 +41,15 @@ constexpr int32_t ALLE_60_GRAD[] = {-60, 0, 60};
 template <size_t M, size_t D>
 constexpr GitterArt art(Massstab massstab, int32_t bis_6h, int32_t bis_gerade,
                         int32_t bis_ungerade, int32_t schritt, const int32_t (&meridiane)[M],
-                        const int32_t (&dekl)[D]) {
-    return GitterArt{massstab, bis_6h,    bis_gerade, bis_ungerade, schritt,
-                     meridiane, int32_t(M), dekl,       int32_t(D)};
+                        const int32_t (&dekl)[D], bool ausweichen) {
+    return GitterArt{massstab,  bis_6h,     bis_gerade, bis_ungerade, schritt,
+                     meridiane, int32_t(M), dekl,       int32_t(D),   ausweichen};
 }
 
-constexpr GitterArt KARTE = art(Massstab::karte, 90, 80, 70, 5, ALLE_3H, ALLE_30_GRAD);
-constexpr GitterArt UEBERSICHT = art(Massstab::uebersicht, 90, 80, 70, 10, ALLE_6H, ALLE_60_GRAD);
-constexpr GitterArt DRUCK = art(Massstab::karte, 80, 80, 80, 5, ALLE_3H, ALLE_30_GRAD);
+constexpr GitterArt KARTE = art(Massstab::karte, 90, 80, 70, 5, ALLE_3H, ALLE_30_GRAD, false);
+constexpr GitterArt UEBERSICHT =
+    art(Massstab::uebersicht, 90, 80, 70, 10, ALLE_6H, ALLE_60_GRAD, true);
+constexpr GitterArt DRUCK = art(Massstab::karte, 80, 80, 80, 5, ALLE_3H, ALLE_30_GRAD, false);
 
 // A grid point (meridian m, declination d in degrees) placed on the picture.
 struct Gitterpunkt {
@@ -93,8 +98,78 @@ void meridiane(const Himmel& himmel, const GitterArt& art, const Strich& ziel, i
     }
 }
 
+// The labels written so far, for the overview's labels to give way to: at
+// most 4 x 3 hour and 4 x 3 degree labels.
+class Gitterschilder {
+public:
+    // The text's box with its top-left corner at (x, y), when it is free;
+    // then it is taken.
+    bool nehmen(HDC dc, int32_t x, int32_t y, const char* text) {
+        SIZE g{0, 0};
+        GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &g);
+        const RECT neu{x, y, x + g.cx, y + g.cy};
+        for (int32_t i = 0; i < anzahl; ++i) {
+            RECT schnitt;
+            if (IntersectRect(&schnitt, &belegt[i], &neu)) return false;
+        }
+        if (anzahl < PLAETZE) belegt[anzahl++] = neu;
+        return true;
+    }
+    int32_t breite(HDC dc, const char* text) const {
+        SIZE g{0, 0};
+        GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &g);
+        return g.cx;
+    }
+    int32_t ueber(HDC dc) const {
+        TEXTMETRICA m{};
+        GetTextMetricsA(dc, &m);
+        return m.tmAscent;
+    }
+
+private:
+    static constexpr int32_t PLAETZE = 64;
+    RECT belegt[PLAETZE];
+    int32_t anzahl = 0;
+};
+
+// The hour label below its point, on the overview above it when that place
+// is taken, else left out.
+void stunde_schreiben(HDC dc, const GitterArt& art, Gitterschilder& schilder, int32_t x, int32_t y,
+                      const char* text) {
+    if (art.ausweichen) {
+        const int32_t b = schilder.breite(dc, text), h = schilder.ueber(dc);
+        const int32_t unten = y + STUNDEN_ABSTAND, oben = y - STUNDEN_ABSTAND - h;
+        if (schilder.nehmen(dc, x - b / 2, unten, text)) {
+            text_aus(dc, x, unten, text);
+        } else if (schilder.nehmen(dc, x - b / 2, oben, text)) {
+            text_aus(dc, x, oben, text);
+        }
+        return;
+    }
+    text_aus(dc, x, y + STUNDEN_ABSTAND, text);
+}
+
+// The degree label right of its point, on the overview left of it when that
+// place is taken, else left out.
+void grad_schreiben(HDC dc, const GitterArt& art, Gitterschilder& schilder, int32_t x, int32_t y,
+                    const char* text) {
+    const int32_t rechts = x + GRAD_ABSTAND_X, grund = y + GRAD_ABSTAND_Y;
+    if (art.ausweichen) {
+        const int32_t b = schilder.breite(dc, text), h = schilder.ueber(dc);
+        const int32_t links = x - GRAD_ABSTAND_X - b;
+        if (schilder.nehmen(dc, rechts, grund - h, text)) {
+            text_aus(dc, rechts, grund, text);
+        } else if (schilder.nehmen(dc, links, grund - h, text)) {
+            text_aus(dc, links, grund, text);
+        }
+        return;
+    }
+    text_aus(dc, rechts, grund, text);
+}
+
 void beschriften(const Himmel& himmel, const GitterArt& art, HDC dc, int32_t r, uint32_t farbe) {
     char text[16];
+    Gitterschilder schilder;
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_TOP | TA_CENTER);
     for (int32_t di = 0; di < art.dekl_anzahl; ++di) {
@@ -103,7 +178,7 @@ void beschriften(const Himmel& himmel, const GitterArt& art, HDC dc, int32_t r, 
             const Gitterpunkt p = gitterpunkt(himmel, art, r, m, art.beschriftete_dekl[di]);
             if (!p.sichtbar) continue;
             snprintf(text, sizeof text, "%dh", static_cast<int>(m / MERIDIANE_JE_STUNDE));
-            text_aus(dc, r + p.v.dx, r - p.v.dy + STUNDEN_ABSTAND, text);
+            stunde_schreiben(dc, art, schilder, r + p.v.dx, r - p.v.dy, text);
         }
     }
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
@@ -113,7 +188,7 @@ void beschriften(const Himmel& himmel, const GitterArt& art, HDC dc, int32_t r, 
             const Gitterpunkt p = gitterpunkt(himmel, art, r, art.beschriftete_meridiane[mi], d);
             if (!p.sichtbar) continue;
             snprintf(text, sizeof text, "%d%c", static_cast<int>(d), GRAD_ZEICHEN);
-            text_aus(dc, r + p.v.dx + GRAD_ABSTAND_X, r - p.v.dy + GRAD_ABSTAND_Y, text);
+            grad_schreiben(dc, art, schilder, r + p.v.dx, r - p.v.dy, text);
         }
     }
 }

@@ -8,9 +8,6 @@
 
 namespace {
 
-constexpr int NAME_ABSTAND = 10;  // pixels right of the star
-constexpr int LINKS_ABSTAND = 2;  // pixels left of the star, for links_beschriftet names
-
 // The Flamsteed number: leading blanks skipped, digits up to the first other
 // character, 0 when there are none.
 int32_t flamsteed_nummer(const char* bezeichnung) {
@@ -31,9 +28,13 @@ int32_t sternbild_von(const Himmel& himmel, const char* bezeichnung) {
     return -1;
 }
 
-bool beschriftet(const Himmel& himmel, int32_t sternbild, uint32_t farbe) {
-    return himmel.sternbilder[sternbild].hervorgehoben ||
-           (farbe == 0 && sternbild == himmel.wahl_sternbild);
+// The designation's text in the text font: the Flamsteed number, or the
+// Bayer index character after the Greek letter ("" none).
+void kennung_text(const char* bezeichnung, char (&text)[12]) {
+    if (bezeichnung[KENNUNG_BAYER] == ' ')
+        snprintf(text, sizeof text, "%d", static_cast<int>(flamsteed_nummer(bezeichnung)));
+    else
+        snprintf(text, sizeof text, "%c", bezeichnung[KENNUNG_BAYER_INDEX] != ' ' ? bezeichnung[KENNUNG_BAYER_INDEX] : '\0');
 }
 
 // Widths of the Symbol-font letters as the Font object measures them on the
@@ -57,11 +58,11 @@ private:
 
 void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, Buchstabenbreiten& breiten,
                       int32_t x, int32_t y, char* bezeichnung) {
+    char text[12];
+    kennung_text(bezeichnung, text);
     if (bezeichnung[KENNUNG_BAYER] == ' ') {
-        char zahl[12];
-        snprintf(zahl, sizeof zahl, "%d", static_cast<int>(flamsteed_nummer(bezeichnung)));
         SelectObject(dc, schrift.handle());
-        text_aus(dc, x, y, zahl);
+        text_aus(dc, x, y, text);
         return;
     }
     // griechisch lowers the case of the letter in the catalogue itself.
@@ -69,35 +70,71 @@ void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, Buchstabe
     SelectObject(dc, symbol.handle());
     text_aus(dc, x, y, buchstabe);
     SelectObject(dc, schrift.handle());
-    if (bezeichnung[KENNUNG_BAYER_INDEX] != ' ') {
-        const char index[2] = {bezeichnung[KENNUNG_BAYER_INDEX], '\0'};
-        text_aus(dc, x + breiten.breite(buchstabe), y, index);
-    }
+    if (text[0]) text_aus(dc, x + breiten.breite(buchstabe), y, text);
+}
+
+// The extent of text in font on dc (0 x 0 for "").
+SIZE ausmass(HDC dc, const Font& font, const char* text) {
+    SIZE g{0, 0};
+    SelectObject(dc, font.handle());
+    const int n = static_cast<int>(strlen(text));
+    if (n > 0) GetTextExtentPoint32A(dc, text, n, &g);
+    TEXTMETRICA m{};
+    GetTextMetricsA(dc, &m);
+    g.cy = m.tmHeight;
+    return g;
 }
 
 }  // namespace
 
-void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe) {
+bool kennung_beschriftet(const Himmel& himmel, const SternSatz& satz, uint32_t farbe) {
+    if (satz.bezeichnung[KENNUNG_STERNBILD] == ' ') return false;
+    const int32_t sternbild = sternbild_von(himmel, satz.bezeichnung);
+    if (sternbild < 0) return false;
+    return himmel.sternbilder[sternbild].hervorgehoben ||
+           (farbe == 0 && sternbild == himmel.wahl_sternbild);
+}
+
+SIZE kennung_groesse(HDC dc, const Font& schrift, const Font& symbol, const SternSatz& satz) {
+    char text[12];
+    kennung_text(satz.bezeichnung, text);
+    const SIZE zeichen = ausmass(dc, schrift, text);
+    if (satz.bezeichnung[KENNUNG_BAYER] == ' ') return zeichen;
+    char abk[3] = {satz.bezeichnung[KENNUNG_BAYER], satz.bezeichnung[KENNUNG_BAYER + 1],
+                   satz.bezeichnung[KENNUNG_BAYER + 2]};
+    const char buchstabe[2] = {griechisch(abk), '\0'};
+    // The letter and the index in dc's own units (on the screen the index
+    // follows at just that width; a printer's index, at the screen's width,
+    // lies within).
+    const SIZE griechisch_gross = ausmass(dc, symbol, buchstabe);
+    return SIZE{griechisch_gross.cx + zeichen.cx, griechisch_gross.cy > zeichen.cy ? griechisch_gross.cy : zeichen.cy};
+}
+
+void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe,
+                 const Schildplan& plan) {
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
     SelectObject(dc, schrift.handle());
     for (int32_t k = 0; k < KLASSEN; ++k) {
         fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& satz, const PolarPos& p) {
             if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld) || !satz.eigenname) return;
+            const Schildversatz& schild = stern_schild(plan.namen, satz.nummer);
+            if (schild.weg) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
+            const int32_t x = r + v.dx + schild.dx, y = r - v.dy + schild.dy;
             if (links_beschriftet(satz.eigenname)) {
                 SetTextAlign(dc, TA_BASELINE | TA_RIGHT);
-                text_aus(dc, r + v.dx - LINKS_ABSTAND, r - v.dy, satz.eigenname);
+                text_aus(dc, x - LINKS_ABSTAND, y, satz.eigenname);
                 SetTextAlign(dc, TA_BASELINE | TA_LEFT);
             } else {
-                text_aus(dc, r + v.dx + NAME_ABSTAND, r - v.dy, satz.eigenname);
+                text_aus(dc, x + NAME_ABSTAND, y, satz.eigenname);
             }
         });
     }
 }
 
 void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& symbol, int32_t r,
-                     uint32_t farbe) {
+                     uint32_t farbe, const Schildplan& plan) {
     if (himmel.sternbild_anzahl == 0) return;
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_TOP | TA_LEFT);
@@ -106,11 +143,12 @@ void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& sy
     for (int32_t k = KLASSEN - 1; k >= 0; --k) {
         fuer_sterne_der_klasse(himmel, k, [&](SternSatz& satz, const PolarPos& p) {
             if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld)) return;
-            if (satz.bezeichnung[KENNUNG_STERNBILD] == ' ') return;
-            const int32_t sternbild = sternbild_von(himmel, satz.bezeichnung);
-            if (sternbild < 0 || !beschriftet(himmel, sternbild, farbe)) return;
+            if (!kennung_beschriftet(himmel, satz, farbe)) return;
+            const Schildversatz& schild = stern_schild(plan.kennungen, satz.nummer);
+            if (schild.weg) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
-            kennung_zeichnen(dc, schrift, symbol, breiten, r + v.dx, r - v.dy, satz.bezeichnung);
+            kennung_zeichnen(dc, schrift, symbol, breiten, r + v.dx + schild.dx, r - v.dy + schild.dy,
+                             satz.bezeichnung);
         });
     }
 }

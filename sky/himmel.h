@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "schildplan.h"
 #include "stern.h"
 #include "sternbild.h"
 #include "vektor.h"
@@ -55,10 +56,13 @@ public:
     // Hit tests at window pixel (x, y) of the chart square of half side r:
     // the star placed by the last drawing (its berechnet byte 1) within one
     // pixel, or the constellation label within its box, both mapped to pixels
-    // by projektion.h exactly as the engine draws them. Return the star
-    // number or constellation index and select it; -1 and clear the selection.
+    // by projektion.h exactly as the engine draws them, the label moved as
+    // the chart's label placement moved it (a label it left out is not
+    // found). Return the star number or constellation index and select it;
+    // -1 and clear the selection.
     int32_t stern_suchen(int32_t x, int32_t y, int32_t r);
-    int32_t sternbild_suchen(int32_t x, int32_t y, int32_t r);
+    int32_t sternbild_suchen(int32_t x, int32_t y, int32_t r,
+                             const Schildplan& plan = ohne_verschiebung());
 
     // Texts of the selected star (art 1..7) and constellation (art 1..3);
     // each returns its own static buffer, overwritten by the next call.

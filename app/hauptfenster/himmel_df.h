@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "bedienfeld/orte.h"
+#include "beschriftung.h"
 #include "darstellung.h"
 #include "dialog.h"
 #include "dib.h"
@@ -220,6 +221,9 @@ public:
     // --- What the window owns.
     char ini_pfad[PFAD_LAENGE];
     std::unique_ptr<Himmel> himmel;
+    // Where the chart pane's labels stand: placed in its drawing's label
+    // stage, read by the label click and the popup's hit test.
+    std::unique_ptr<Beschriftung> beschriftung = std::make_unique<Beschriftung>();
     // Canvases before the panes that show them, so they outlive the panes.
     DIB uebersicht_bild;
     DIB karte_bild;

@@ -23,6 +23,7 @@
 #include "hauptfenster/himmel_df.h"
 #include "ortszeit.h"
 #include "wertebereich.h"
+#include "zeichnen/plan_ausfuehren.h"
 
 namespace {
 
@@ -255,6 +256,8 @@ void Himmel_DF::ebene_geaendert(Ebene ebene, int32_t prozent) {
     if (war_an != (prozent > 0)) {
         // Switched on: what was left out must be drawn; switched off: its
         // colour entry is the background now, and the rest is drawn over it.
+        // Either way the labels are placed anew: the old ones go first.
+        beschriftung_loeschen(karte_bild, radius(karte.get()), inhalt());
         weiter_ab(STUFE_ABSCHLUSS);
     } else {
         InvalidateRect(uebersicht->hwnd, nullptr, FALSE);

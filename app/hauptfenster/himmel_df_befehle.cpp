@@ -110,7 +110,7 @@ void Himmel_DF::menue_befehl(int32_t id) {
 
 Karteninhalt Himmel_DF::inhalt() {
     return Karteninhalt{*himmel, schriften.schriften(), darstellung, karten_banner(),
-                        koerper_des_moments(koerperstand, zonen, moment)};
+                        koerper_des_moments(koerperstand, zonen, moment), beschriftung.get()};
 }
 
 Schoner_Verzeichnisse Himmel_DF::schoner_verzeichnisse() const {

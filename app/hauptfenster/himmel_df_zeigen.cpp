@@ -8,7 +8,7 @@
 #include "zeigen/sternbild_klick.h"
 
 void Himmel_DF::karte_maus(int32_t x, int32_t y) {
-    Himmel_Treffer treffer(*himmel, koerper_des_moments(koerperstand, zonen, moment));
+    Himmel_Treffer treffer(*himmel, koerper_des_moments(koerperstand, zonen, moment), beschriftung->plan);
     const Maus_Folge folge =
         info_anzeige.maus_bewegt(x, y, kartenbereich(karte->hwnd, hwnd), treffer);
     // In night mode the red cursors, where the system could make them.

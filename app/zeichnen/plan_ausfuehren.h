@@ -25,6 +25,15 @@ struct Leinwaende {
 void auftrag_zeichnen(const Zeichenauftrag& auftrag, const Karteninhalt& inhalt,
                       const Leinwaende& leinwaende);
 
+// Paints the chart canvas's labels over in colour 0 where inhalt's plan put
+// them, each label layer that is on: before the labels are placed anew over
+// a chart that stands (a constellation's designations switched, a layer
+// switched), so that no label stays behind at its old place. With colour 0
+// the designations of the selected constellation are painted over too
+// (karte/schichten.h). The drawing then continues from STUFE_ABSCHLUSS,
+// which draws the grid, the figures, the labels and the stars again.
+void beschriftung_loeschen(DIB& karte, int32_t r, const Karteninhalt& inhalt);
+
 // Fills karte with the background and runs every stage from STUFE_ANFANG
 // until the plan comes to rest, with the chart's jobs only: the same pixels
 // as the chart pane's canvas after a full drawing cycle.

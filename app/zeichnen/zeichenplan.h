@@ -24,11 +24,12 @@ struct Zeichnung {
     constexpr bool operator!=(const Zeichnung& z) const { return !(*this == z); }
 
     // The jobs by name, as the stages list them.
-    static const Zeichnung BERECHNET_LOESCHEN, UEBERSICHT_GITTER, UEBERSICHT_FIGUREN,
+    static const Zeichnung BERECHNET_LOESCHEN, SCHILDER_SETZEN, UEBERSICHT_GITTER, UEBERSICHT_FIGUREN,
         UEBERSICHT_GESTIRNE, KARTE_GITTER, KARTE_FIGUREN, KARTE_GESTIRNE, STERNBILD_NAMEN,
         STERN_NAMEN, STERN_KENNUNGEN, UEBERSICHT_KOERPER, KARTE_KOERPER, KOERPER_NAMEN, MARKEN;
 };
 inline constexpr Zeichnung Zeichnung::BERECHNET_LOESCHEN{Schicht::LAGEN_NEU, Leinwand::KARTE};
+inline constexpr Zeichnung Zeichnung::SCHILDER_SETZEN{Schicht::SCHILDER, Leinwand::KARTE};
 inline constexpr Zeichnung Zeichnung::UEBERSICHT_GITTER{Schicht::GITTER, Leinwand::UEBERSICHT};
 inline constexpr Zeichnung Zeichnung::UEBERSICHT_FIGUREN{Schicht::FIGUREN, Leinwand::UEBERSICHT};
 inline constexpr Zeichnung Zeichnung::UEBERSICHT_GESTIRNE{Schicht::GESTIRNE, Leinwand::UEBERSICHT};

@@ -29,19 +29,22 @@ public:
 };
 class Himmel_Treffer final : public Treffer {
 public:
-    // lage: the bodies as the chart drew them; null none.
-    Himmel_Treffer(Himmel& himmel, const Koerperlage* lage) : himmel(himmel), lage(lage) {}
+    // lage: the bodies as the chart drew them, null none; plan: where the
+    // chart's labels stand.
+    Himmel_Treffer(Himmel& himmel, const Koerperlage* lage, const Schildplan& plan)
+        : himmel(himmel), lage(lage), plan(plan) {}
     int32_t stern(int32_t x, int32_t y, int32_t r) override { return himmel.stern_suchen(x, y, r); }
     int32_t koerper(int32_t x, int32_t y, int32_t r) override {
         return lage ? koerper_suchen(himmel, *lage, x, y, r) : -1;
     }
     int32_t sternbild(int32_t x, int32_t y, int32_t r) override {
-        return himmel.sternbild_suchen(x, y, r);
+        return himmel.sternbild_suchen(x, y, r, plan);
     }
 
 private:
     Himmel& himmel;
     const Koerperlage* lage;
+    const Schildplan& plan;
 };
 
 enum class Zeiger { BLEIBT, STERN, STERNBILD };

@@ -1,7 +1,8 @@
 // Times the drawing of a complete chart from the shipped catalogue: every
 // layer around Orion (5.6 h, +3 degrees, 60-degree field, the designations of
-// Orion and Taurus) into a 1024 x 768 and a 3000 x 3000 canvas, the star layer
-// alone and fuellen, computing the Sun, the Moon and the planets for a
+// Orion and Taurus, their labels placed clear of each other) into a
+// 1024 x 768 and a 3000 x 3000 canvas, the star layer alone, the placement
+// of the labels alone and fuellen, computing the Sun, the Moon and the planets for a
 // moment (once per moment, not per drawing) and drawing their layer. Prints
 // milliseconds per run.
 //   karte_bench [chart.bmp]   also saves the 1024 x 768 chart
@@ -11,8 +12,10 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <vector>
 
+#include "beschriftung.h"
 #include "farben.h"
 #include "figuren.h"
 #include "einstellungen.h"
@@ -63,6 +66,8 @@ struct Szene {
     Font text{"Arial", 14};
     Font sternbild{unterstrichen(text, 16)};
     Font symbol{symbolschrift(14)};
+    std::unique_ptr<Beschriftung> schilder = std::make_unique<Beschriftung>();
+    Karteninhalt inhalt() { return Karteninhalt{himmel, Schriften{text, sternbild, symbol}, werte}; }
 };
 
 void hervorheben(Himmel& himmel, const char* abk) {
@@ -91,18 +96,20 @@ int32_t leinwand(DIB& bild, const Szene& s, int32_t w, int32_t h) {
     return r;
 }
 
-// Every layer in the order of the program's one-pass drawing, the stars last.
+// Every layer in the order of the program's one-pass drawing, the labels
+// placed before they are drawn, the stars last.
 void karte_zeichnen(Szene& s, DIB& bild, int32_t r) {
     memset(s.himmel.berechnet, 0, sizeof s.himmel.berechnet);
     bild.fuellen(0);
     const Darstellung& w = s.werte;
+    const Schildplan& plan = s.schilder->plan;
     karte_gitter(s.himmel, bild.dc, &bild, s.text, s.symbol, r, skalierte_farbe(w, HILFSLINIEN));
     karte_figuren(s.himmel, bild.dc, &bild, s.sternbild, s.symbol, r,
                   skalierte_farbe(w, STERNBILDER));
-    sternbild_namen(s.himmel, bild.dc, &bild, s.sternbild, s.symbol, r,
-                    skalierte_farbe(w, STERNBILDNAMEN));
-    stern_namen(s.himmel, bild.dc, &bild, s.text, s.symbol, r, skalierte_farbe(w, STERNNAMEN));
-    stern_kennungen(s.himmel, bild.dc, &bild, s.text, s.symbol, r, skalierte_farbe(w, STERNBILDER));
+    beschriftung_setzen(*s.schilder, bild.dc, false, r, s.inhalt());
+    sternbild_namen(s.himmel, bild.dc, s.sternbild, r, skalierte_farbe(w, STERNBILDNAMEN), plan);
+    stern_namen(s.himmel, bild.dc, s.text, r, skalierte_farbe(w, STERNNAMEN), plan);
+    stern_kennungen(s.himmel, bild.dc, s.text, s.symbol, r, skalierte_farbe(w, STERNBILDER), plan);
     karte_gestirne(s.himmel, bild.dc, &bild, s.text, s.symbol, r, 0, 99);
 }
 
@@ -156,6 +163,8 @@ int main(int argc, char** argv) {
     });
     // Each layer once more on the 1024 x 768 chart, positions already computed.
     const Darstellung& w = s.werte;
+    messen("  label placement (names, designations)", 200,
+           [&] { beschriftung_setzen(*s.schilder, klein.dc, false, r_klein, s.inhalt()); });
     messen("  grid", 200, [&] {
         karte_gitter(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein,
                      skalierte_farbe(w, HILFSLINIEN));
@@ -164,17 +173,16 @@ int main(int argc, char** argv) {
         karte_figuren(s.himmel, klein.dc, &klein, s.sternbild, s.symbol, r_klein,
                       skalierte_farbe(w, STERNBILDER));
     });
+    const Schildplan& plan = s.schilder->plan;
     messen("  constellation names", 200, [&] {
-        sternbild_namen(s.himmel, klein.dc, &klein, s.sternbild, s.symbol, r_klein,
-                        skalierte_farbe(w, STERNBILDNAMEN));
+        sternbild_namen(s.himmel, klein.dc, s.sternbild, r_klein, skalierte_farbe(w, STERNBILDNAMEN), plan);
     });
     messen("  star names", 200, [&] {
-        stern_namen(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein,
-                    skalierte_farbe(w, STERNNAMEN));
+        stern_namen(s.himmel, klein.dc, s.text, r_klein, skalierte_farbe(w, STERNNAMEN), plan);
     });
     messen("  designations of Orion and Taurus", 200, [&] {
-        stern_kennungen(s.himmel, klein.dc, &klein, s.text, s.symbol, r_klein,
-                        skalierte_farbe(w, STERNBILDER));
+        stern_kennungen(s.himmel, klein.dc, s.text, s.symbol, r_klein, skalierte_farbe(w, STERNBILDER),
+                        plan);
     });
     // 15 December 2026, 21:00 UTC, over Muenchen.
     Zeitskalen moment{};
@@ -189,7 +197,7 @@ int main(int argc, char** argv) {
     const Ziel ziel{klein.dc, &klein, r_klein};
     messen("  bodies' layer 1024 x 768 (discs and names)", 500, [&] {
         koerper_karte(s.himmel, ziel, &lage);
-        koerper_namen(s.himmel, ziel, &lage, s.text, skalierte_farbe(w, STERNNAMEN));
+        koerper_namen(s.himmel, ziel, &lage, s.text, skalierte_farbe(w, STERNNAMEN), plan);
     });
     s.himmel.setze_mitte(lage.koerper[MOND].rekt, lage.koerper[MOND].dekl);
     s.himmel.setze_gesichtsfeld(3.0);

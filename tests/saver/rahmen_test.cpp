@@ -70,20 +70,21 @@ TEST(RahmenSchritte, LayersAtZeroAreLeftOutAndStarsComeFirstAndLast) {
     constexpr Schicht STERNE = Schicht::GESTIRNE, GITTER = Schicht::GITTER,
                       FIGUREN = Schicht::FIGUREN, BILDNAMEN = Schicht::STERNBILDNAMEN,
                       NAMEN = Schicht::STERNNAMEN, KOERPER = Schicht::KOERPER,
-                      KNAMEN = Schicht::KOERPERNAMEN;
-    // The bodies over the last stars, their names with the star names.
+                      KNAMEN = Schicht::KOERPERNAMEN, SCHILDER = Schicht::SCHILDER;
+    // The bodies over the last stars, their names with the star names; the
+    // labels placed before the first of them, whichever layers are on.
     const struct {
         int32_t sternbilder, bildnamen, namen, hilfslinien, koerper;
         V schritte;
     } faelle[] = {
-        {71, 81, 99, 51, 1, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
-        {0, 81, 99, 51, 1, V{STERNE, GITTER, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
-        {71, 0, 99, 51, 1, V{STERNE, GITTER, FIGUREN, NAMEN, STERNE, KOERPER, KNAMEN}},
-        {71, 81, 0, 51, 1, V{STERNE, GITTER, FIGUREN, BILDNAMEN, STERNE, KOERPER}},
-        {71, 81, 99, 0, 1, V{STERNE, FIGUREN, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
-        {71, 81, 99, 51, 0, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE}},
-        {0, 0, 0, -3, 0, V{STERNE, STERNE}},
-        {1, 200, 1, 1, 1, V{STERNE, GITTER, FIGUREN, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
+        {71, 81, 99, 51, 1, V{STERNE, GITTER, FIGUREN, SCHILDER, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
+        {0, 81, 99, 51, 1, V{STERNE, GITTER, SCHILDER, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
+        {71, 0, 99, 51, 1, V{STERNE, GITTER, FIGUREN, SCHILDER, NAMEN, STERNE, KOERPER, KNAMEN}},
+        {71, 81, 0, 51, 1, V{STERNE, GITTER, FIGUREN, SCHILDER, BILDNAMEN, STERNE, KOERPER}},
+        {71, 81, 99, 0, 1, V{STERNE, FIGUREN, SCHILDER, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
+        {71, 81, 99, 51, 0, V{STERNE, GITTER, FIGUREN, SCHILDER, BILDNAMEN, NAMEN, STERNE}},
+        {0, 0, 0, -3, 0, V{STERNE, SCHILDER, STERNE}},
+        {1, 200, 1, 1, 1, V{STERNE, GITTER, FIGUREN, SCHILDER, BILDNAMEN, NAMEN, STERNE, KOERPER, KNAMEN}},
     };
     for (const auto& f : faelle) {
         Darstellung e = vorgaben(Programm::SCHONER).darstellung;

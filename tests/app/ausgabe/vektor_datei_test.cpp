@@ -149,8 +149,16 @@ TEST_F(VektorDatei, DieSchichtenDesDruckwegsUndDieKaption) {
         ASSERT_NE(nullptr, emf);
         const Aufzeichnung gelesen = auswerten(emf);
         DeleteEnhMetaFile(emf);
-        const Aufzeichnung druck =
-            aufzeichnen([&](HDC dc) { druckbild_zeichnen(dc, S, f.farben, inhalt(), true); });
+        // On a context mapped as the file's: the labels are placed from the
+        // text sizes in its units, which the mapping rounds.
+        const Aufzeichnung druck = aufzeichnen([&](HDC dc) {
+            SetMapMode(dc, MM_ANISOTROPIC);
+            SetWindowExtEx(dc, VEKTOR_PUNKTE, VEKTOR_PUNKTE, nullptr);
+            SetViewportExtEx(dc, MulDiv(VEKTOR_KANTE_MM, GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, HORZSIZE)),
+                             MulDiv(VEKTOR_KANTE_MM, GetDeviceCaps(dc, VERTRES), GetDeviceCaps(dc, VERTSIZE)),
+                             nullptr);
+            druckbild_zeichnen(dc, S, f.farben, inhalt(), true);
+        });
         ASSERT_EQ(druck.ereignisse.size(), gelesen.ereignisse.size());
         for (size_t i = 0; i < druck.ereignisse.size(); ++i)
             ASSERT_TRUE(gleich(druck.ereignisse[i], gelesen.ereignisse[i])) << "event " << i;

@@ -105,15 +105,16 @@ bool stern_finden(Himmel& h, int32_t r, int32_t& x, int32_t& y) {
     return false;
 }
 
-// A pane pixel on a constellation label well inside the chart, and its index.
-int32_t label_finden(Himmel& h, int32_t r, int32_t& x, int32_t& y) {
+// A pane pixel on a constellation label well inside the chart, where the
+// chart's placement (plan) put it, and its index.
+int32_t label_finden(Himmel& h, int32_t r, const Schildplan& plan, int32_t& x, int32_t& y) {
     for (int32_t i = 0; i < h.sternbild_anzahl; ++i) {
         const PolarPos p = h.polar_berechnen(h.sternbilder[i].ort);
-        if (!sichtbar_quadrat(p.abstand, h.gesichtsfeld)) continue;
+        if (!sichtbar_quadrat(p.abstand, h.gesichtsfeld) || plan.sternbilder[i].weg) continue;
         const Versatz v = versatz(p.winkel, kartenmassstab(p.abstand, h.gesichtsfeld, r));
-        x = r + v.dx + 2;
-        y = r - v.dy - 1;
-        if (x > 20 && y > 20 && x < 2 * r - 20 && y < 2 * r - 20) return h.sternbild_suchen(x - 2, y, r);
+        x = r + v.dx + 2 + plan.sternbilder[i].dx;
+        y = r - v.dy - 1 + plan.sternbilder[i].dy;
+        if (x > 20 && y > 20 && x < 2 * r - 20 && y < 2 * r - 20) return h.sternbild_suchen(x - 2, y, r, plan);
     }
     return -1;
 }
@@ -210,17 +211,19 @@ TEST_F(Verdrahtung, SternZeigtPopupUndLabelKlickHebtHervor) {
     EXPECT_EQ(170, popup.right);
     EXPECT_EQ(122, popup.bottom);
 
-    const int32_t b = label_finden(h, r, x, y);
+    const int32_t b = label_finden(h, r, f.beschriftung->plan, x, y);
     ASSERT_GE(b, 0);
     ASSERT_EQ(0, h.sternbilder[b].hervorgehoben);
-    // Highlighted: the cycle continues at the names, its last stage, which
-    // writes the designations at once.
+    // Highlighted: the labels are placed anew, so the cycle goes on from the
+    // grid, the figures next, and at rest the designations stand.
     const std::vector<int32_t> vorher = bildpunkte(f.karte_bild);
     klicken(f, x, y);
     EXPECT_EQ(1, h.sternbilder[b].hervorgehoben);
-    EXPECT_EQ(STUFE_RUHE, f.zeichen_schritt);
+    EXPECT_EQ(STUFE_FIGUREN, f.zeichen_schritt);
+    bis_ruhe(f);
     EXPECT_GT(unterschiede(f.karte_bild, vorher), 0);
-    // Plain again: the cycle goes on from the grid, the figures next.
+    // Plain again, clicked where its name stands now: the same.
+    ASSERT_EQ(b, label_finden(h, r, f.beschriftung->plan, x, y));
     klicken(f, x, y);
     EXPECT_EQ(0, h.sternbilder[b].hervorgehoben);
     EXPECT_EQ(STUFE_FIGUREN, f.zeichen_schritt);
@@ -534,7 +537,7 @@ TEST_F(Verdrahtung, ZiehenBewegtDenBlickEinKurzerDruckBleibtEinKlick) {
     bis_ruhe(h);
     const int32_t r = Himmel_DF::radius(h.karte.get());
     int32_t x = 0, y = 0;
-    const int32_t b = label_finden(*h.himmel, r, x, y);
+    const int32_t b = label_finden(*h.himmel, r, h.beschriftung->plan, x, y);
     ASSERT_GE(b, 0);
     const int32_t cx = GetSystemMetrics(SM_CXDRAG), cy = GetSystemMetrics(SM_CYDRAG);
     const Blickwerte start = h.blick();
