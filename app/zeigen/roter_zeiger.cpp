@@ -7,16 +7,22 @@
 
 namespace {
 
-// The AND and XOR halves of a monochrome cursor's mask, one 32-bit value
-// per pixel (0 black, else white), top row first: 2 * hoehe rows.
-bool maske_lesen(HBITMAP maske, int32_t breite, int32_t hoehe, std::vector<uint32_t>& pixel) {
+// A 32-bit bitmap's header, top row first.
+BITMAPINFO kopf_32(int32_t breite, int32_t hoehe) {
     BITMAPINFO bi{};
     bi.bmiHeader.biSize = sizeof bi.bmiHeader;
     bi.bmiHeader.biWidth = breite;
-    bi.bmiHeader.biHeight = -2 * hoehe;
+    bi.bmiHeader.biHeight = -hoehe;
     bi.bmiHeader.biPlanes = 1;
     bi.bmiHeader.biBitCount = 32;
     bi.bmiHeader.biCompression = BI_RGB;
+    return bi;
+}
+
+// The AND and XOR halves of a monochrome cursor's mask, one 32-bit value
+// per pixel (0 black, else white), top row first: 2 * hoehe rows.
+bool maske_lesen(HBITMAP maske, int32_t breite, int32_t hoehe, std::vector<uint32_t>& pixel) {
+    BITMAPINFO bi = kopf_32(breite, 2 * hoehe);
     pixel.assign(static_cast<size_t>(breite) * 2 * hoehe, 0);
     HDC dc = GetDC(nullptr);
     const int zeilen = GetDIBits(dc, maske, 0, static_cast<UINT>(2 * hoehe), pixel.data(), &bi, DIB_RGB_COLORS);
@@ -46,13 +52,7 @@ HCURSOR roter_zeiger(HCURSOR einfarbig, COLORREF rot) {
         const bool und = (halb[i] & 0xFFFFFF) != 0, exklusiv = (halb[n + i] & 0xFFFFFF) != 0;
         farbe[i] = !exklusiv ? 0 : und ? 0xFFFFFF : rot_dib;
     }
-    BITMAPINFO bi{};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = breite;
-    bi.bmiHeader.biHeight = -hoehe;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    bi.bmiHeader.biCompression = BI_RGB;
+    const BITMAPINFO bi = kopf_32(breite, hoehe);
     HDC dc = GetDC(nullptr);
     GdiObjekt bild(CreateDIBitmap(dc, &bi.bmiHeader, CBM_INIT, farbe.data(), &bi, DIB_RGB_COLORS));
     ReleaseDC(nullptr, dc);

@@ -45,3 +45,16 @@ std::string windows_pfad(std::string pfad) {
     for (char& c : pfad) if (c == '/') c = '\\';
     return pfad;
 }
+
+HWND fenster_mit_menue(const Prozess& prozess, const char* titel, DWORD ms) {
+    HWND gefunden = nullptr;
+    warten_bis([&] {
+        for (HWND w = FindWindowA(nullptr, titel); w && !gefunden; w = FindWindowExA(nullptr, w, nullptr, titel)) {
+            DWORD id = 0;
+            GetWindowThreadProcessId(w, &id);
+            if (id == prozess.id() && GetMenu(w)) gefunden = w;
+        }
+        return gefunden != nullptr;
+    }, ms);
+    return gefunden;
+}

@@ -46,5 +46,9 @@ private:
     BOOL gestartet_;
 };
 
+// The process's top-level window titled titel once it has its menu bar (the
+// start-up attaches it last), waiting up to ms milliseconds; null when none.
+HWND fenster_mit_menue(const Prozess& prozess, const char* titel, DWORD ms);
+
 // A path with forward slashes (as CMake writes them) in Windows form.
 std::string windows_pfad(std::string pfad);

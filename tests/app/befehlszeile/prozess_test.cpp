@@ -233,16 +233,7 @@ TEST_F(Befehlszeile, OhneSchalterDasFensterWieBisher) {
     Prozess varnis(varnis32(), "\"" + varnis32() + "\"", ordner);
     ASSERT_TRUE(varnis.gestartet());
     // Its main window, once the start-up has attached the menu bar.
-    HWND hf = nullptr;
-    warten_bis([&] {
-        for (HWND w = FindWindowA(nullptr, ui_text(UI_HAUPTFENSTER)); w && !hf;
-             w = FindWindowExA(nullptr, w, nullptr, ui_text(UI_HAUPTFENSTER))) {
-            DWORD prozess = 0;
-            GetWindowThreadProcessId(w, &prozess);
-            if (prozess == varnis.id() && GetMenu(w)) hf = w;
-        }
-        return hf != nullptr;
-    }, 15000);
+    const HWND hf = fenster_mit_menue(varnis, ui_text(UI_HAUPTFENSTER), 15000);
     ASSERT_NE(nullptr, hf) << "no main window with its menu";
     EXPECT_TRUE(IsWindowVisible(hf));
     PostMessageA(hf, WM_CLOSE, 0, 0);

@@ -129,16 +129,7 @@ TEST(VierSchriften, FensterStartetDort) {
     Vier_Schriften v;
     Prozess varnis(v.programm(), "\"" + v.programm() + "\"", v.ordner);
     ASSERT_TRUE(varnis.gestartet());
-    HWND hf = nullptr;
-    warten_bis([&] {
-        for (HWND w = FindWindowA(nullptr, ui_text(UI_HAUPTFENSTER)); w && !hf;
-             w = FindWindowExA(nullptr, w, nullptr, ui_text(UI_HAUPTFENSTER))) {
-            DWORD prozess = 0;
-            GetWindowThreadProcessId(w, &prozess);
-            if (prozess == varnis.id() && GetMenu(w)) hf = w;
-        }
-        return hf != nullptr;
-    }, 15000);
+    const HWND hf = fenster_mit_menue(varnis, ui_text(UI_HAUPTFENSTER), 15000);
     ASSERT_NE(nullptr, hf) << "no main window with its menu (the catalogue not found?)";
     EXPECT_TRUE(IsWindowVisible(hf));
     PostMessageA(hf, WM_CLOSE, 0, 0);
