@@ -123,7 +123,8 @@ TEST(VierSchriften, EinstellungsdateiMitNamenInJederSchrift) {
     EXPECT_EQ("Varnis: Die Einstellungsdatei '" + moskwa_ini + "' gibt es nicht.\r\n", fehlt.fehler);
 }
 
-// Started from that folder, the window finds its catalogue there and opens.
+// Started from that folder, the window finds its catalogue there, opens, and
+// at its end saves its settings there.
 TEST(VierSchriften, FensterStartetDort) {
     ASSERT_EQ(0, ui_texte_entschluesseln());
     Vier_Schriften v;
@@ -135,6 +136,7 @@ TEST(VierSchriften, FensterStartetDort) {
     PostMessageA(hf, WM_CLOSE, 0, 0);
     ASSERT_TRUE(varnis.beendet(30000));
     EXPECT_EQ(0u, varnis.ergebnis());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, GetFileAttributesW(breit(v.datei("Varnis.ini")).c_str()));
 }
 
 }  // namespace
