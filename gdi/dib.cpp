@@ -137,6 +137,18 @@ void DIB::fuellen(int32_t index) {
     memset(bits, static_cast<uint8_t>(index), static_cast<size_t>(zeilen_laenge()) * hoehe());
 }
 
+std::vector<uint8_t> DIB::pixel_kopie() const {
+    if (!bits) return {};
+    GdiFlush();  // the context's drawing reaches the memory first
+    return std::vector<uint8_t>(bits, bits + static_cast<size_t>(zeilen_laenge()) * hoehe());
+}
+
+void DIB::pixel_zurueck(const std::vector<uint8_t>& kopie) {
+    if (!bits || kopie.size() != static_cast<size_t>(zeilen_laenge()) * hoehe()) return;
+    GdiFlush();
+    std::memcpy(bits, kopie.data(), kopie.size());
+}
+
 int32_t DIB::pixel(int32_t x, int32_t zeile) const {
     if (!bits || bittiefe() != 8 || x < 0 || x >= breite() || zeile < 0 || zeile >= hoehe())
         return -1;

@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <vector>
 
 class DIB {
 public:
@@ -65,6 +66,10 @@ public:
     int32_t pixel(int32_t x, int32_t zeile) const;
     // The pixel memory, bottom row first; null when there is no picture.
     const uint8_t* pixel_daten() const { return bits; }
+    // Every pixel byte (rows with their padding) after the drawing so far,
+    // and the same put back: what an export draws only for its file.
+    std::vector<uint8_t> pixel_kopie() const;
+    void pixel_zurueck(const std::vector<uint8_t>& kopie);
     // Colour entry index as 0x00BBGGRR (0 outside the table).
     uint32_t farbe(int32_t index) const;
 

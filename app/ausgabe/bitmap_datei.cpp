@@ -1,5 +1,7 @@
 #include "ausgabe/bitmap_datei.h"
 
+#include <vector>
+
 #include "gemeinsam/dateiattribute.h"
 #include "gemeinsam/ui_texte.h"
 #include "leinwand.h"
@@ -41,6 +43,7 @@ int32_t bitmap_schreiben(DIB& karte_bild, Farbschema farben, const char* pfad) {
     if (schreibgeschuetzt(pfad)) return -1;
     if (farben != Farbschema::SCHWARZ_AUF_WEISS && farben != Farbschema::NACHT) return karte_bild.speichern(pfad);
     const Farbtabelle schirm(karte_bild);
+    const std::vector<uint8_t> ohne_rahmen = karte_bild.pixel_kopie();
     if (farben == Farbschema::NACHT) {
         farbtabelle_nacht(karte_bild);
     } else {
@@ -48,6 +51,8 @@ int32_t bitmap_schreiben(DIB& karte_bild, Farbschema farben, const char* pfad) {
         rahmen(karte_bild);
     }
     const int32_t ergebnis = karte_bild.speichern(pfad);
+    // The frame is the file's: the screen's canvas gets its pixels back.
+    karte_bild.pixel_zurueck(ohne_rahmen);
     schirm.zurueck(karte_bild);
     return ergebnis;
 }

@@ -89,6 +89,9 @@ TEST_F(BitmapDatei, BlackOnWhiteWithFrameThenScreenColoursAgain) {
                 ASSERT_EQ(vorher.pixel(x, z), b.pixel(x, z)) << x << "," << z;
         }
     hat_schirmfarben();
+    // The frame was the file's: the canvas the screen shows has no frame.
+    for (int32_t z = 0; z < 60; ++z)
+        for (int32_t x = 0; x < 101; ++x) ASSERT_EQ(vorher.pixel(x, z), karte.pixel(x, z)) << x << "," << z;
 }
 
 // The night scheme: the same pixels, every entry of the table its night red,

@@ -69,10 +69,9 @@ TEST_F(Befehlszeile, BitmapGleichDerDateiDerBitmapBefehle) {
         Farbschema farben;
         std::vector<std::string> schema;
     } faelle[] = {
-        // Black on white last: its frame stays on the window's canvas.
         {Farbschema::SCHIRM, {}},
-        {Farbschema::NACHT, {"/schema", "nacht"}},
         {Farbschema::SCHWARZ_AUF_WEISS, {"/schema", "schwarz-auf-weiss"}},
+        {Farbschema::NACHT, {"/schema", "nacht"}},
     };
     for (const auto& fall : faelle) {
         dialog.antwort = pfad("fenster.bmp");
