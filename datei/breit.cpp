@@ -1,30 +1,15 @@
 #include "breit.h"
 
 #include <cstdint>
+#include <cstring>
+
+#include "zeichen.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
 namespace {
-
-// The next code point of UTF-8 at p (advanced past it), or -1 for bytes that
-// are no UTF-8 (overlong forms, surrogates and values beyond U+10FFFF too).
-int32_t zeichen_lesen(const unsigned char*& p) {
-    const unsigned char b = *p++;
-    if (b < 0x80) return b;
-    int32_t folge, wert, kleinster;
-    if ((b & 0xE0) == 0xC0) { folge = 1; wert = b & 0x1F; kleinster = 0x80; }
-    else if ((b & 0xF0) == 0xE0) { folge = 2; wert = b & 0x0F; kleinster = 0x800; }
-    else if ((b & 0xF8) == 0xF0) { folge = 3; wert = b & 0x07; kleinster = 0x10000; }
-    else return -1;
-    for (int32_t i = 0; i < folge; ++i) {
-        if ((*p & 0xC0) != 0x80) return -1;
-        wert = (wert << 6) | (*p++ & 0x3F);
-    }
-    if (wert < kleinster || wert > 0x10FFFF || (wert >= 0xD800 && wert <= 0xDFFF)) return -1;
-    return wert;
-}
 
 // Appends the code point c as one or two UTF-16 units at ziel[n], leaving room
 // for the end; false when they do not fit.
@@ -47,9 +32,11 @@ bool pfad_breit(const char* text, wchar_t* ziel, size_t zeichen) {
     ziel[0] = L'\0';
     if (!text) return false;
     size_t n = 0;
-    for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p;) {
-        const int32_t c = zeichen_lesen(p);
-        if (c < 0 || !anhaengen(c, ziel, n, zeichen)) {
+    const size_t laenge = std::strlen(text);
+    for (size_t i = 0, bytes; i < laenge; i += bytes) {
+        uint32_t c;
+        bytes = utf8_zeichen(text, laenge, i, c);
+        if (bytes == 0 || !anhaengen(static_cast<int32_t>(c), ziel, n, zeichen)) {
             ziel[0] = L'\0';
             return false;
         }
@@ -94,35 +81,24 @@ bool pfad_schmal(const wchar_t* text, char* ziel, size_t groesse) {
     return true;
 }
 
-namespace {
-
-// Windows-1252's characters of 0x80..0x9F; its other bytes are their own
-// code points. The five it leaves free stay themselves, as Windows maps them.
-constexpr uint16_t CP1252_80[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
-};
-
-}  // namespace
-
 size_t text_breit(const char* text, wchar_t* ziel, size_t zeichen) {
     if (!ziel || zeichen == 0) return 0;
-    const unsigned char* anfang = reinterpret_cast<const unsigned char*>(text ? text : "");
-    const unsigned char* p = anfang;
-    size_t n = 0;
-    while (*p) {
-        const unsigned char* danach = p;
-        int32_t c = *p >= 0x80 ? zeichen_lesen(danach) : -1;
-        if (c < 0x80) {
-            c = *p >= 0x80 && *p <= 0x9F ? CP1252_80[*p - 0x80] : *p;
-            danach = p + 1;
+    const char* t = text ? text : "";
+    const size_t laenge = std::strlen(t);
+    size_t i = 0, n = 0;
+    while (i < laenge) {
+        const unsigned char byte = static_cast<unsigned char>(t[i]);
+        uint32_t c = 0;
+        size_t bytes = byte >= 0x80 ? utf8_zeichen(t, laenge, i, c) : 0;
+        if (bytes == 0) {
+            c = zeichen_aus_1252(byte);
+            bytes = 1;
         }
-        if (!anhaengen(c, ziel, n, zeichen)) break;
-        p = danach;
+        if (!anhaengen(static_cast<int32_t>(c), ziel, n, zeichen)) break;
+        i += bytes;
     }
     ziel[n] = L'\0';
-    return static_cast<size_t>(p - anfang);
+    return i;
 }
 
 std::FILE* datei_oeffnen(const char* pfad, const char* modus) {

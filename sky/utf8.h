@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "zeichen.h"  // utf8_zeichen
+
 // When text[0..laenge) is valid UTF-8 with at least one character beyond
 // ASCII, writes it as Windows-1252 into ziel (at most groesse - 1 bytes,
 // cut at a character, always ended) and returns true; a character that
@@ -12,11 +14,6 @@
 // no UTF-8, which are then taken as Windows-1252) returns false and leaves
 // ziel alone.
 bool utf8_nach_1252(const char* text, size_t laenge, char* ziel, size_t groesse);
-
-// The character starting at text[i] (i < laenge) into zeichen and its length
-// in bytes; 0 when the bytes there are no shortest-form UTF-8 of a character
-// (an unfinished sequence, an overlong form, a surrogate, beyond U+10FFFF).
-size_t utf8_zeichen(const char* text, size_t laenge, size_t i, uint32_t& zeichen);
 
 // The Windows-1252 byte of a code point, '?' where the code page lacks it.
 char zeichen_1252(uint32_t zeichen);

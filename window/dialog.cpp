@@ -71,11 +71,11 @@ LRESULT Dialog_F::wm_ctlcolorscrollbar(WPARAM dc, LPARAM kontrolle) {
 }
 
 LRESULT Dialog_F::wm_ctlcolorstatic(WPARAM dc, LPARAM kontrolle) {
+    if (!farbgebung()) return Fenster::wm_ctlcolorstatic(dc, kontrolle);
     // A read-only edit field asks as a static text does; it stays a field.
     char klasse[8] = "";
     GetClassNameA(reinterpret_cast<HWND>(kontrolle), klasse, sizeof klasse);
-    const bool feld = lstrcmpiA(klasse, "Edit") == 0;
-    return farbgebung() ? im_schema(dc, feld) : Fenster::wm_ctlcolorstatic(dc, kontrolle);
+    return im_schema(dc, lstrcmpiA(klasse, "Edit") == 0);
 }
 
 void Dialog_F::farbgebung_wechseln(HWND dialog, const Farbgebung* farben) {
