@@ -18,6 +18,23 @@ LOGFONTA sternbild_schrift(const Font& text, int32_t hoehe) {
 
 }  // namespace
 
-Kartenschriften::Kartenschriften(const Schrifthoehen& hoehen)
-    : text(SCHRIFT_TEXT, hoehen.text), sternbild(sternbild_schrift(text, hoehen.sternbild)),
-      symbol(SCHRIFT_SYMBOL, hoehen.symbol) {}
+Schrifthoehen skalierte_hoehen(const Schrifthoehen& h, int32_t dpi) {
+    return {skaliert(h.text, dpi), skaliert(h.sternbild, dpi), skaliert(h.symbol, dpi)};
+}
+
+Kartenschriften::Kartenschriften(const Schrifthoehen& hoehen, int32_t dpi)
+    : Kartenschriften(hoehen, dpi_begrenzt(dpi), skalierte_hoehen(hoehen, dpi_begrenzt(dpi))) {}
+
+Kartenschriften::Kartenschriften(const Schrifthoehen& hoehen, int32_t dpi, const Schrifthoehen& h)
+    : text(SCHRIFT_TEXT, h.text), sternbild(sternbild_schrift(text, h.sternbild)),
+      symbol(SCHRIFT_SYMBOL, h.symbol), hoehen(hoehen), dpi_(dpi) {}
+
+void Kartenschriften::dpi_setzen(int32_t dpi) {
+    dpi = dpi_begrenzt(dpi);
+    if (dpi == dpi_) return;
+    dpi_ = dpi;
+    const Schrifthoehen h = skalierte_hoehen(hoehen, dpi);
+    text.setze_hoehe(h.text, 0);
+    sternbild.setze_hoehe(h.sternbild, 0);
+    symbol.setze_hoehe(h.symbol, 0);
+}
