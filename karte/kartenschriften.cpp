@@ -23,18 +23,18 @@ Schrifthoehen skalierte_hoehen(const Schrifthoehen& h, int32_t dpi) {
 }
 
 Kartenschriften::Kartenschriften(const Schrifthoehen& hoehen, int32_t dpi)
-    : Kartenschriften(hoehen, dpi_begrenzt(dpi), skalierte_hoehen(hoehen, dpi_begrenzt(dpi))) {}
-
-Kartenschriften::Kartenschriften(const Schrifthoehen& hoehen, int32_t dpi, const Schrifthoehen& h)
-    : text(SCHRIFT_TEXT, h.text), sternbild(sternbild_schrift(text, h.sternbild)),
-      symbol(SCHRIFT_SYMBOL, h.symbol), hoehen(hoehen), dpi_(dpi) {}
+    : text(SCHRIFT_TEXT, hoehen.text), sternbild(sternbild_schrift(text, hoehen.sternbild)),
+      symbol(SCHRIFT_SYMBOL, hoehen.symbol), hoehen(hoehen),
+      breiten{text.beschreibung().lfWidth, sternbild.beschreibung().lfWidth, symbol.beschreibung().lfWidth} {
+    dpi_setzen(dpi);
+}
 
 void Kartenschriften::dpi_setzen(int32_t dpi) {
     dpi = dpi_begrenzt(dpi);
     if (dpi == dpi_) return;
     dpi_ = dpi;
     const Schrifthoehen h = skalierte_hoehen(hoehen, dpi);
-    text.setze_hoehe(h.text, 0);
-    sternbild.setze_hoehe(h.sternbild, 0);
-    symbol.setze_hoehe(h.symbol, 0);
+    text.setze_hoehe(h.text, skaliert(breiten[0], dpi));
+    sternbild.setze_hoehe(h.sternbild, skaliert(breiten[1], dpi));
+    symbol.setze_hoehe(h.symbol, skaliert(breiten[2], dpi));
 }

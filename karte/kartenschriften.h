@@ -11,7 +11,8 @@
 // The three fonts of a chart, owned by whoever draws it: "Arial" at
 // hoehen.text pixels, its underlined copy at hoehen.sternbild for the
 // constellation names, and "Symbol" at hoehen.symbol for the Greek letters,
-// each height given for 96 dots per inch and made at the screen's dpi. A full
+// each height given for 96 dots per inch and made at the screen's dpi (the
+// width too, which the text and Symbol fonts take from the system font). A full
 // chart takes 14, 16 and 14 pixels at 96; the saver's preview smaller ones.
 struct Kartenschriften {
     explicit Kartenschriften(const Schrifthoehen& hoehen = VOLLE_SCHRIFT, int32_t dpi = DPI_NORMAL);
@@ -26,10 +27,11 @@ struct Kartenschriften {
     Schriften schriften() { return {text, sternbild, symbol}; }
 
 private:
-    // h: hoehen at dpi.
-    Kartenschriften(const Schrifthoehen& hoehen, int32_t dpi, const Schrifthoehen& h);
     Schrifthoehen hoehen;
-    int32_t dpi_;
+    // The fonts' widths as first made (0: by the font's proportions), which
+    // grow with the dpi as the heights do.
+    int32_t breiten[3];
+    int32_t dpi_ = DPI_NORMAL;
 };
 
 // The heights of hoehen (pixels at 96 dots per inch) at dpi.

@@ -65,6 +65,11 @@ TEST(Kartenschriften, HoehenMitDenDpi) {
             EXPECT_NEAR(skaliert(16, dpi), zellhoehe(k->sternbild), 1) << dpi;
             EXPECT_NEAR(skaliert(14, dpi), zellhoehe(k->symbol), 1) << dpi;
             EXPECT_NEAR(zellhoehe(normal.text) * dpi / 96.0, zellhoehe(k->text), 1) << dpi;
+            // As wide as high: the names keep their proportions.
+            EXPECT_EQ(skaliert(normal.text.beschreibung().lfWidth, dpi), k->text.beschreibung().lfWidth);
+            EXPECT_EQ(skaliert(normal.symbol.beschreibung().lfWidth, dpi), k->symbol.beschreibung().lfWidth);
+            const double breite = normal.text.textbreite("Beteigeuze") * dpi / 96.0;
+            EXPECT_NEAR(breite, k->text.textbreite("Beteigeuze"), 0.05 * breite) << dpi;
             EXPECT_EQ(1, k->sternbild.beschreibung().lfUnderline);
             EXPECT_STREQ("Symbol", k->symbol.beschreibung().lfFaceName);
         }
