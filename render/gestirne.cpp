@@ -71,59 +71,59 @@ const T& stufe_fuer(const T (&stufen)[N], int32_t helligkeit) {
     return stufen[N - 1];
 }
 
+// The most rows of a round disc: the widest table disc at the most dots per inch.
+constexpr int32_t RUNDE_ZEILEN = skaliert(2 * 5 + 1, DPI_GROESSTE);
+
+// A table disc at dpi (not 96): each pixel whose centre lies within the
+// ellipse of the disc's width and height scaled, counted in doubled units
+// from the ellipse's centre; an even width or height lies one pixel more
+// left or down of the star, as K6's. Its runs go into ziel.
+Scheibe runde_scheibe(const Scheibe& s, int32_t dpi, Lauf (&ziel)[RUNDE_ZEILEN]) {
+    int32_t links = 0, rechts = 0, unten = 0, oben = 0;
+    for (int32_t i = 0; i < s.anzahl; ++i) {
+        links = std::min<int32_t>(links, s.laeufe[i].von);
+        rechts = std::max<int32_t>(rechts, s.laeufe[i].bis);
+        unten = std::min<int32_t>(unten, s.laeufe[i].zeile);
+        oben = std::max<int32_t>(oben, s.laeufe[i].zeile);
+    }
+    const int64_t b = std::min(skaliert(rechts - links + 1, dpi), RUNDE_ZEILEN);
+    const int64_t h = std::min(skaliert(oben - unten + 1, dpi), RUNDE_ZEILEN);
+    const int64_t halb = b / 2;
+    int32_t anzahl = 0;
+    for (int64_t j = 0; j < h; ++j) {
+        const int64_t v = 2 * j + 1 - h;
+        int64_t u = b - 1;  // the outermost column's centre, doubled
+        while (u >= 0 && u * u * h * h + v * v * b * b > b * b * h * h) u -= 2;
+        if (u < 0) continue;
+        ziel[anzahl++] = Lauf{static_cast<int8_t>(j - h / 2), static_cast<int8_t>((b - 1 - u) / 2 - halb),
+                              static_cast<int8_t>((b - 1 + u) / 2 - halb)};
+    }
+    return Scheibe{s.bis_helligkeit, ziel, anzahl};
+}
+
 // The discs of a table at a screen's dots per inch: at 96 the table's own,
-// drawn by hand; else round discs as wide and as high as the table's
-// scaled, an even width or height one pixel more left or down of the star
-// as K6's. A star keeps its apparent size.
+// drawn by hand; else its round discs, each made once per drawing. A star
+// keeps its apparent size.
 template <size_t N>
 class Scheibensatz {
 public:
     Scheibensatz(const Scheibe (&tabelle)[N], int32_t dpi) : tabelle(tabelle), dpi(dpi_begrenzt(dpi)) {
         if (this->dpi == DPI_NORMAL) return;
-        for (size_t i = 0; i < N; ++i) skalierte[i] = runde(tabelle[i], laeufe[i]);
+        for (size_t i = 0; i < N; ++i) runde[i] = runde_scheibe(tabelle[i], this->dpi, laeufe[i]);
     }
     Scheibensatz(const Scheibensatz&) = delete;
     Scheibensatz& operator=(const Scheibensatz&) = delete;
 
     const Scheibe& fuer(int32_t helligkeit) const {
         const Scheibe& s = stufe_fuer(tabelle, helligkeit);
-        return dpi == DPI_NORMAL ? s : skalierte[&s - tabelle];
+        return dpi == DPI_NORMAL ? s : runde[&s - tabelle];
     }
 
 private:
-    // The most rows of a disc: the widest table disc at the most dots per inch.
-    static constexpr int32_t ZEILEN = skaliert(2 * 5 + 1, DPI_GROESSTE);
-
-    // Each pixel whose centre lies within the ellipse of the table disc's
-    // width and height scaled; in doubled units from the ellipse's centre.
-    Scheibe runde(const Scheibe& s, Lauf (&ziel)[ZEILEN]) const {
-        int32_t links = 0, rechts = 0, unten = 0, oben = 0;
-        for (int32_t i = 0; i < s.anzahl; ++i) {
-            links = std::min<int32_t>(links, s.laeufe[i].von);
-            rechts = std::max<int32_t>(rechts, s.laeufe[i].bis);
-            unten = std::min<int32_t>(unten, s.laeufe[i].zeile);
-            oben = std::max<int32_t>(oben, s.laeufe[i].zeile);
-        }
-        const int64_t b = std::min(skaliert(rechts - links + 1, dpi), ZEILEN);
-        const int64_t h = std::min(skaliert(oben - unten + 1, dpi), ZEILEN);
-        int32_t anzahl = 0;
-        for (int64_t j = 0; j < h; ++j) {
-            const int64_t v = 2 * j + 1 - h;
-            int64_t u = b - 1;  // the outermost column inside, doubled, |u| odd or even as b - 1
-            while (u >= 0 && u * u * h * h + v * v * b * b > b * b * h * h) u -= 2;
-            if (u < 0) continue;
-            const int32_t halb = static_cast<int32_t>(b / 2);
-            ziel[anzahl++] = Lauf{static_cast<int8_t>(j - h / 2),
-                                  static_cast<int8_t>((b - 1 - u) / 2 - halb),
-                                  static_cast<int8_t>((b - 1 + u) / 2 - halb)};
-        }
-        return Scheibe{s.bis_helligkeit, ziel, anzahl};
-    }
-
     const Scheibe (&tabelle)[N];
     int32_t dpi;
-    Scheibe skalierte[N] = {};
-    Lauf laeufe[N][ZEILEN] = {};
+    Scheibe runde[N] = {};
+    Lauf laeufe[N][RUNDE_ZEILEN] = {};
 };
 
 void scheibe_zeichnen(DIB& bild, int32_t x, int32_t z, const Scheibe& s, int32_t index) {
@@ -160,14 +160,24 @@ int32_t halbe_breite(const Scheibe& s) {
     return weite;
 }
 
+// The half width of the disc of helligkeit at dpi, only that disc made.
+template <size_t N>
+int32_t sternradius(const Scheibe (&tabelle)[N], int32_t helligkeit, int32_t dpi) {
+    const Scheibe& s = stufe_fuer(tabelle, helligkeit);
+    dpi = dpi_begrenzt(dpi);
+    if (dpi == DPI_NORMAL) return halbe_breite(s);
+    Lauf laeufe[RUNDE_ZEILEN];
+    return halbe_breite(runde_scheibe(s, dpi, laeufe));
+}
+
 }  // namespace
 
 int32_t karten_sternradius(int32_t helligkeit, int32_t dpi) {
-    return halbe_breite(Scheibensatz(KARTEN_SCHEIBEN, dpi).fuer(helligkeit));
+    return sternradius(KARTEN_SCHEIBEN, helligkeit, dpi);
 }
 
 int32_t uebersicht_sternradius(int32_t helligkeit, int32_t dpi) {
-    return halbe_breite(Scheibensatz(UEBERSICHT_SCHEIBEN, dpi).fuer(helligkeit));
+    return sternradius(UEBERSICHT_SCHEIBEN, helligkeit, dpi);
 }
 
 int32_t druck_sternradius(int32_t helligkeit) { return stufe_fuer(DRUCK_KREISE, helligkeit).e; }
