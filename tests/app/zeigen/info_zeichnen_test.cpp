@@ -202,6 +202,12 @@ TEST_F(InfoZeichnen, PopupsForTheEye) {
         info_zeichnen(bild.dc, STERN_FLAECHE, INFO_STERN, *himmel, s.schriften(), Koerperzeilen{});
         bild_ablegen(bild, name);
     }
+    // Betelgeuse's at 192 dots per inch.
+    ASSERT_TRUE(stern_waehlen(*himmel, 2061));
+    DIB gross;
+    ASSERT_EQ(0, gross.erzeugen(340, 244, 24, 0, 0));
+    info_zeichnen(gross.dc, {0, 0, 340, 244}, INFO_STERN, *himmel, s.schriften(), Koerperzeilen{}, 192);
+    bild_ablegen(gross, "info_betelgeuse_192dpi.bmp");
     himmel->wahl_sternbild = sternbild_index(*himmel, "Ori");
     DIB bild;
     ASSERT_EQ(0, bild.erzeugen(160, 62, 24, 0, 0));
