@@ -9,13 +9,15 @@
 #include "koerperscheiben.h"
 #include "namen.h"
 #include "schichten.h"
+#include "skaliert.h"
 #include "stern_lage.h"
 
 static_assert(KOERPER_ANZAHL <= SCHILD_KOERPER, "the plan holds every body's name");
 
 namespace {
 
-// Room the places around a point keep beyond its disc (pixels of the target).
+// Room the places around a point keep beyond its disc (pixels of a printer,
+// or of the screen at 96 dots per inch).
 constexpr int32_t LUECKE = 2;
 // The bodies' names start this far right of the disc's edge (koerper_zeichnen.cpp).
 constexpr int32_t KOERPER_LUECKE = 4;
@@ -42,7 +44,14 @@ struct Sammler {
     HDC dc;
     bool druck;
     int32_t r;
+    int32_t dpi;  // the screen's dots per inch; DPI_NORMAL on a printer, whose sizes are its own
     int32_t folge = 0;
+
+    // A distance in pixels at 96 dots per inch on the target.
+    int32_t px(int32_t wert) const { return skaliert(wert, dpi); }
+    int32_t sternradius(int32_t helligkeit) const {
+        return druck ? druck_sternradius(helligkeit) : karten_sternradius(helligkeit, dpi);
+    }
 
     void hinzu(int32_t rang, Schildform form, Rechteck eigen, int32_t x, int32_t y, int32_t abstand,
                Schildversatz* ergebnis) {
@@ -71,10 +80,6 @@ struct Hervorgehoben {
     }
 };
 
-int32_t sternradius(bool druck, int32_t helligkeit) {
-    return druck ? druck_sternradius(helligkeit) : karten_sternradius(helligkeit);
-}
-
 // A star's name and designation, each when its layer is on; the faintest
 // magnitude labelled so far in grenze.
 void stern_schilder(Sammler& s, const Karteninhalt& inhalt, bool namen, bool kennungen, int32_t& grenze) {
@@ -91,13 +96,13 @@ void stern_schilder(Sammler& s, const Karteninhalt& inhalt, bool namen, bool ken
             if (!mit_name && !mit_kennung) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, s.r);
             const int32_t x = s.r + v.dx, y = s.r - v.dy, h = satz.helligkeit;
-            const int32_t abstand = sternradius(s.druck, h) + LUECKE;
+            const int32_t abstand = s.sternradius(h) + s.px(LUECKE);
             grenze = std::max(grenze, h);
             if (mit_name) {
                 SelectObject(s.dc, inhalt.schriften.text.handle());
                 const int32_t b = breite(s.dc, satz.eigenname);
                 const bool links = links_beschriftet(satz.eigenname);
-                const int32_t x0 = links ? x - LINKS_ABSTAND - b : x + NAME_ABSTAND;
+                const int32_t x0 = links ? x - s.px(LINKS_ABSTAND) - b : x + s.px(NAME_ABSTAND);
                 s.hinzu(h, links ? Schildform::LINKS : Schildform::RECHTS,
                         Rechteck{x0, y - text.ueber, x0 + b, y + text.unter}, x, y, abstand,
                         &s.b.plan.namen[satz.nummer]);
@@ -120,7 +125,7 @@ void stern_scheiben(Sammler& s, Himmel& himmel, int32_t grenze) {
             const int32_t h = satz.helligkeit;
             if (h > grenze) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, s.r);
-            s.scheibe(h, s.r + v.dx, s.r - v.dy, sternradius(s.druck, h));
+            s.scheibe(h, s.r + v.dx, s.r - v.dy, s.sternradius(h));
         });
     }
 }
@@ -149,15 +154,15 @@ void koerper_schilder(Sammler& s, const Karteninhalt& inhalt, int32_t& grenze) {
     const Scheibenziel ziel = s.druck ? Scheibenziel::DRUCK : Scheibenziel::KARTE;
     const Hoehe text = hoehe(s.dc, inhalt.schriften.text);
     for (int32_t art = 0; art < KOERPER_ANZAHL; ++art) {
-        const Koerperscheibe k = koerperscheibe(inhalt.himmel, lage, art, ziel, s.r);
+        const Koerperscheibe k = koerperscheibe(inhalt.himmel, lage, art, ziel, s.r, s.dpi);
         if (!k.ort.im_quadrat) continue;
         const int32_t rang = static_cast<int32_t>(std::lround(lage.koerper[art].helligkeit * 100.0));
         grenze = std::max(grenze, rang);
         const int32_t x = s.r + k.ort.dx, y = s.r - k.ort.dy;
         const int32_t b = breite(s.dc, koerper_name(art));
-        const int32_t x0 = x + k.radius + KOERPER_LUECKE;
+        const int32_t x0 = x + k.radius + s.px(KOERPER_LUECKE);
         s.hinzu(rang, Schildform::RECHTS, Rechteck{x0, y - text.ueber, x0 + b, y + text.unter}, x, y,
-                k.radius + KOERPER_LUECKE, &s.b.plan.koerper[art]);
+                k.radius + s.px(KOERPER_LUECKE), &s.b.plan.koerper[art]);
         s.scheibe(rang, x, y, k.radius);
     }
 }
@@ -169,7 +174,7 @@ void beschriftung_setzen(Beschriftung& b, HDC dc, bool druck, int32_t r, const K
     b.eintraege.clear();
     if (!dc) return;
     const HGDIOBJ alte_schrift = GetCurrentObject(dc, OBJ_FONT);
-    Sammler s{b, dc, druck, r};
+    Sammler s{b, dc, druck, r, druck ? DPI_NORMAL : dpi_begrenzt(inhalt.dpi)};
     const Darstellung& w = inhalt.werte;
     int32_t grenze = INT32_MIN;
     stern_schilder(s, inhalt, schicht_sichtbar(Schicht::STERNNAMEN, w),

@@ -32,5 +32,6 @@ struct Beschriftung {
 
 // Places the labels of inhalt's layers that are on (inhalt.werte) on the
 // target dc of a chart of radius r; druck: a printer's or a metafile's
-// context (the stars' and bodies' printed sizes).
+// context (the stars' and bodies' printed sizes), else a canvas drawn for
+// inhalt.dpi (the discs and distances at the screen's dots per inch).
 void beschriftung_setzen(Beschriftung& b, HDC dc, bool druck, int32_t r, const Karteninhalt& inhalt);

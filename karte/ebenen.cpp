@@ -15,21 +15,21 @@ void schilder_setzen(Beschriftung& b, const Ziel& z, const Karteninhalt& inhalt)
 }
 
 void gitter_karte(Himmel& himmel, const Ziel& z, const Font& beschriftung, uint32_t farbe) {
-    karte_gitter(himmel, z.dc, z.bild, beschriftung, z.r, farbe);
+    karte_gitter(himmel, z.dc, z.bild, beschriftung, z.r, farbe, z.dpi);
 }
 
 void gitter_uebersicht(Himmel& himmel, const Ziel& z, const Font& beschriftung, uint32_t farbe) {
-    uebersicht_gitter(himmel, z.dc, z.bild, beschriftung, z.r, farbe);
+    uebersicht_gitter(himmel, z.dc, z.bild, beschriftung, z.r, farbe, z.dpi);
 }
 
 void gitter_druck(Himmel& himmel, const Ziel& z, const Font& beschriftung, uint32_t farbe) {
     druck_gitter(himmel, z.dc, beschriftung, z.r, farbe);
 }
 
-void figuren_karte(Himmel& himmel, const Ziel& z) { karte_figuren(himmel, z.dc, z.bild, z.r); }
+void figuren_karte(Himmel& himmel, const Ziel& z) { karte_figuren(himmel, z.dc, z.bild, z.r, z.dpi); }
 
 void figuren_uebersicht(Himmel& himmel, const Ziel& z) {
-    uebersicht_figuren(himmel, z.dc, z.bild, z.r);
+    uebersicht_figuren(himmel, z.dc, z.bild, z.r, z.dpi);
 }
 
 void figuren_druck(Himmel& himmel, const Ziel& z, uint32_t farbe) {
@@ -43,7 +43,7 @@ void sternbild_namen_zeichnen(Himmel& himmel, const Ziel& z, const Font& schrift
 
 void stern_namen_zeichnen(Himmel& himmel, const Ziel& z, const Font& schrift, uint32_t farbe,
                           const Schildplan& plan) {
-    stern_namen(himmel, z.dc, schrift, z.r, farbe, plan);
+    stern_namen(himmel, z.dc, schrift, z.r, farbe, plan, z.dpi);
 }
 
 void kennungen_zeichnen(Himmel& himmel, const Ziel& z, const Font& text, const Font& symbol,
@@ -56,10 +56,10 @@ void kennungen_zeichnen(Himmel& himmel, const Ziel& z, const Font& text, const F
 
 void gestirne_karte(Himmel& himmel, const Ziel& z, Klassen klassen, const Font& kaption,
                     const char* kartentext) {
-    karte_gestirne(himmel, z.dc, z.bild, kaption, z.r, klassen.von, klassen.bis, kartentext);
+    karte_gestirne(himmel, z.dc, z.bild, kaption, z.r, klassen.von, klassen.bis, kartentext, z.dpi);
 }
 
-void gestirne_uebersicht(Himmel& himmel, const Ziel& z) { uebersicht_gestirne(himmel, z.bild, z.r); }
+void gestirne_uebersicht(Himmel& himmel, const Ziel& z) { uebersicht_gestirne(himmel, z.bild, z.r, z.dpi); }
 
 void gestirne_druck(Himmel& himmel, const Ziel& z, const Druckstil& stil) {
     druck_gestirne(himmel, z.dc, z.r, stil.einfarbig, stil.invertiert, stil.rand_farbe);

@@ -33,4 +33,10 @@ struct Karteninhalt {
     // null: the labels at their own places. An output drawn in one go
     // places them in a plan of its own (karte/kartenzeichnung.h).
     Beschriftung* beschriftung = nullptr;
+    // The screen's dots per inch the chart is drawn for (DPI_NORMAL..
+    // DPI_GROESSTE, gdi/skaliert.h): its star discs, lines, label distances
+    // and pointing tolerances grow with it; the fonts are made at it by
+    // their owner (kartenschriften.h). A printer or a vector file keeps its
+    // own sizes whatever this says.
+    int32_t dpi = 96;
 };

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "farben.h"
+#include "skaliert.h"
 
 Schichtfarben schirm_schichtfarben(const Darstellung& werte) {
     Schichtfarben f{};
@@ -22,7 +23,10 @@ void schicht_zeichnen(Schicht schicht, const Ziel& ziel, const Karteninhalt& inh
     if (!zeichner) return;
     const Ebene ebene = schicht_ebene(schicht);
     const uint32_t farbe = ebene == IMMER ? 0 : art.farben.farbe[ebene];
-    const Schichtaufruf aufruf{inhalt.himmel, ziel,      farbe,         inhalt.schriften,
+    // A canvas is drawn for the screen's dots per inch, a printer at its own.
+    Ziel bei_dpi = ziel;
+    bei_dpi.dpi = art.leinwand == Leinwand::DRUCK ? DPI_NORMAL : dpi_begrenzt(inhalt.dpi);
+    const Schichtaufruf aufruf{inhalt.himmel, bei_dpi,   farbe,         inhalt.schriften,
                                klassen,       inhalt.kartentext ? inhalt.kartentext : "",
                                art.druckstil, art.auswahl_verbergen, inhalt.koerper,
                                inhalt,        inhalt.beschriftung};

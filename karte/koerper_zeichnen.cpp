@@ -17,8 +17,9 @@ namespace {
 constexpr uint32_t WEISS = 0x00FFFFFF;
 constexpr uint32_t SCHWARZ = 0x00000000;
 constexpr double GRAD = 3.14159265358979323846 / 180.0;
-// The names' own place starts this many pixels (of the target) right of the
-// disc's edge (the placement's KOERPER_LUECKE).
+// The names' own place starts this many pixels (of a printer, or of the
+// screen at 96 dots per inch) right of the disc's edge (the placement's
+// KOERPER_LUECKE).
 constexpr int32_t NAME_LUECKE = 4;
 // Corners of the printed Moon's lit part: its limb and its terminator.
 constexpr int32_t PHASEN_PUNKTE = 24;
@@ -102,7 +103,7 @@ void koerper_karte(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage) {
     if (!lage || !ziel.bild) return;
     const Zeichenfolge folge = zeichenfolge(*lage);
     for (int32_t art : folge.art) {
-        const Koerperscheibe s = koerperscheibe(himmel, *lage, art, Scheibenziel::KARTE, ziel.r);
+        const Koerperscheibe s = koerperscheibe(himmel, *lage, art, Scheibenziel::KARTE, ziel.r, ziel.dpi);
         if (!s.ort.sichtbar) continue;
         scheibe_malen(*ziel.bild, ziel.r, s, INDEX_KOERPER + art, art == MOND ? &lage->koerper[MOND] : nullptr);
     }
@@ -112,7 +113,7 @@ void koerper_uebersicht(Himmel& himmel, const Ziel& ziel, const Koerperlage* lag
     if (!lage || !ziel.bild) return;
     const Zeichenfolge folge = zeichenfolge(*lage);
     for (int32_t art : folge.art) {
-        const Koerperscheibe s = koerperscheibe(himmel, *lage, art, Scheibenziel::UEBERSICHT, ziel.r);
+        const Koerperscheibe s = koerperscheibe(himmel, *lage, art, Scheibenziel::UEBERSICHT, ziel.r, ziel.dpi);
         if (s.ort.sichtbar) scheibe_malen(*ziel.bild, ziel.r, s, INDEX_KOERPER + art, nullptr);
     }
 }
@@ -135,10 +136,10 @@ void koerper_namen(Himmel& himmel, const Ziel& ziel, const Koerperlage* lage, co
     SetTextAlign(ziel.dc, TA_BASELINE | TA_LEFT);
     SelectObject(ziel.dc, schrift.handle());
     for (int32_t art = 0; art < KOERPER_ANZAHL; ++art) {
-        const Koerperscheibe s = koerperscheibe(himmel, *lage, art, art_ziel, ziel.r);
+        const Koerperscheibe s = koerperscheibe(himmel, *lage, art, art_ziel, ziel.r, ziel.dpi);
         const Schildversatz& schild = plan.koerper[art];
         if (!s.ort.im_quadrat || schild.weg) continue;
-        text_aus(ziel.dc, ziel.r + s.ort.dx + s.radius + NAME_LUECKE + schild.dx,
+        text_aus(ziel.dc, ziel.r + s.ort.dx + s.radius + skaliert(NAME_LUECKE, ziel.dpi) + schild.dx,
                  ziel.r - s.ort.dy + schild.dy, koerper_name(art));
     }
 }

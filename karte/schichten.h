@@ -239,6 +239,7 @@ struct Ziel {
     HDC dc;
     DIB* bild;
     int32_t r;
+    int32_t dpi = 96;  // a canvas's screen dots per inch (Karteninhalt::dpi); 96 on a printer
 };
 
 // How the stars of a printed chart are filled (render/gestirne.h).

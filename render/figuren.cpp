@@ -35,12 +35,16 @@ void figuren_zeichnen(Himmel& himmel, const Strich& ziel, Massstab massstab, int
 
 }  // namespace
 
-void karte_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r) {
-    if (bild) figuren_zeichnen(himmel, Strich{bild, dc, FIGUREN_INDEX}, Massstab::karte, r);
+void karte_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r, int32_t dpi) {
+    if (bild)
+        figuren_zeichnen(himmel, Strich{bild, dc, FIGUREN_INDEX, skaliert(1, dpi_begrenzt(dpi))},
+                         Massstab::karte, r);
 }
 
-void uebersicht_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r) {
-    if (bild) figuren_zeichnen(himmel, Strich{bild, dc, FIGUREN_INDEX}, Massstab::uebersicht, r);
+void uebersicht_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r, int32_t dpi) {
+    if (bild)
+        figuren_zeichnen(himmel, Strich{bild, dc, FIGUREN_INDEX, skaliert(1, dpi_begrenzt(dpi))},
+                         Massstab::uebersicht, r);
 }
 
 void druck_figuren(Himmel& himmel, HDC dc, int32_t r, uint32_t farbe) {

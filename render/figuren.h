@@ -12,13 +12,15 @@
 #include "font.h"
 #include "himmel.h"
 #include "schildplan.h"
+#include "skaliert.h"
 
 
 // Figure lines on the chart scale; both ends within the hemisphere, the
-// canvas clips what lies outside the square.
-void karte_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r);
+// canvas clips what lies outside the square. dpi: the screen's dots per
+// inch (gdi/skaliert.h), which the lines' width grows with.
+void karte_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r, int32_t dpi = DPI_NORMAL);
 // Figure lines on the overview scale.
-void uebersicht_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r);
+void uebersicht_figuren(Himmel& himmel, HDC dc, DIB* bild, int32_t r, int32_t dpi = DPI_NORMAL);
 // Figure lines with a pen of width 2 in farbe.
 void druck_figuren(Himmel& himmel, HDC dc, int32_t r, uint32_t farbe);
 // Each constellation's name centred on its label point, on the baseline (its

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "gdi_objekt.h"
+#include "skaliert.h"
 #include "stern_lage.h"
 #include "sternfarben.h"
 
@@ -70,6 +71,61 @@ const T& stufe_fuer(const T (&stufen)[N], int32_t helligkeit) {
     return stufen[N - 1];
 }
 
+// The most rows of a round disc: the widest table disc at the most dots per inch.
+constexpr int32_t RUNDE_ZEILEN = skaliert(2 * 5 + 1, DPI_GROESSTE);
+
+// A table disc at dpi (not 96): each pixel whose centre lies within the
+// ellipse of the disc's width and height scaled, counted in doubled units
+// from the ellipse's centre; an even width or height lies one pixel more
+// left or down of the star, as K6's. Its runs go into ziel.
+Scheibe runde_scheibe(const Scheibe& s, int32_t dpi, Lauf (&ziel)[RUNDE_ZEILEN]) {
+    int32_t links = 0, rechts = 0, unten = 0, oben = 0;
+    for (int32_t i = 0; i < s.anzahl; ++i) {
+        links = std::min<int32_t>(links, s.laeufe[i].von);
+        rechts = std::max<int32_t>(rechts, s.laeufe[i].bis);
+        unten = std::min<int32_t>(unten, s.laeufe[i].zeile);
+        oben = std::max<int32_t>(oben, s.laeufe[i].zeile);
+    }
+    const int64_t b = std::min(skaliert(rechts - links + 1, dpi), RUNDE_ZEILEN);
+    const int64_t h = std::min(skaliert(oben - unten + 1, dpi), RUNDE_ZEILEN);
+    const int64_t halb = b / 2;
+    int32_t anzahl = 0;
+    for (int64_t j = 0; j < h; ++j) {
+        const int64_t v = 2 * j + 1 - h;
+        int64_t u = b - 1;  // the outermost column's centre, doubled
+        while (u >= 0 && u * u * h * h + v * v * b * b > b * b * h * h) u -= 2;
+        if (u < 0) continue;
+        ziel[anzahl++] = Lauf{static_cast<int8_t>(j - h / 2), static_cast<int8_t>((b - 1 - u) / 2 - halb),
+                              static_cast<int8_t>((b - 1 + u) / 2 - halb)};
+    }
+    return Scheibe{s.bis_helligkeit, ziel, anzahl};
+}
+
+// The discs of a table at a screen's dots per inch: at 96 the table's own,
+// drawn by hand; else its round discs, each made once per drawing. A star
+// keeps its apparent size.
+template <size_t N>
+class Scheibensatz {
+public:
+    Scheibensatz(const Scheibe (&tabelle)[N], int32_t dpi) : tabelle(tabelle), dpi(dpi_begrenzt(dpi)) {
+        if (this->dpi == DPI_NORMAL) return;
+        for (size_t i = 0; i < N; ++i) runde[i] = runde_scheibe(tabelle[i], this->dpi, laeufe[i]);
+    }
+    Scheibensatz(const Scheibensatz&) = delete;
+    Scheibensatz& operator=(const Scheibensatz&) = delete;
+
+    const Scheibe& fuer(int32_t helligkeit) const {
+        const Scheibe& s = stufe_fuer(tabelle, helligkeit);
+        return dpi == DPI_NORMAL ? s : runde[&s - tabelle];
+    }
+
+private:
+    const Scheibe (&tabelle)[N];
+    int32_t dpi;
+    Scheibe runde[N] = {};
+    Lauf laeufe[N][RUNDE_ZEILEN] = {};
+};
+
 void scheibe_zeichnen(DIB& bild, int32_t x, int32_t z, const Scheibe& s, int32_t index) {
     for (int32_t i = 0; i < s.anzahl; ++i) {
         const Lauf& l = s.laeufe[i];
@@ -78,8 +134,9 @@ void scheibe_zeichnen(DIB& bild, int32_t x, int32_t z, const Scheibe& s, int32_t
 }
 
 // The overview disc of one figure star, unless it was drawn already.
-void figurstern_zeichnen(Himmel& himmel, DIB& bild, int32_t r, int32_t klasse, int32_t index,
-                         uint8_t* markiert) {
+template <size_t N>
+void figurstern_zeichnen(Himmel& himmel, DIB& bild, int32_t r, const Scheibensatz<N>& scheiben,
+                         int32_t klasse, int32_t index, uint8_t* markiert) {
     if (!stern_vorhanden(himmel, klasse, index)) return;
     const SternSatz& satz = himmel.stern_saetze[klasse][index];
     if (nummer_gueltig(satz.nummer)) {
@@ -89,7 +146,7 @@ void figurstern_zeichnen(Himmel& himmel, DIB& bild, int32_t r, int32_t klasse, i
     const PolarPos& p = stern_polar(himmel, klasse, index);
     if (!sichtbar_halbkugel(p.abstand)) return;
     const Versatz v = versatz_auf(Massstab::uebersicht, himmel, p, r);
-    scheibe_zeichnen(bild, r + v.dx, r + v.dy, stufe_fuer(UEBERSICHT_SCHEIBEN, satz.helligkeit),
+    scheibe_zeichnen(bild, r + v.dx, r + v.dy, scheiben.fuer(satz.helligkeit),
                      uebersicht_farbindex(satz.spektrum, satz.helligkeit));
 }
 
@@ -103,29 +160,39 @@ int32_t halbe_breite(const Scheibe& s) {
     return weite;
 }
 
-}  // namespace
-
-int32_t karten_sternradius(int32_t helligkeit) {
-    return halbe_breite(stufe_fuer(KARTEN_SCHEIBEN, helligkeit));
+// The half width of the disc of helligkeit at dpi, only that disc made.
+template <size_t N>
+int32_t sternradius(const Scheibe (&tabelle)[N], int32_t helligkeit, int32_t dpi) {
+    const Scheibe& s = stufe_fuer(tabelle, helligkeit);
+    dpi = dpi_begrenzt(dpi);
+    if (dpi == DPI_NORMAL) return halbe_breite(s);
+    Lauf laeufe[RUNDE_ZEILEN];
+    return halbe_breite(runde_scheibe(s, dpi, laeufe));
 }
 
-int32_t uebersicht_sternradius(int32_t helligkeit) {
-    return halbe_breite(stufe_fuer(UEBERSICHT_SCHEIBEN, helligkeit));
+}  // namespace
+
+int32_t karten_sternradius(int32_t helligkeit, int32_t dpi) {
+    return sternradius(KARTEN_SCHEIBEN, helligkeit, dpi);
+}
+
+int32_t uebersicht_sternradius(int32_t helligkeit, int32_t dpi) {
+    return sternradius(UEBERSICHT_SCHEIBEN, helligkeit, dpi);
 }
 
 int32_t druck_sternradius(int32_t helligkeit) { return stufe_fuer(DRUCK_KREISE, helligkeit).e; }
 
 void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r,
-                    int32_t erste_klasse, int32_t letzte_klasse, const char* kartentext) {
+                    int32_t erste_klasse, int32_t letzte_klasse, const char* kartentext, int32_t dpi) {
     if (!bild) return;
+    const Scheibensatz scheiben(KARTEN_SCHEIBEN, dpi);
     erste_klasse = std::max(erste_klasse, 0);
     letzte_klasse = std::min(letzte_klasse, KLASSEN - 1);
     for (int32_t k = erste_klasse; k <= letzte_klasse; ++k) {
         fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& satz, const PolarPos& p) {
             if (!sichtbar_karte(p.abstand, himmel.gesichtsfeld)) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
-            scheibe_zeichnen(*bild, r + v.dx, r + v.dy,
-                             stufe_fuer(KARTEN_SCHEIBEN, satz.helligkeit),
+            scheibe_zeichnen(*bild, r + v.dx, r + v.dy, scheiben.fuer(satz.helligkeit),
                              karten_farbindex(satz.spektrum, satz.helligkeit));
         });
     }
@@ -142,15 +209,16 @@ void karten_text_zeichnen(HDC dc, const Font& schrift, int32_t r, uint32_t farbe
     text_aus(dc, r, 2 * r, text);
 }
 
-void uebersicht_gestirne(Himmel& himmel, DIB* bild, int32_t r) {
+void uebersicht_gestirne(Himmel& himmel, DIB* bild, int32_t r, int32_t dpi) {
     if (!bild) return;
+    const Scheibensatz scheiben(UEBERSICHT_SCHEIBEN, dpi);
     uint8_t markiert[STERN_NUMMERN] = {};
     for (int32_t s = 0; s < himmel.sternbild_anzahl; ++s) {
         const SternbildSatz& bild_satz = himmel.sternbilder[s];
         for (int32_t l = 0; l < bild_satz.linien_anzahl; ++l) {
             const Linie& linie = bild_satz.linien[l];
-            figurstern_zeichnen(himmel, *bild, r, linie.klasse_a, linie.index_a, markiert);
-            figurstern_zeichnen(himmel, *bild, r, linie.klasse_b, linie.index_b, markiert);
+            figurstern_zeichnen(himmel, *bild, r, scheiben, linie.klasse_a, linie.index_a, markiert);
+            figurstern_zeichnen(himmel, *bild, r, scheiben, linie.klasse_b, linie.index_b, markiert);
         }
     }
 }

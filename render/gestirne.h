@@ -11,6 +11,7 @@
 #include "dib.h"
 #include "font.h"
 #include "himmel.h"
+#include "skaliert.h"
 
 // The chart caption's colour on the screen (colour-table entry
 // INDEX_KARTENTEXT, render/farbindizes.h).
@@ -23,13 +24,15 @@ void karten_text_zeichnen(HDC dc, const Font& schrift, int32_t r, uint32_t farbe
 
 // The stars of magnitude classes erste_klasse..letzte_klasse (clamped to
 // 0..99) within the field of view; then the caption kartentext (the
-// drawing's input, "" for none) in schrift and KARTEN_TEXT_FARBE.
+// drawing's input, "" for none) in schrift and KARTEN_TEXT_FARBE. dpi: the
+// screen's dots per inch (gdi/skaliert.h), which the discs grow with.
 void karte_gestirne(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r,
-                    int32_t erste_klasse, int32_t letzte_klasse, const char* kartentext);
+                    int32_t erste_klasse, int32_t letzte_klasse, const char* kartentext,
+                    int32_t dpi = DPI_NORMAL);
 
 // The stars at the ends of the constellation figure lines, on the overview
-// scale.
-void uebersicht_gestirne(Himmel& himmel, DIB* bild, int32_t r);
+// scale, at the screen's dpi.
+void uebersicht_gestirne(Himmel& himmel, DIB* bild, int32_t r, int32_t dpi = DPI_NORMAL);
 
 // Every star within the square as a filled circle, outlined in rand_farbe
 // (0x00BBGGRR). einfarbig: white fill (black when invertiert) instead of the
@@ -38,11 +41,11 @@ void druck_gestirne(Himmel& himmel, HDC dc, int32_t r, int32_t einfarbig, int32_
                     uint32_t rand_farbe);
 
 // Half the width, in the target's pixels, of the disc of a star of
-// helligkeit (magnitude x 100) on the chart canvas, on the overview canvas
-// and on a printer page: the scale the Sun, the Moon and the planets are
-// sized on (karte/koerperbild.h).
-int32_t karten_sternradius(int32_t helligkeit);
-int32_t uebersicht_sternradius(int32_t helligkeit);
+// helligkeit (magnitude x 100) on the chart canvas and on the overview
+// canvas at the screen's dpi, and on a printer page: the scale the Sun, the
+// Moon and the planets are sized on (karte/koerperbild.h).
+int32_t karten_sternradius(int32_t helligkeit, int32_t dpi = DPI_NORMAL);
+int32_t uebersicht_sternradius(int32_t helligkeit, int32_t dpi = DPI_NORMAL);
 int32_t druck_sternradius(int32_t helligkeit);
 
 // ---- The engine tests' common call form: every layer with the same

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "gdi_objekt.h"
+#include "skaliert.h"
 #include "stern_lage.h"
 
 namespace {
@@ -135,10 +136,11 @@ private:
 // The hour label below its point, on the overview above it when that place
 // is taken, else left out.
 void stunde_schreiben(HDC dc, const GitterArt& art, Gitterschilder& schilder, int32_t x, int32_t y,
-                      const char* text) {
+                      const char* text, int32_t dpi) {
+    const int32_t abstand = skaliert(STUNDEN_ABSTAND, dpi);
     if (art.ausweichen) {
         const int32_t b = schilder.breite(dc, text), h = schilder.ueber(dc);
-        const int32_t unten = y + STUNDEN_ABSTAND, oben = y - STUNDEN_ABSTAND - h;
+        const int32_t unten = y + abstand, oben = y - abstand - h;
         if (schilder.nehmen(dc, x - b / 2, unten, text)) {
             text_aus(dc, x, unten, text);
         } else if (schilder.nehmen(dc, x - b / 2, oben, text)) {
@@ -146,17 +148,18 @@ void stunde_schreiben(HDC dc, const GitterArt& art, Gitterschilder& schilder, in
         }
         return;
     }
-    text_aus(dc, x, y + STUNDEN_ABSTAND, text);
+    text_aus(dc, x, y + abstand, text);
 }
 
 // The degree label right of its point, on the overview left of it when that
 // place is taken, else left out.
 void grad_schreiben(HDC dc, const GitterArt& art, Gitterschilder& schilder, int32_t x, int32_t y,
-                    const char* text) {
-    const int32_t rechts = x + GRAD_ABSTAND_X, grund = y + GRAD_ABSTAND_Y;
+                    const char* text, int32_t dpi) {
+    const int32_t abstand_x = skaliert(GRAD_ABSTAND_X, dpi);
+    const int32_t rechts = x + abstand_x, grund = y + skaliert(GRAD_ABSTAND_Y, dpi);
     if (art.ausweichen) {
         const int32_t b = schilder.breite(dc, text), h = schilder.ueber(dc);
-        const int32_t links = x - GRAD_ABSTAND_X - b;
+        const int32_t links = x - abstand_x - b;
         if (schilder.nehmen(dc, rechts, grund - h, text)) {
             text_aus(dc, rechts, grund, text);
         } else if (schilder.nehmen(dc, links, grund - h, text)) {
@@ -167,7 +170,8 @@ void grad_schreiben(HDC dc, const GitterArt& art, Gitterschilder& schilder, int3
     text_aus(dc, rechts, grund, text);
 }
 
-void beschriften(const Himmel& himmel, const GitterArt& art, HDC dc, int32_t r, uint32_t farbe) {
+void beschriften(const Himmel& himmel, const GitterArt& art, HDC dc, int32_t r, uint32_t farbe,
+                 int32_t dpi) {
     char text[16];
     Gitterschilder schilder;
     SetTextColor(dc, farbe);
@@ -178,7 +182,7 @@ void beschriften(const Himmel& himmel, const GitterArt& art, HDC dc, int32_t r, 
             const Gitterpunkt p = gitterpunkt(himmel, art, r, m, art.beschriftete_dekl[di]);
             if (!p.sichtbar) continue;
             snprintf(text, sizeof text, "%dh", static_cast<int>(m / MERIDIANE_JE_STUNDE));
-            stunde_schreiben(dc, art, schilder, r + p.v.dx, r - p.v.dy, text);
+            stunde_schreiben(dc, art, schilder, r + p.v.dx, r - p.v.dy, text, dpi);
         }
     }
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
@@ -188,33 +192,37 @@ void beschriften(const Himmel& himmel, const GitterArt& art, HDC dc, int32_t r, 
             const Gitterpunkt p = gitterpunkt(himmel, art, r, art.beschriftete_meridiane[mi], d);
             if (!p.sichtbar) continue;
             snprintf(text, sizeof text, "%d%c", static_cast<int>(d), GRAD_ZEICHEN);
-            grad_schreiben(dc, art, schilder, r + p.v.dx, r - p.v.dy, text);
+            grad_schreiben(dc, art, schilder, r + p.v.dx, r - p.v.dy, text, dpi);
         }
     }
 }
 
-void gitter_zeichnen(const Himmel& himmel, const GitterArt& art, HDC dc, const Strich& ziel,
-                     const Font& schrift, int32_t r, uint32_t farbe) {
+// dpi: the screen's dots per inch of a canvas, DPI_NORMAL on a printer,
+// whose lines and label offsets are its own.
+void gitter_zeichnen(const Himmel& himmel, const GitterArt& art, HDC dc, DIB* bild,
+                     const Font& schrift, int32_t r, uint32_t farbe, int32_t dpi) {
+    dpi = dpi_begrenzt(dpi);
+    const Strich ziel{bild, dc, GITTER_INDEX, skaliert(1, dpi)};
     SelectObject(dc, schrift.handle());
     kreise(himmel, art, ziel, r);
     meridiane(himmel, art, ziel, r);
-    beschriften(himmel, art, dc, r, farbe);
+    beschriften(himmel, art, dc, r, farbe, dpi);
 }
 
 }  // namespace
 
-void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r, uint32_t farbe) {
-    if (bild) gitter_zeichnen(himmel, KARTE, dc, Strich{bild, dc, GITTER_INDEX}, schrift, r, farbe);
+void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r, uint32_t farbe,
+                  int32_t dpi) {
+    if (bild) gitter_zeichnen(himmel, KARTE, dc, bild, schrift, r, farbe, dpi);
 }
 
 void uebersicht_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r,
-                       uint32_t farbe) {
-    if (bild)
-        gitter_zeichnen(himmel, UEBERSICHT, dc, Strich{bild, dc, GITTER_INDEX}, schrift, r, farbe);
+                       uint32_t farbe, int32_t dpi) {
+    if (bild) gitter_zeichnen(himmel, UEBERSICHT, dc, bild, schrift, r, farbe, dpi);
 }
 
 void druck_gitter(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe) {
     GdiObjekt stift(CreatePen(PS_SOLID, 0, farbe));
     Auswahl wahl(dc, stift.handle());
-    gitter_zeichnen(himmel, DRUCK, dc, Strich{nullptr, dc, GITTER_INDEX}, schrift, r, farbe);
+    gitter_zeichnen(himmel, DRUCK, dc, nullptr, schrift, r, farbe, DPI_NORMAL);
 }

@@ -12,11 +12,15 @@
 #include "farbindizes.h"  // GITTER_INDEX
 #include "font.h"
 #include "himmel.h"
+#include "skaliert.h"
 
 
-void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r, uint32_t farbe);
+// dpi: the screen's dots per inch (gdi/skaliert.h) of a canvas, which the
+// lines' width and the labels' offsets grow with.
+void karte_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r, uint32_t farbe,
+                  int32_t dpi = DPI_NORMAL);
 void uebersicht_gitter(Himmel& himmel, HDC dc, DIB* bild, const Font& schrift, int32_t r,
-                       uint32_t farbe);
+                       uint32_t farbe, int32_t dpi = DPI_NORMAL);
 void druck_gitter(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe);
 
 // ---- The engine tests' common call form: every layer with the same

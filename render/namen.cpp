@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "gdi_objekt.h"
+#include "skaliert.h"
 #include "stern_lage.h"
 
 namespace {
@@ -111,7 +112,9 @@ SIZE kennung_groesse(HDC dc, const Font& schrift, const Font& symbol, const Ster
 }
 
 void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe,
-                 const Schildplan& plan) {
+                 const Schildplan& plan, int32_t dpi) {
+    dpi = dpi_begrenzt(dpi);
+    const int32_t links_abstand = skaliert(LINKS_ABSTAND, dpi), name_abstand = skaliert(NAME_ABSTAND, dpi);
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_BASELINE | TA_LEFT);
     SelectObject(dc, schrift.handle());
@@ -124,10 +127,10 @@ void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_
             const int32_t x = r + v.dx + schild.dx, y = r - v.dy + schild.dy;
             if (links_beschriftet(satz.eigenname)) {
                 SetTextAlign(dc, TA_BASELINE | TA_RIGHT);
-                text_aus(dc, x - LINKS_ABSTAND, y, satz.eigenname);
+                text_aus(dc, x - links_abstand, y, satz.eigenname);
                 SetTextAlign(dc, TA_BASELINE | TA_LEFT);
             } else {
-                text_aus(dc, x + NAME_ABSTAND, y, satz.eigenname);
+                text_aus(dc, x + name_abstand, y, satz.eigenname);
             }
         });
     }

@@ -11,17 +11,19 @@
 #include "font.h"
 #include "himmel.h"
 #include "schildplan.h"
+#include "skaliert.h"
 
 // The own place of a proper name: starting NAME_ABSTAND pixels right of the
 // star on its baseline; Alcor's (links_beschriftet) ends LINKS_ABSTAND
-// pixels left of it.
+// pixels left of it. Pixels at 96 dots per inch and on a printer; on a
+// screen skaliert(..., dpi).
 constexpr int32_t NAME_ABSTAND = 10;
 constexpr int32_t LINKS_ABSTAND = 2;
 
 // Proper names in farbe (0x00BBGGRR) at their own places moved as plan.namen
-// says (a name it leaves out is not drawn).
+// says (a name it leaves out is not drawn); dpi: the screen's dots per inch.
 void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe,
-                 const Schildplan& plan);
+                 const Schildplan& plan, int32_t dpi = DPI_NORMAL);
 
 // Designations with their top-left corner at the star (their own place),
 // moved as plan.kennungen says: the Greek letter in symbol followed by the

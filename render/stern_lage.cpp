@@ -1,5 +1,7 @@
 #include "stern_lage.h"
 
+#include <cstdlib>
+
 bool stern_vorhanden(const Himmel& himmel, int32_t klasse, int32_t index) {
     return klasse >= 0 && klasse < KLASSEN && index >= 0 && index < himmel.anzahl[klasse] &&
            himmel.stern_saetze[klasse] && himmel.vektoren[klasse] && himmel.polar[klasse];
@@ -26,7 +28,13 @@ Versatz versatz_auf(Massstab massstab, const Himmel& himmel, const PolarPos& p, 
 
 void strich(const Strich& ziel, int32_t r, Versatz a, Versatz b) {
     if (ziel.bild) {
-        ziel.bild->linie(r + a.dx, r + a.dy, r + b.dx, r + b.dy, ziel.index);
+        // A thick line as parallel hairlines, moved across the line's run:
+        // up and down along a flat line, sideways along a steep one.
+        const bool flach = std::abs(b.dx - a.dx) >= std::abs(b.dy - a.dy);
+        for (int32_t i = -(ziel.breite / 2); i < ziel.breite - ziel.breite / 2; ++i) {
+            const int32_t x = flach ? 0 : i, z = flach ? i : 0;
+            ziel.bild->linie(r + a.dx + x, r + a.dy + z, r + b.dx + x, r + b.dy + z, ziel.index);
+        }
     } else {
         MoveToEx(ziel.dc, r + a.dx, r - a.dy, nullptr);
         LineTo(ziel.dc, r + b.dx, r - b.dy);

@@ -35,10 +35,13 @@ enum class Massstab { karte, uebersicht };
 Versatz versatz_auf(Massstab massstab, const Himmel& himmel, const PolarPos& p, int32_t r);
 
 // One segment of a layer's lines: into a canvas as a pixel line of the
-// layer's colour index, or, without a canvas, through dc with its current pen.
+// layer's colour index, breite pixels thick across its run (a hairline at 96
+// dots per inch, skaliert(1, dpi) on the screen); or, without a canvas,
+// through dc with its current pen.
 struct Strich {
     DIB* bild;
     HDC dc;
     int32_t index;
+    int32_t breite = 1;
 };
 void strich(const Strich& ziel, int32_t r, Versatz a, Versatz b);

@@ -16,6 +16,13 @@ constexpr int GITTER_MERIDIANE = 96;  // every 15 minutes of right ascension
 constexpr int GITTER_PUNKTE = 181;    // every degree from -90 to +90
 constexpr int TEXT_PUFFER = 90;       // bytes of each text buffer, NUL included
 
+// The box around a constellation label's point in which the mouse finds the
+// label: pixels either side, above and below (Himmel::sternbild_suchen).
+struct Schildfang {
+    int32_t quer, oben, unten;
+};
+constexpr Schildfang SCHILDFANG{16, 9, 1};  // at 96 dots per inch
+
 class Himmel {
 public:
     Himmel();
@@ -54,15 +61,18 @@ public:
     PolarPos polar_berechnen(const Vektor3& s) const;
 
     // Hit tests at window pixel (x, y) of the chart square of half side r:
-    // the star placed by the last drawing (its berechnet byte 1) within one
-    // pixel, or the constellation label within its box, both mapped to pixels
-    // by projektion.h exactly as the engine draws them, the label moved as
-    // the chart's label placement moved it (a label it left out is not
-    // found). Return the star number or constellation index and select it;
-    // -1 and clear the selection.
-    int32_t stern_suchen(int32_t x, int32_t y, int32_t r);
+    // the star placed by the last drawing (its berechnet byte 1) within fang
+    // pixels, or the constellation label within its box (the pixels either
+    // side of its anchor, above and below it), both mapped to pixels by
+    // projektion.h exactly as the engine draws them, the label moved as the
+    // chart's label placement moved it (a label it left out is not found).
+    // The defaults are the sizes at 96 dots per inch (SCHILDFANG); the
+    // screen's pointing passes them scaled. Return the star number or
+    // constellation index and select it; -1 and clear the selection.
+    int32_t stern_suchen(int32_t x, int32_t y, int32_t r, int32_t fang = 1);
     int32_t sternbild_suchen(int32_t x, int32_t y, int32_t r,
-                             const Schildplan& plan = ohne_verschiebung());
+                             const Schildplan& plan = ohne_verschiebung(),
+                             const Schildfang& fang = SCHILDFANG);
 
     // Texts of the selected star (art 1..7) and constellation (art 1..3);
     // each returns its own static buffer, overwritten by the next call.

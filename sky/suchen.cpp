@@ -2,7 +2,7 @@
 #include "himmel.h"
 #include "projektion.h"
 
-int32_t Himmel::stern_suchen(int32_t x, int32_t y, int32_t r) {
+int32_t Himmel::stern_suchen(int32_t x, int32_t y, int32_t r, int32_t fang) {
     // Faintest class first: where stars overlap, the faintest wins.
     for (int k = KLASSEN - 1; k >= 0; --k)
         for (int32_t i = 0; i < anzahl[k]; ++i) {
@@ -13,7 +13,7 @@ int32_t Himmel::stern_suchen(int32_t x, int32_t y, int32_t r) {
             const Versatz v = versatz(p.winkel, kartenmassstab(p.abstand, gesichtsfeld, r));
             const int32_t sx = r + v.dx;
             const int32_t sy = r - v.dy;
-            if (sx - 1 <= x && x <= sx + 1 && sy - 1 <= y && y <= sy + 1) {
+            if (sx - fang <= x && x <= sx + fang && sy - fang <= y && y <= sy + fang) {
                 wahl_klasse = k;
                 wahl_index = i;
                 return nummer;
@@ -24,9 +24,11 @@ int32_t Himmel::stern_suchen(int32_t x, int32_t y, int32_t r) {
     return -1;
 }
 
-int32_t Himmel::sternbild_suchen(int32_t x, int32_t y, int32_t r, const Schildplan& plan) {
-    // The box reaches 16 pixels either side of the label's anchor, 8 above
-    // and 2 below it; the anchor sits one pixel above a star's position.
+int32_t Himmel::sternbild_suchen(int32_t x, int32_t y, int32_t r, const Schildplan& plan,
+                                 const Schildfang& fang) {
+    // At 96 dots per inch the box reaches 16 pixels either side of the
+    // label's point, 9 above and 1 below it (8 above and 2 below an anchor
+    // one pixel above the point).
     for (int32_t i = 0; i < sternbild_anzahl; ++i) {
         const Schildversatz& schild = plan.sternbilder[i];
         if (schild.weg) continue;
@@ -34,8 +36,8 @@ int32_t Himmel::sternbild_suchen(int32_t x, int32_t y, int32_t r, const Schildpl
         if (!sichtbar_quadrat(p.abstand, gesichtsfeld)) continue;
         const Versatz v = versatz(p.winkel, kartenmassstab(p.abstand, gesichtsfeld, r));
         const int32_t sx = r + v.dx + schild.dx;
-        const int32_t sy = r - v.dy - 1 + schild.dy;
-        if (sx - 16 <= x && x <= sx + 16 && sy - 8 <= y && y <= sy + 2) {
+        const int32_t sy = r - v.dy + schild.dy;
+        if (sx - fang.quer <= x && x <= sx + fang.quer && sy - fang.oben <= y && y <= sy + fang.unten) {
             wahl_sternbild = i;
             return i;
         }

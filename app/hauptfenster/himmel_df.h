@@ -282,6 +282,7 @@ public:
     std::unique_ptr<Canvas_KF> info_fenster;
     Info_Anzeige info_anzeige;  // what is under the mouse; art and place of the next popup
     Kartenschriften schriften;
+    int32_t dpi_ = 96;
     int32_t zeichen_schritt;  // stage of the drawing cycle (zeichnen/zeichenplan.h)
     // The chart pane's left button from its press: where (pane pixels),
     // whether it has become a drag, and the view at the press.

@@ -109,8 +109,13 @@ void Himmel_DF::menue_befehl(int32_t id) {
 }
 
 Karteninhalt Himmel_DF::inhalt() {
-    return Karteninhalt{*himmel, schriften.schriften(), darstellung, karten_banner(),
-                        koerper_des_moments(koerperstand, zonen, moment), beschriftung.get()};
+    // The chart's fonts follow the window's dots per inch before anything
+    // is drawn or measured with them.
+    schriften.dpi_setzen(dpi_);
+    Karteninhalt k{*himmel, schriften.schriften(), darstellung, karten_banner(),
+                   koerper_des_moments(koerperstand, zonen, moment), beschriftung.get()};
+    k.dpi = schriften.dpi();
+    return k;
 }
 
 Schoner_Verzeichnisse Himmel_DF::schoner_verzeichnisse() const {

@@ -6,6 +6,7 @@
 #include "dib_kf.h"
 #include "hauptfenster/himmel_df.h"
 #include "projektion.h"
+#include "skaliert.h"
 #include "suchen/fundort.h"
 #include "suchen/such_df.h"
 #include "vektor.h"
@@ -54,7 +55,7 @@ void Himmel_DF::fund_zeigen(const Fund& fund, char* zeile, size_t groesse) {
     const int32_t art = fund.art == Fundart::STERN       ? INFO_STERN
                         : fund.art == Fundart::STERNBILD ? INFO_STERNBILD
                                                          : INFO_KOERPER;
-    info_anzeige.gefunden(art, fund.index, x, y, kartenbereich(karte->hwnd, hwnd));
+    info_anzeige.gefunden(art, fund.index, x, y, kartenbereich(karte->hwnd, hwnd, dpi_));
     fund_auswaehlen();
     // A moved view has armed the hiding of the old popup: not of this one.
     KillTimer(hwnd, ZEITGEBER_INFO_VERBERGEN);
@@ -112,7 +113,9 @@ void Himmel_DF::fund_ringe_zeichnen() {
         {uebersicht_bild, ru, sichtbar_halbkugel(p.abstand), uebersichtsmassstab(p.abstand, ru)},
     };
     // Two white circles of 9 and 10 pixels' radius around the object: clear of
-    // a bright star's disc and of the popup, which opens 15 pixels off.
+    // a bright star's disc and of the popup, which opens 15 pixels off. At
+    // 96 dots per inch; on a finer screen the ring as wide and as far out.
+    const int32_t innen = skaliert(9, dpi_), aussen = skaliert(11, dpi_) - 1;
     const HGDIOBJ stift = GetStockObject(WHITE_PEN), pinsel = GetStockObject(HOLLOW_BRUSH);
     for (const Flaeche& f : flaechen) {
         if (!f.sichtbar || !f.bild.dc) continue;
@@ -120,7 +123,7 @@ void Himmel_DF::fund_ringe_zeichnen() {
         const int32_t x = f.r + v.dx, y = f.r - v.dy;
         const HGDIOBJ alter_stift = SelectObject(f.bild.dc, stift);
         const HGDIOBJ alter_pinsel = SelectObject(f.bild.dc, pinsel);
-        for (int32_t ring : {9, 10}) Ellipse(f.bild.dc, x - ring, y - ring, x + ring + 1, y + ring + 1);
+        for (int32_t ring = innen; ring <= aussen; ++ring) Ellipse(f.bild.dc, x - ring, y - ring, x + ring + 1, y + ring + 1);
         SelectObject(f.bild.dc, alter_pinsel);
         SelectObject(f.bild.dc, alter_stift);
     }

@@ -7,6 +7,7 @@
 #include "gemeinsam/meldung.h"
 #include "hauptfenster/himmel_df.h"
 #include "leinwand.h"
+#include "skaliert.h"
 #include "zeichnen/plan_ausfuehren.h"
 
 namespace {
@@ -103,14 +104,18 @@ void Himmel_DF::marken_zeichnen() {
     const int32_t y1 = static_cast<int32_t>((1 - anteil) * f.cy / 2 + 0.5);
     const int32_t y2 = static_cast<int32_t>((1 + anteil) * f.cy / 2 - 0.5);
     DIB& b = uebersicht_bild;
-    b.linie(x1, y1, x2, y1, INDEX_FELD);
-    b.linie(x2, y1, x2, y2, INDEX_FELD);
-    b.linie(x2, y2, x1, y2, INDEX_FELD);
-    b.linie(x1, y2, x1, y1, INDEX_FELD);
+    // Both marks a hairline at 96 dots per inch, as wide inward on a finer screen.
+    const int32_t breite = skaliert(1, dpi_);
+    for (int32_t i = 0; i < breite; ++i) {
+        b.linie(x1 + i, y1 + i, x2 - i, y1 + i, INDEX_FELD);
+        b.linie(x2 - i, y1 + i, x2 - i, y2 - i, INDEX_FELD);
+        b.linie(x2 - i, y2 - i, x1 + i, y2 - i, INDEX_FELD);
+        b.linie(x1 + i, y2 - i, x1 + i, y1 + i, INDEX_FELD);
+    }
     // The horizon.
     const HGDIOBJ alter_stift = SelectObject(b.dc, GetStockObject(WHITE_PEN));
     const HGDIOBJ alter_pinsel = SelectObject(b.dc, GetStockObject(HOLLOW_BRUSH));
-    Ellipse(b.dc, 0, 0, f.cx, f.cy);
+    for (int32_t i = 0; i < breite; ++i) Ellipse(b.dc, i, i, f.cx - i, f.cy - i);
     SelectObject(b.dc, alter_pinsel);
     SelectObject(b.dc, alter_stift);
     fund_ringe_zeichnen();

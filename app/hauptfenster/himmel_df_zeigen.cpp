@@ -8,9 +8,10 @@
 #include "zeigen/sternbild_klick.h"
 
 void Himmel_DF::karte_maus(int32_t x, int32_t y) {
-    Himmel_Treffer treffer(*himmel, koerper_des_moments(koerperstand, zonen, moment), beschriftung->plan);
+    Himmel_Treffer treffer(*himmel, koerper_des_moments(koerperstand, zonen, moment), beschriftung->plan,
+                           dpi_);
     const Maus_Folge folge =
-        info_anzeige.maus_bewegt(x, y, kartenbereich(karte->hwnd, hwnd), treffer);
+        info_anzeige.maus_bewegt(x, y, kartenbereich(karte->hwnd, hwnd, dpi_), treffer);
     // In night mode the red cursors, where the system could make them.
     const auto zeiger = [this](HCURSOR rot, HCURSOR einfarbig) { return darstellung.nacht && rot ? rot : einfarbig; };
     folge_ausfuehren(hwnd, folge, zeiger(rote_zeiger.stern, cursor_stern),
@@ -19,7 +20,7 @@ void Himmel_DF::karte_maus(int32_t x, int32_t y) {
 
 void Himmel_DF::karte_klick(int32_t x, int32_t y) {
     const int32_t stufe =
-        sternbild_klick(x, y, kartenbereich(karte->hwnd, hwnd), &karte_bild, inhalt());
+        sternbild_klick(x, y, kartenbereich(karte->hwnd, hwnd, dpi_), &karte_bild, inhalt());
     if (stufe >= 0) weiter_ab(stufe);
 }
 
@@ -34,7 +35,7 @@ void Himmel_DF::info_darstellen() {
     const Koerperlage* lage = koerper_des_moments(koerperstand, zonen, moment);
     if (info_anzeige.art() == INFO_KOERPER && lage)
         koerper = koerper_zeilen(*lage, info_anzeige.koerper(), zonen, moment);
-    info_zeichnen(dc, flaeche, info_anzeige.art(), *himmel, inhalt().schriften, koerper);
+    info_zeichnen(dc, flaeche, info_anzeige.art(), *himmel, inhalt().schriften, koerper, dpi_);
     EndPaint(info_fenster->hwnd, &ps);
 }
 

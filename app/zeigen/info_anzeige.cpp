@@ -1,5 +1,9 @@
 #include "zeigen/info_anzeige.h"
 
+Schildfang schildfang(int32_t dpi) {
+    return {skaliert(SCHILDFANG.quer, dpi), skaliert(SCHILDFANG.oben, dpi), skaliert(SCHILDFANG.unten, dpi)};
+}
+
 Zeitgeber Info_Anzeige::neues_objekt(int32_t art, int32_t x, int32_t y, const Kartenbereich& f) {
     art_ = art;
     lage_ = info_lage(art, x, y, f);
@@ -17,7 +21,9 @@ void Info_Anzeige::gefunden(int32_t art, int32_t koerper, int32_t x, int32_t y, 
 
 Maus_Folge Info_Anzeige::maus_bewegt(int32_t x, int32_t y, const Kartenbereich& f, Treffer& treffer) {
     const int32_t r = f.breite / 2;
-    const int32_t s = treffer.stern(x, y - 2, r);
+    // The hot spots of the cursors: 2 pixels at 96 dots per inch.
+    const int32_t versatz = skaliert(2, dpi_begrenzt(f.dpi));
+    const int32_t s = treffer.stern(x, y - versatz, r);
     if (s > 0) {
         if (s == stern) return {Zeiger::STERN, Zeitgeber::BLEIBT};
         stern = s;
@@ -43,7 +49,7 @@ Maus_Folge Info_Anzeige::maus_bewegt(int32_t x, int32_t y, const Kartenbereich& 
         koerper_ = -1;
         z = Zeitgeber::VERBERGEN;
     }
-    const int32_t b = treffer.sternbild(x - 2, y, r);
+    const int32_t b = treffer.sternbild(x - versatz, y, r);
     if (b >= 0) {
         if (b == sternbild) return {Zeiger::STERNBILD, z};
         sternbild = b;

@@ -16,7 +16,9 @@ constexpr UINT_PTR ZEITGEBER_INFO_VERBERGEN = 3;
 constexpr UINT INFO_VERZOEGERUNG_MS = 500;
 constexpr UINT INFO_SCHLUSS_MS = 10;
 
-// The hit tests of the chart, at pane pixels within the chart of radius r:
+// The hit tests of the chart, at pane pixels within the chart of radius r
+// (the star's 2 pixels below the mouse, the label's 2 right of it, at 96
+// dots per inch):
 // a star number (above 0), body (KoerperArt, 0 or more) or constellation
 // index (0 or more), else -1. The star's and the constellation's select
 // what they found for the texts of the popup.
@@ -27,24 +29,32 @@ public:
     virtual int32_t koerper(int32_t x, int32_t y, int32_t r) = 0;
     virtual int32_t sternbild(int32_t x, int32_t y, int32_t r) = 0;
 };
+// The constellation label's box the mouse finds it in, at the screen's dpi.
+Schildfang schildfang(int32_t dpi);
+
 class Himmel_Treffer final : public Treffer {
 public:
     // lage: the bodies as the chart drew them, null none; plan: where the
-    // chart's labels stand.
-    Himmel_Treffer(Himmel& himmel, const Koerperlage* lage, const Schildplan& plan)
-        : himmel(himmel), lage(lage), plan(plan) {}
-    int32_t stern(int32_t x, int32_t y, int32_t r) override { return himmel.stern_suchen(x, y, r); }
+    // chart's labels stand; dpi: the screen's dots per inch the chart was
+    // drawn for, which the tolerances grow with.
+    Himmel_Treffer(Himmel& himmel, const Koerperlage* lage, const Schildplan& plan,
+                   int32_t dpi = DPI_NORMAL)
+        : himmel(himmel), lage(lage), plan(plan), dpi(dpi_begrenzt(dpi)) {}
+    int32_t stern(int32_t x, int32_t y, int32_t r) override {
+        return himmel.stern_suchen(x, y, r, skaliert(1, dpi));
+    }
     int32_t koerper(int32_t x, int32_t y, int32_t r) override {
-        return lage ? koerper_suchen(himmel, *lage, x, y, r) : -1;
+        return lage ? koerper_suchen(himmel, *lage, x, y, r, dpi) : -1;
     }
     int32_t sternbild(int32_t x, int32_t y, int32_t r) override {
-        return himmel.sternbild_suchen(x, y, r, plan);
+        return himmel.sternbild_suchen(x, y, r, plan, schildfang(dpi));
     }
 
 private:
     Himmel& himmel;
     const Koerperlage* lage;
     const Schildplan& plan;
+    int32_t dpi;
 };
 
 enum class Zeiger { BLEIBT, STERN, STERNBILD };

@@ -21,18 +21,21 @@ Groesse groesse(int32_t art) {
 
 }  // namespace
 
-Kartenbereich kartenbereich(HWND karte, HWND hauptfenster) {
+Kartenbereich kartenbereich(HWND karte, HWND hauptfenster, int32_t dpi) {
     RECT innen{}, aussen{};
     GetClientRect(karte, &innen);
     GetWindowRect(karte, &aussen);
     POINT ursprung{0, 0};
     ClientToScreen(hauptfenster, &ursprung);
-    return {innen.right - 2, innen.bottom - 2, aussen.left - ursprung.x, aussen.top - ursprung.y};
+    return {innen.right - 2, innen.bottom - 2, aussen.left - ursprung.x, aussen.top - ursprung.y,
+            dpi_begrenzt(dpi)};
 }
 
 Info_Lage info_lage(int32_t art, int32_t x, int32_t y, const Kartenbereich& f) {
-    const Groesse g = groesse(art);
-    const int32_t dx = x < f.breite / 2 ? ABSTAND : -(g.breite + ABSTAND);
-    const int32_t dy = y < f.hoehe / 2 ? ABSTAND : -(g.hoehe + ABSTAND);
+    const int32_t dpi = dpi_begrenzt(f.dpi);
+    const Groesse g{skaliert(groesse(art).breite, dpi), skaliert(groesse(art).hoehe, dpi)};
+    const int32_t abstand = skaliert(ABSTAND, dpi);
+    const int32_t dx = x < f.breite / 2 ? abstand : -(g.breite + abstand);
+    const int32_t dy = y < f.hoehe / 2 ? abstand : -(g.hoehe + abstand);
     return {x + f.links + dx, y + f.oben + dy, g.breite, g.hoehe};
 }

@@ -2,7 +2,8 @@
 // two placed labels intersect and none lies over the disc of a star brighter
 // than its own; the brighter star's name keeps its own place where a
 // fainter one's would cover it; a moved constellation name is found by the
-// label hit test where it now stands.
+// label hit test where it now stands; the same for a few views on a screen
+// of 144 dots per inch, with the fonts, discs and distances at its size.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -17,6 +18,7 @@
 #include "leinwand.h"
 #include "projektion.h"
 #include "stern_lage.h"
+#include "zeigen/info_anzeige.h"
 
 namespace {
 
@@ -44,7 +46,10 @@ protected:
         himmel.setze_mitte(a.rekt, a.dekl);
         himmel.setze_gesichtsfeld(a.feld);
         std::memset(himmel.berechnet, 0, sizeof himmel.berechnet);
-        beschriftung_setzen(*b, bild.dc, false, r(), Karteninhalt{himmel, s.schriften(), werte, "", &lage});
+        s.dpi_setzen(dpi);
+        Karteninhalt inhalt{himmel, s.schriften(), werte, "", &lage};
+        inhalt.dpi = dpi;
+        beschriftung_setzen(*b, bild.dc, false, r(), inhalt);
     }
     // Every label the placement kept, where it put it, with its rank.
     struct Schild {
@@ -72,6 +77,42 @@ protected:
         return nullptr;
     }
 
+    // No two labels meet, none lies over a brighter star's disc, and a moved
+    // constellation name is found where it stands (counted in bewegt).
+    void pruefen(const Ansicht& a, int32_t& bewegt) {
+        setzen(a);
+        const std::vector<Schild> v = schilder();
+        ASSERT_FALSE(v.empty()) << a.was;
+        for (size_t i = 0; i < v.size(); ++i)
+            for (size_t j = i + 1; j < v.size(); ++j)
+                ASSERT_FALSE(schneiden(v[i].ort, v[j].ort)) << a.was << ": labels " << i << " and " << j;
+        // Every star's disc as the chart draws it, against every label of a
+        // fainter star (or constellation name, which ranks as magnitude 2.0).
+        for (int32_t k = 0; k < KLASSEN; ++k)
+            fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& st, const PolarPos& p) {
+                if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld)) return;
+                const Versatz o = versatz_auf(Massstab::karte, himmel, p, r());
+                const int32_t x = r() + o.dx, y = r() - o.dy, e = karten_sternradius(st.helligkeit, dpi);
+                const Rechteck scheibe{x - e, y - e, x + e + 1, y + e + 1};
+                for (const Schild& sch : v) {
+                    if (st.helligkeit < sch.rang) {
+                        ASSERT_FALSE(schneiden(scheibe, sch.ort)) << a.was << ": star " << st.nummer;
+                    }
+                }
+            });
+        for (const Schild& sch : v) {
+            const Schildeintrag& e = *sch.eintrag;
+            if (e.form != Schildform::FLAECHE) continue;
+            const int32_t i = static_cast<int32_t>(e.ergebnis - b->plan.sternbilder);
+            if (e.ergebnis->dx == 0 && e.ergebnis->dy == 0) continue;
+            ++bewegt;
+            EXPECT_EQ(i, himmel.sternbild_suchen(e.x + e.ergebnis->dx, e.y + e.ergebnis->dy, r(), b->plan,
+                                                 schildfang(dpi)))
+                << a.was;
+        }
+    }
+
+    int32_t dpi = DPI_NORMAL;
     Himmel himmel;
     Testschriften s;
     Darstellung werte = testwerte();
@@ -99,36 +140,21 @@ std::vector<Ansicht> ansichten(const Himmel& himmel) {
 TEST_F(Beschriftet, KeineZweiSchilderUndKeinesUeberEinemHellerenStern) {
     int32_t bewegt = 0;
     for (const Ansicht& a : ansichten(himmel)) {
-        setzen(a);
-        const std::vector<Schild> v = schilder();
-        ASSERT_FALSE(v.empty()) << a.was;
-        for (size_t i = 0; i < v.size(); ++i)
-            for (size_t j = i + 1; j < v.size(); ++j)
-                ASSERT_FALSE(schneiden(v[i].ort, v[j].ort)) << a.was << ": labels " << i << " and " << j;
-        // Every star's disc as the chart draws it, against every label of a
-        // fainter star (or constellation name, which ranks as magnitude 2.0).
-        for (int32_t k = 0; k < KLASSEN; ++k)
-            fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& st, const PolarPos& p) {
-                if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld)) return;
-                const Versatz o = versatz_auf(Massstab::karte, himmel, p, r());
-                const int32_t x = r() + o.dx, y = r() - o.dy, e = karten_sternradius(st.helligkeit);
-                const Rechteck scheibe{x - e, y - e, x + e + 1, y + e + 1};
-                for (const Schild& sch : v) {
-                    if (st.helligkeit < sch.rang) {
-                        ASSERT_FALSE(schneiden(scheibe, sch.ort)) << a.was << ": star " << st.nummer;
-                    }
-                }
-            });
-        // A moved constellation name is found where it stands.
-        for (const Schild& sch : v) {
-            const Schildeintrag& e = *sch.eintrag;
-            if (e.form != Schildform::FLAECHE) continue;
-            const int32_t i = static_cast<int32_t>(e.ergebnis - b->plan.sternbilder);
-            if (e.ergebnis->dx == 0 && e.ergebnis->dy == 0) continue;
-            ++bewegt;
-            EXPECT_EQ(i, himmel.sternbild_suchen(e.x + e.ergebnis->dx, e.y + e.ergebnis->dy, r(), b->plan))
-                << a.was;
-        }
+        pruefen(a, bewegt);
+        if (HasFatalFailure()) return;
+    }
+    EXPECT_GT(bewegt, 0) << "some constellation name gave way";
+}
+
+// The crowded views of the table on a screen of 144 dots per inch: larger
+// letters, discs and gaps on the same canvas, still clear of each other.
+TEST_F(Beschriftet, Bei144DpiKeineZweiSchilder) {
+    dpi = 144;
+    int32_t bewegt = 0;
+    const std::vector<Ansicht> alle = ansichten(himmel);
+    for (size_t i = 0; i < 5; ++i) {
+        pruefen(alle[i], bewegt);
+        if (HasFatalFailure()) return;
     }
     EXPECT_GT(bewegt, 0) << "some constellation name gave way";
 }

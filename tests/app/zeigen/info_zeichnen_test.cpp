@@ -1,5 +1,6 @@
 // The popup's lines for stars of the shipped catalogue and a constellation,
-// read back from a recording drawing context.
+// read back from a recording drawing context; on a screen of more dots per
+// inch the same lines, their places and fonts scaled.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -42,8 +43,9 @@ protected:
     }
 
     // The non-empty texts of the popup for art.
-    std::vector<Stueck> zeichnen(int32_t art, const RECT& flaeche = STERN_FLAECHE) {
-        const Aufzeichnung a = aufzeichnen([&](HDC dc) { info_zeichnen(dc, flaeche, art, *himmel, s.schriften(), Koerperzeilen{}); });
+    std::vector<Stueck> zeichnen(int32_t art, const RECT& flaeche = STERN_FLAECHE, int32_t dpi = DPI_NORMAL) {
+        const Aufzeichnung a = aufzeichnen(
+            [&](HDC dc) { info_zeichnen(dc, flaeche, art, *himmel, s.schriften(), Koerperzeilen{}, dpi); });
         std::vector<Stueck> stuecke;
         for (const Ereignis* e : a.alle(Ereignis::TEXT))
             if (!e->text.empty()) stuecke.push_back({e->text, e->a.x, e->a.y, e->schrift, e->schrift_hoehe});
@@ -151,6 +153,30 @@ TEST_F(InfoZeichnen, ConstellationLines) {
     EXPECT_EQ(erwartet, zeichnen(INFO_STERNBILD, {0, 0, 160, 62}));
 }
 
+TEST_F(InfoZeichnen, ScaledWithTheDpi) {
+    ASSERT_TRUE(stern_waehlen(*himmel, 2061));  // Betelgeuse: every line, a Greek letter
+    const std::vector<Stueck> normal = zeichnen(INFO_STERN);
+    for (int32_t dpi : {120, 144, 192}) {
+        const RECT flaeche{0, 0, skaliert(170, dpi), skaliert(122, dpi)};
+        const std::vector<Stueck> gross = zeichnen(INFO_STERN, flaeche, dpi);
+        ASSERT_EQ(normal.size(), gross.size()) << dpi;
+        for (size_t i = 0; i < normal.size(); ++i) {
+            EXPECT_EQ(normal[i].text, gross[i].text) << dpi;
+            EXPECT_EQ(normal[i].schrift, gross[i].schrift) << dpi;
+            EXPECT_EQ(skaliert(16, dpi), gross[i].hoehe) << gross[i] << " at " << dpi;
+            // The text after the Greek letter follows the letter's own width.
+            const LONG toleranz = normal[i].text == " Ori" ? 3 : 1;
+            EXPECT_NEAR(normal[i].x * dpi / 96.0, gross[i].x, toleranz) << gross[i] << " at " << dpi;
+            EXPECT_NEAR(normal[i].y * dpi / 96.0, gross[i].y, 1) << gross[i] << " at " << dpi;
+        }
+        ASSERT_EQ(1u, hintergrund.size());
+        EXPECT_EQ(flaeche.right, hintergrund[0].rechteck.right);
+    }
+    // The chart's fonts have their heights back.
+    EXPECT_EQ(14, s.text.beschreibung().lfHeight);
+    EXPECT_EQ(14, s.symbol.beschreibung().lfHeight);
+}
+
 TEST_F(InfoZeichnen, FontsHaveTheirHeightsBackAndAreDeselected) {
     ASSERT_TRUE(stern_waehlen(*himmel, 2061));
     HDC dc = CreateCompatibleDC(nullptr);
@@ -176,6 +202,12 @@ TEST_F(InfoZeichnen, PopupsForTheEye) {
         info_zeichnen(bild.dc, STERN_FLAECHE, INFO_STERN, *himmel, s.schriften(), Koerperzeilen{});
         bild_ablegen(bild, name);
     }
+    // Betelgeuse's at 192 dots per inch.
+    ASSERT_TRUE(stern_waehlen(*himmel, 2061));
+    DIB gross;
+    ASSERT_EQ(0, gross.erzeugen(340, 244, 24, 0, 0));
+    info_zeichnen(gross.dc, {0, 0, 340, 244}, INFO_STERN, *himmel, s.schriften(), Koerperzeilen{}, 192);
+    bild_ablegen(gross, "info_betelgeuse_192dpi.bmp");
     himmel->wahl_sternbild = sternbild_index(*himmel, "Ori");
     DIB bild;
     ASSERT_EQ(0, bild.erzeugen(160, 62, 24, 0, 0));
