@@ -1,0 +1,18 @@
+// Drawing in the library's colour scheme (farbgebung.h) what the system
+// would draw in its own colours: filled rectangles, raised buttons and
+// their arrows. No GDI object is made: rectangles are filled as the opaque
+// background of an empty ExtTextOut, which leaves the DC's background
+// colour changed.
+#pragma once
+
+#include <windows.h>
+
+#include "farbgebung.h"
+
+void schema_fuellen(HDC dc, const RECT& r, COLORREF farbe);
+// A raised button: light edge left and top, black right and bottom, the
+// face in the shadow colour; pressed: flat and darker.
+void schema_knopf(HDC dc, const RECT& r, bool gedrueckt, const Farbgebung& f);
+// The arrow on a button of rectangle r: a triangle pointing up (senkrecht)
+// or left when vor, else down or right, a pixel lower right when pressed.
+void schema_pfeil(HDC dc, const RECT& r, bool senkrecht, bool vor, bool gedrueckt, COLORREF farbe);
