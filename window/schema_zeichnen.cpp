@@ -33,3 +33,19 @@ void schema_pfeil(HDC dc, const RECT& r, bool senkrecht, bool vor, bool gedrueck
         schema_fuellen(dc, s, c);
     }
 }
+
+void schema_rahmen(HDC dc, const RECT& r, COLORREF c) {
+    schema_fuellen(dc, {r.left, r.top, r.right, r.top + 1}, c);
+    schema_fuellen(dc, {r.left, r.bottom - 1, r.right, r.bottom}, c);
+    schema_fuellen(dc, {r.left, r.top, r.left + 1, r.bottom}, c);
+    schema_fuellen(dc, {r.right - 1, r.top, r.right, r.bottom}, c);
+}
+
+void schema_vertieft(HDC dc, const RECT& r, const Farbgebung& f) {
+    // Each ring: its right and bottom first, then left and top over the corners.
+    const RECT innen{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
+    schema_rahmen(dc, r, f.hell);
+    schema_fuellen(dc, {r.left, r.top, r.right - 1, r.top + 1}, f.schatten);
+    schema_fuellen(dc, {r.left, r.top, r.left + 1, r.bottom - 1}, f.schatten);
+    schema_rahmen(dc, innen, f.flaeche);
+}

@@ -16,3 +16,8 @@ void schema_knopf(HDC dc, const RECT& r, bool gedrueckt, const Farbgebung& f);
 // The arrow on a button of rectangle r: a triangle pointing up (senkrecht)
 // or left when vor, else down or right, a pixel lower right when pressed.
 void schema_pfeil(HDC dc, const RECT& r, bool senkrecht, bool vor, bool gedrueckt, COLORREF farbe);
+// The system's sunken edge two pixels wide just inside r: shadow and
+// black at left and top, light and face at right and bottom.
+void schema_vertieft(HDC dc, const RECT& r, const Farbgebung& f);
+// A one-pixel frame just inside r.
+void schema_rahmen(HDC dc, const RECT& r, COLORREF farbe);

@@ -1,0 +1,134 @@
+// The drop-down list draws its items itself: without a colour scheme pixel
+// for pixel as the system draws a list that is not owner-drawn (closed,
+// focused, dropped down), in a scheme with field, selection and drop
+// button in its reds.
+#include "combobox_kf.h"
+#include "dialog.h"
+#include "farbgebung.h"
+#include "umgebung.h"
+
+#include <vector>
+
+namespace {
+
+using Auswahl = FensterTest;
+
+// The pixels of a window's whole rectangle as it painted them, 0x00RRGGBB.
+std::vector<uint32_t> fensterpixel(HWND h) {
+    RECT r;
+    GetWindowRect(h, &r);
+    const int32_t b = r.right - r.left, ho = r.bottom - r.top;
+    BITMAPINFO bi{};
+    bi.bmiHeader = {sizeof bi.bmiHeader, b, -ho, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HDC fenster = GetWindowDC(h);
+    HDC dc = CreateCompatibleDC(fenster);
+    HBITMAP bild = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ alt = SelectObject(dc, bild);
+    BitBlt(dc, 0, 0, b, ho, fenster, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto* p = static_cast<const uint32_t*>(bits);
+    std::vector<uint32_t> pixel(p, p + static_cast<size_t>(b) * ho);
+    SelectObject(dc, alt);
+    DeleteObject(bild);
+    DeleteDC(dc);
+    ReleaseDC(h, fenster);
+    return pixel;
+}
+
+HWND aufgeklappt(HWND wahl) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    GetComboBoxInfo(wahl, &info);
+    return info.hwndList;
+}
+
+constexpr DWORD LISTE = KIND | CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP;
+
+TEST_F(Auswahl, OhneSchemaWieDasSystem) {
+    Dialog_F d(nullptr, "D", 0, 0, 400, 300, NUR_FLAECHE);
+    Combobox_KF eigen(&d, nullptr, 10, 10, 150, 200, LISTE);
+    ASSERT_TRUE(d.oeffnen(1));
+    ASSERT_NE(0, GetWindowLongA(eigen.hwnd, GWL_STYLE) & CBS_OWNERDRAWFIXED);
+    HWND system = CreateWindowExA(0, "combobox", "", LISTE, 200, 10, 150, 200, d.hwnd, nullptr,
+                                  GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(nullptr, system);
+    SendMessageA(system, WM_SETFONT, SendMessageA(eigen.hwnd, WM_GETFONT, 0, 0), TRUE);
+    for (const char* t : {"Januar", "Februar", "März", "April"}) {
+        eigen.addstring(t);
+        SendMessageA(system, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(t));
+    }
+    eigen.setcursel(2);
+    SendMessageA(system, CB_SETCURSEL, 2, 0);
+    SetFocus(d.hwnd);
+    pumpen();
+    EXPECT_EQ(fensterpixel(system), fensterpixel(eigen.hwnd)) << "closed";
+    for (HWND h : {system, eigen.hwnd}) {
+        SetFocus(h);
+        pumpen();
+    }
+    SetFocus(eigen.hwnd);
+    pumpen();
+    const std::vector<uint32_t> eigen_fokus = fensterpixel(eigen.hwnd);
+    SetFocus(system);
+    pumpen();
+    EXPECT_EQ(fensterpixel(system), eigen_fokus) << "focused";
+    EXPECT_EQ(SendMessageA(system, CB_GETITEMHEIGHT, 0, 0), SendMessageA(eigen.hwnd, CB_GETITEMHEIGHT, 0, 0));
+    EXPECT_EQ(SendMessageA(system, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0),
+              SendMessageA(eigen.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    // The pointer away from the lists, whose item under it would light up.
+    SetCursorPos(700, 550);
+    SendMessageA(system, CB_SHOWDROPDOWN, TRUE, 0);
+    pumpen();
+    const std::vector<uint32_t> system_offen = fensterpixel(aufgeklappt(system));
+    SendMessageA(system, CB_SHOWDROPDOWN, FALSE, 0);
+    SendMessageA(eigen.hwnd, CB_SHOWDROPDOWN, TRUE, 0);
+    pumpen();
+    EXPECT_EQ(system_offen, fensterpixel(aufgeklappt(eigen.hwnd))) << "dropped down";
+    SendMessageA(eigen.hwnd, CB_SHOWDROPDOWN, FALSE, 0);
+    DestroyWindow(system);
+}
+
+constexpr COLORREF rot(int32_t r) { return RGB(r, 0, 0); }
+constexpr Farbgebung ROT{rot(0), rot(28), rot(160), rot(56), rot(80), rot(88)};
+
+// Every pixel red with green and blue at most an eighth of it; the number
+// of pixels in the scheme's text colour.
+int32_t nur_rot(const std::vector<uint32_t>& pixel, const char* was) {
+    int32_t text = 0;
+    for (uint32_t p : pixel) {
+        const uint32_t r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
+        EXPECT_LE(8 * g, r) << was << " " << std::hex << p;
+        EXPECT_LE(8 * b, r) << was << " " << std::hex << p;
+        if (8 * (g | b) > r) return -1;
+        text += r == 160;
+    }
+    return text;
+}
+
+TEST_F(Auswahl, ImSchemaRotUndDanachWieVorher) {
+    Dialog_F d(nullptr, "D", 0, 0, 400, 300, NUR_FLAECHE);
+    Combobox_KF wahl(&d, nullptr, 10, 10, 150, 200, LISTE);
+    ASSERT_TRUE(d.oeffnen(1));
+    for (const char* t : {"Januar", "Februar", "März", "April"}) wahl.addstring(t);
+    wahl.setcursel(2);
+    SetFocus(wahl.hwnd);  // the field selected
+    pumpen();
+    const std::vector<uint32_t> vorher = fensterpixel(wahl.hwnd);
+
+    Dialog_F::farbgebung_wechseln(d.hwnd, &ROT);
+    pumpen();
+    EXPECT_GT(nur_rot(fensterpixel(wahl.hwnd), "field and button"), 20) << "text and arrow";
+    SetCursorPos(700, 550);
+    SendMessageA(wahl.hwnd, CB_SHOWDROPDOWN, TRUE, 0);
+    pumpen();
+    EXPECT_GT(nur_rot(fensterpixel(aufgeklappt(wahl.hwnd)), "list"), 40) << "the items' texts";
+    SendMessageA(wahl.hwnd, CB_SHOWDROPDOWN, FALSE, 0);
+    SetFocus(wahl.hwnd);
+
+    Dialog_F::farbgebung_wechseln(d.hwnd, nullptr);
+    pumpen();
+    EXPECT_EQ(vorher, fensterpixel(wahl.hwnd));
+}
+
+}  // namespace

@@ -1,0 +1,125 @@
+// The items of a drop-down list, drawn by the control itself so that the
+// selection can take the colour scheme's colours instead of the system's
+// blue highlight. Without a scheme they are drawn as the system draws an
+// item that is not owner-drawn: the text one pixel in, the selected one
+// in the highlight colours, the focused one with a dotted frame.
+#include "combobox_kf.h"
+
+#include "farbgebung.h"
+#include "schema_zeichnen.h"
+
+#include <cstring>
+
+namespace {
+
+// The list that drops down is a window of the system's: its procedure,
+// replaced by listen_proz, hangs on it as this property.
+const char* const LISTEN_PROZ = "Kombi.Liste";
+
+// The system draws the dropped list's border in its own grey; in a scheme
+// it is drawn over in the scheme's shadow colour.
+LRESULT CALLBACK listen_proz(HWND h, UINT msg, WPARAM w, LPARAM l) {
+    const auto alt = reinterpret_cast<WNDPROC>(GetPropA(h, LISTEN_PROZ));
+    if (!alt) return DefWindowProcA(h, msg, w, l);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(alt));
+        RemovePropA(h, LISTEN_PROZ);
+        return CallWindowProcA(alt, h, msg, w, l);
+    }
+    const LRESULT ergebnis = CallWindowProcA(alt, h, msg, w, l);
+    const Farbgebung* f = farbgebung();
+    if (msg == WM_NCPAINT && f && (GetWindowLongA(h, GWL_STYLE) & WS_BORDER)) {
+        RECT r;
+        GetWindowRect(h, &r);
+        HDC dc = GetWindowDC(h);
+        schema_rahmen(dc, {0, 0, r.right - r.left, r.bottom - r.top}, f->schatten);
+        ReleaseDC(h, dc);
+    }
+    return ergebnis;
+}
+
+}  // namespace
+
+HWND Combobox_KF::oeffnen(int zeigen) {
+    const bool liste = (stil & 3) == CBS_DROPDOWNLIST;
+    const bool neu = !hwnd;
+    if (neu && liste && !(stil & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE))) {
+        stil |= CBS_OWNERDRAWFIXED | CBS_HASSTRINGS;
+        eigene_eintraege = true;
+    }
+    Kontroll_F::oeffnen(zeigen);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (neu && eigene_eintraege && hwnd && GetComboBoxInfo(hwnd, &info) && info.hwndList &&
+        SetPropA(info.hwndList, LISTEN_PROZ, reinterpret_cast<HANDLE>(GetWindowLongPtrA(info.hwndList, GWLP_WNDPROC)))) {
+        SetWindowLongPtrA(info.hwndList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listen_proz));
+    }
+    return hwnd;
+}
+
+LRESULT Combobox_KF::wm_setfont(WPARAM font, uint16_t neu_zeichnen) {
+    const LRESULT ergebnis = Kontroll_F::wm_setfont(font, neu_zeichnen);
+    if (!eigene_eintraege || !hwnd) return ergebnis;
+    HDC dc = GetDC(hwnd);
+    HGDIOBJ alt = SelectObject(dc, font ? reinterpret_cast<HFONT>(font) : GetStockObject(SYSTEM_FONT));
+    TEXTMETRICA tm{};
+    GetTextMetricsA(dc, &tm);
+    SelectObject(dc, alt);
+    ReleaseDC(hwnd, dc);
+    if (tm.tmHeight > 0) senden(CB_SETITEMHEIGHT, 0, tm.tmHeight, 0);
+    return ergebnis;
+}
+
+LRESULT Combobox_KF::wm_drawitem(WPARAM id, DRAWITEMSTRUCT* e) {
+    if (!e || e->CtlType != ODT_COMBOBOX || e->hwndItem != hwnd) return Kontroll_F::wm_drawitem(id, e);
+    const Farbgebung* f = farbgebung();
+    const bool gewaehlt = (e->itemState & ODS_SELECTED) != 0;
+    // The DC's colours are the control's for the next item too.
+    const COLORREF grund = GetBkColor(e->hDC), schrift = GetTextColor(e->hDC);
+    if (gewaehlt) {
+        SetBkColor(e->hDC, f ? f->schatten : GetSysColor(COLOR_HIGHLIGHT));
+        SetTextColor(e->hDC, f ? f->text : GetSysColor(COLOR_HIGHLIGHTTEXT));
+    } else if (f) {
+        SetBkColor(e->hDC, f->feld);
+        SetTextColor(e->hDC, (e->itemState & ODS_DISABLED) ? f->grau : f->text);
+    }
+    char text[256] = "";
+    if (e->itemID != static_cast<UINT>(-1) && getlbtext(static_cast<int32_t>(e->itemID), text, sizeof text) < 0) {
+        text[0] = 0;
+    }
+    // The field shows its text a pixel lower than the list does.
+    const int32_t unten = (e->itemState & ODS_COMBOBOXEDIT) ? 1 : 0;
+    ExtTextOutA(e->hDC, e->rcItem.left + 1, e->rcItem.top + unten, ETO_OPAQUE | ETO_CLIPPED,
+                &e->rcItem, text, static_cast<UINT>(strlen(text)), nullptr);
+    // The dotted frame inverts: no bright dots in a scheme.
+    if ((e->itemState & ODS_FOCUS) && !f) DrawFocusRect(e->hDC, &e->rcItem);
+    SetBkColor(e->hDC, grund);
+    SetTextColor(e->hDC, schrift);
+    return TRUE;
+}
+
+LRESULT Combobox_KF::wm_paint() {
+    const Farbgebung* f = farbgebung();
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    if (!f || !GetComboBoxInfo(hwnd, &info)) return Kontroll_F::wm_paint();
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    RECT r;
+    GetClientRect(hwnd, &r);
+    // Painted off the screen first, so that the system's button never shows.
+    HDC speicher = CreateCompatibleDC(dc);
+    HBITMAP bild = CreateCompatibleBitmap(dc, r.right, r.bottom);
+    HGDIOBJ alt = SelectObject(speicher, bild);
+    standard(WM_PAINT, reinterpret_cast<WPARAM>(speicher), 0);
+    schema_vertieft(speicher, r, *f);
+    const bool gedrueckt = (info.stateButton & STATE_SYSTEM_PRESSED) != 0;
+    schema_knopf(speicher, info.rcButton, gedrueckt, *f);
+    schema_pfeil(speicher, info.rcButton, true, false, gedrueckt, IsWindowEnabled(hwnd) ? f->text : f->grau);
+    BitBlt(dc, 0, 0, r.right, r.bottom, speicher, 0, 0, SRCCOPY);
+    SelectObject(speicher, alt);
+    DeleteObject(bild);
+    DeleteDC(speicher);
+    EndPaint(hwnd, &ps);
+    return 0;
+}
