@@ -2,6 +2,7 @@
 // for pixel as the system draws a list that is not owner-drawn (closed,
 // focused, dropped down), in a scheme with field, selection and drop
 // button in its reds.
+#include "bildschirm.h"
 #include "combobox_kf.h"
 #include "dialog.h"
 #include "farbgebung.h"
@@ -12,29 +13,6 @@
 namespace {
 
 using Auswahl = FensterTest;
-
-// The pixels of a window's whole rectangle as it painted them, 0x00RRGGBB.
-std::vector<uint32_t> fensterpixel(HWND h) {
-    RECT r;
-    GetWindowRect(h, &r);
-    const int32_t b = r.right - r.left, ho = r.bottom - r.top;
-    BITMAPINFO bi{};
-    bi.bmiHeader = {sizeof bi.bmiHeader, b, -ho, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HDC fenster = GetWindowDC(h);
-    HDC dc = CreateCompatibleDC(fenster);
-    HBITMAP bild = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ alt = SelectObject(dc, bild);
-    BitBlt(dc, 0, 0, b, ho, fenster, 0, 0, SRCCOPY);
-    GdiFlush();
-    const auto* p = static_cast<const uint32_t*>(bits);
-    std::vector<uint32_t> pixel(p, p + static_cast<size_t>(b) * ho);
-    SelectObject(dc, alt);
-    DeleteObject(bild);
-    DeleteDC(dc);
-    ReleaseDC(h, fenster);
-    return pixel;
-}
 
 HWND aufgeklappt(HWND wahl) {
     COMBOBOXINFO info{};
@@ -62,17 +40,17 @@ TEST_F(Auswahl, OhneSchemaWieDasSystem) {
     SendMessageA(system, CB_SETCURSEL, 2, 0);
     SetFocus(d.hwnd);
     pumpen();
-    EXPECT_EQ(fensterpixel(system), fensterpixel(eigen.hwnd)) << "closed";
+    EXPECT_EQ(bildschirm_pixel(system), bildschirm_pixel(eigen.hwnd)) << "closed";
     for (HWND h : {system, eigen.hwnd}) {
         SetFocus(h);
         pumpen();
     }
     SetFocus(eigen.hwnd);
     pumpen();
-    const std::vector<uint32_t> eigen_fokus = fensterpixel(eigen.hwnd);
+    const std::vector<uint32_t> eigen_fokus = bildschirm_pixel(eigen.hwnd);
     SetFocus(system);
     pumpen();
-    EXPECT_EQ(fensterpixel(system), eigen_fokus) << "focused";
+    EXPECT_EQ(bildschirm_pixel(system), eigen_fokus) << "focused";
     EXPECT_EQ(SendMessageA(system, CB_GETITEMHEIGHT, 0, 0), SendMessageA(eigen.hwnd, CB_GETITEMHEIGHT, 0, 0));
     EXPECT_EQ(SendMessageA(system, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0),
               SendMessageA(eigen.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
@@ -80,11 +58,11 @@ TEST_F(Auswahl, OhneSchemaWieDasSystem) {
     SetCursorPos(700, 550);
     SendMessageA(system, CB_SHOWDROPDOWN, TRUE, 0);
     pumpen();
-    const std::vector<uint32_t> system_offen = fensterpixel(aufgeklappt(system));
+    const std::vector<uint32_t> system_offen = bildschirm_pixel(aufgeklappt(system));
     SendMessageA(system, CB_SHOWDROPDOWN, FALSE, 0);
     SendMessageA(eigen.hwnd, CB_SHOWDROPDOWN, TRUE, 0);
     pumpen();
-    EXPECT_EQ(system_offen, fensterpixel(aufgeklappt(eigen.hwnd))) << "dropped down";
+    EXPECT_EQ(system_offen, bildschirm_pixel(aufgeklappt(eigen.hwnd))) << "dropped down";
     SendMessageA(eigen.hwnd, CB_SHOWDROPDOWN, FALSE, 0);
     DestroyWindow(system);
 }
@@ -114,21 +92,21 @@ TEST_F(Auswahl, ImSchemaRotUndDanachWieVorher) {
     wahl.setcursel(2);
     SetFocus(wahl.hwnd);  // the field selected
     pumpen();
-    const std::vector<uint32_t> vorher = fensterpixel(wahl.hwnd);
+    const std::vector<uint32_t> vorher = bildschirm_pixel(wahl.hwnd);
 
     Dialog_F::farbgebung_wechseln(d.hwnd, &ROT);
     pumpen();
-    EXPECT_GT(nur_rot(fensterpixel(wahl.hwnd), "field and button"), 20) << "text and arrow";
+    EXPECT_GT(nur_rot(bildschirm_pixel(wahl.hwnd), "field and button"), 20) << "text and arrow";
     SetCursorPos(700, 550);
     SendMessageA(wahl.hwnd, CB_SHOWDROPDOWN, TRUE, 0);
     pumpen();
-    EXPECT_GT(nur_rot(fensterpixel(aufgeklappt(wahl.hwnd)), "list"), 40) << "the items' texts";
+    EXPECT_GT(nur_rot(bildschirm_pixel(aufgeklappt(wahl.hwnd)), "list"), 40) << "the items' texts";
     SendMessageA(wahl.hwnd, CB_SHOWDROPDOWN, FALSE, 0);
     SetFocus(wahl.hwnd);
 
     Dialog_F::farbgebung_wechseln(d.hwnd, nullptr);
     pumpen();
-    EXPECT_EQ(vorher, fensterpixel(wahl.hwnd));
+    EXPECT_EQ(vorher, bildschirm_pixel(wahl.hwnd));
 }
 
 }  // namespace

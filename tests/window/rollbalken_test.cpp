@@ -2,6 +2,7 @@
 // (every pixel in the scheme's reds, on the screen and through WM_PRINT),
 // its mouse handling with the system bar's notifications, and the system
 // bar exactly as before once the scheme goes.
+#include "bildschirm.h"
 #include "dialog.h"
 #include "farbgebung.h"
 #include "scrollbar_kf.h"
@@ -77,27 +78,24 @@ public:
     std::vector<std::pair<int, int>> meldungen;
 };
 
-// The client pixels of a window as it painted them on its window surface
-// (drucken: through WM_PRINT into a bitmap instead), 0x00RRGGBB.
-std::vector<uint32_t> pixel_von(HWND h, bool drucken = false) {
+// The client pixels of a window painted through WM_PRINT into a bitmap,
+// 0x00RRGGBB.
+std::vector<uint32_t> gedruckt(HWND h) {
     RECT r;
     GetClientRect(h, &r);
     BITMAPINFO bi{};
     bi.bmiHeader = {sizeof bi.bmiHeader, r.right, -r.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
-    HDC fenster = GetDC(h);
-    HDC dc = CreateCompatibleDC(fenster);
+    HDC dc = CreateCompatibleDC(nullptr);
     HBITMAP bild = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
     HGDIOBJ alt = SelectObject(dc, bild);
-    if (drucken) SendMessageA(h, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
-    else BitBlt(dc, 0, 0, r.right, r.bottom, fenster, 0, 0, SRCCOPY);
+    SendMessageA(h, WM_PRINT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
     GdiFlush();
     const auto* p = static_cast<const uint32_t*>(bits);
     std::vector<uint32_t> pixel(p, p + static_cast<size_t>(r.right) * r.bottom);
     SelectObject(dc, alt);
     DeleteObject(bild);
     DeleteDC(dc);
-    ReleaseDC(h, fenster);
     return pixel;
 }
 
@@ -124,30 +122,30 @@ TEST_F(Rollbalken, ZeichnetImSchemaUndGibtDieSystemleisteZurueck) {
     senk.setze_bereich(0, 100);
     ASSERT_TRUE(d.oeffnen(1));
     pumpen();
-    const std::vector<uint32_t> system_waag = pixel_von(waag.hwnd), system_senk = pixel_von(senk.hwnd);
+    const std::vector<uint32_t> system_waag = bildschirm_pixel(waag.hwnd), system_senk = bildschirm_pixel(senk.hwnd);
 
     Dialog_F::farbgebung_wechseln(d.hwnd, &ROT);
     pumpen();
     for (Scrollbar_KF* l : {&waag, &senk}) {
-        EXPECT_GT(nur_rot(pixel_von(l->hwnd), "screen"), 8) << "the arrows are drawn";
-        EXPECT_GT(nur_rot(pixel_von(l->hwnd, true), "printed"), 8);
+        EXPECT_GT(nur_rot(bildschirm_pixel(l->hwnd), "screen"), 8) << "the arrows are drawn";
+        EXPECT_GT(nur_rot(gedruckt(l->hwnd), "printed"), 8);
     }
     // Moving the thumb and disabling the bar do not let the system draw.
-    const std::vector<uint32_t> vorher = pixel_von(waag.hwnd);
+    const std::vector<uint32_t> vorher = bildschirm_pixel(waag.hwnd);
     waag.setze_pos(-100);
     pumpen();
-    EXPECT_NE(vorher, pixel_von(waag.hwnd)) << "the thumb moved";
-    nur_rot(pixel_von(waag.hwnd), "moved");
+    EXPECT_NE(vorher, bildschirm_pixel(waag.hwnd)) << "the thumb moved";
+    nur_rot(bildschirm_pixel(waag.hwnd), "moved");
     EnableWindow(senk.hwnd, FALSE);
     pumpen();
-    EXPECT_EQ(0, nur_rot(pixel_von(senk.hwnd), "disabled")) << "grey arrows, no thumb";
+    EXPECT_EQ(0, nur_rot(bildschirm_pixel(senk.hwnd), "disabled")) << "grey arrows, no thumb";
     EnableWindow(senk.hwnd, TRUE);
 
     Dialog_F::farbgebung_wechseln(d.hwnd, nullptr);
     waag.setze_pos(-1990);
     pumpen();
-    EXPECT_EQ(system_waag, pixel_von(waag.hwnd));
-    EXPECT_EQ(system_senk, pixel_von(senk.hwnd));
+    EXPECT_EQ(system_waag, bildschirm_pixel(waag.hwnd));
+    EXPECT_EQ(system_senk, bildschirm_pixel(senk.hwnd));
 }
 
 // The mouse on the scheme's bar: arrows and track step, the thumb is
@@ -179,8 +177,8 @@ TEST_F(Rollbalken, MausImSchemaMeldetWieDasSystem) {
         EXPECT_EQ(f.erwartet, d.meldungen) << f.x;
         EXPECT_EQ(nullptr, GetCapture()) << f.x;
     }
-    // The thumb gripped 8 pixels into it and dragged 34 pixels right; no
-    // pumping while it is held, where the real pointer would move it.
+    // The thumb gripped 8 pixels into it and dragged 34 pixels right, the
+    // real pointer there too (its moves reach the bar while it holds it).
     const int32_t dicke = GetSystemMetrics(SM_CXHSCROLL);
     const M m = Scrollbar_KF::masse_von(200, dicke, -2400, 0, 0, -1200, true);
     const int32_t ziel = Scrollbar_KF::pos_bei(m, m.daumen + 34, -2400, 0, 0);
@@ -188,10 +186,13 @@ TEST_F(Rollbalken, MausImSchemaMeldetWieDasSystem) {
     d.meldungen.clear();
     SendMessageA(waag.hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(m.daumen + 8, 8));
     EXPECT_EQ(waag.hwnd, GetCapture());
-    SendMessageA(waag.hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(m.daumen + 42, 40));  // beside the bar too
-    UpdateWindow(waag.hwnd);
+    POINT zeiger{m.daumen + 42, 40};  // beside the bar too
+    ClientToScreen(waag.hwnd, &zeiger);
+    SetCursorPos(zeiger.x, zeiger.y);
+    SendMessageA(waag.hwnd, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(m.daumen + 42, 40));
+    pumpen();
     // While dragged the thumb is drawn where the pointer holds it.
-    const std::vector<uint32_t> gezogen = pixel_von(waag.hwnd);
+    const std::vector<uint32_t> gezogen = bildschirm_pixel(waag.hwnd);
     nur_rot(gezogen, "dragged");
     EXPECT_EQ(ROT.schatten & 0xFF, gezogen[8 * 200 + m.daumen + 42] >> 16) << "the thumb's face";
     EXPECT_EQ(ROT.feld & 0xFF, gezogen[8 * 200 + m.daumen + 4] >> 16) << "the track where it was";
