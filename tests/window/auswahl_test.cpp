@@ -1,11 +1,13 @@
 // The drop-down list draws its items itself: without a colour scheme pixel
 // for pixel as the system draws a list that is not owner-drawn (closed,
 // focused, dropped down), in a scheme with field, selection and drop
-// button in its reds.
+// button in its reds. A push button likewise: owner-drawn in the scheme
+// only, the system's button as before after it.
 #include "bildschirm.h"
 #include "combobox_kf.h"
 #include "dialog.h"
 #include "farbgebung.h"
+#include "taster_kf.h"
 #include "umgebung.h"
 
 #include <vector>
@@ -107,6 +109,27 @@ TEST_F(Auswahl, ImSchemaRotUndDanachWieVorher) {
     Dialog_F::farbgebung_wechseln(d.hwnd, nullptr);
     pumpen();
     EXPECT_EQ(vorher, bildschirm_pixel(wahl.hwnd));
+}
+
+TEST_F(Auswahl, TasterImSchemaSelbstGezeichnet) {
+    Dialog_F d(nullptr, "D", 0, 0, 300, 100, NUR_FLAECHE);
+    Taster_KF taster(&d, "&Zentrieren", 10, 10, 100, 25, KIND | WS_TABSTOP);
+    ASSERT_TRUE(d.oeffnen(1));
+    pumpen();
+    const LONG stil = GetWindowLongA(taster.hwnd, GWL_STYLE);
+    const std::vector<uint32_t> vorher = bildschirm_pixel(taster.hwnd);
+    for (bool fokus : {false, true}) {
+        SetFocus(fokus ? taster.hwnd : d.hwnd);
+        Dialog_F::farbgebung_wechseln(d.hwnd, &ROT);
+        pumpen();
+        EXPECT_EQ(BS_OWNERDRAW, GetWindowLongA(taster.hwnd, GWL_STYLE) & BS_TYPEMASK);
+        EXPECT_GT(nur_rot(bildschirm_pixel(taster.hwnd), "button"), 20) << "the caption";
+        Dialog_F::farbgebung_wechseln(d.hwnd, nullptr);
+    }
+    SetFocus(d.hwnd);
+    pumpen();
+    EXPECT_EQ(stil, GetWindowLongA(taster.hwnd, GWL_STYLE));
+    EXPECT_EQ(vorher, bildschirm_pixel(taster.hwnd));
 }
 
 }  // namespace
