@@ -37,5 +37,7 @@ public:
 private:
     Klick klick = nullptr;
     uint16_t taste_code = 0;
-    DWORD system_art = 0;  // the button type replaced by BS_OWNERDRAW; 0: none
+    // The button type BS_OWNERDRAW replaced while the scheme holds.
+    bool im_schema = false;
+    DWORD system_art = BS_PUSHBUTTON;
 };

@@ -20,10 +20,11 @@ void Taster_KF::farbgebung_gewechselt() {
     const DWORD art = s & BS_TYPEMASK;
     if (farbgebung() && (art == BS_PUSHBUTTON || art == BS_DEFPUSHBUTTON)) {
         system_art = art;
+        im_schema = true;
         setstyle((s & ~BS_TYPEMASK) | BS_OWNERDRAW, 1);
-    } else if (!farbgebung() && art == BS_OWNERDRAW && system_art) {
+    } else if (!farbgebung() && im_schema) {
+        im_schema = false;
         setstyle((s & ~BS_TYPEMASK) | system_art, 1);
-        system_art = 0;
     }
 }
 

@@ -115,6 +115,7 @@ TEST_F(Auswahl, TasterImSchemaSelbstGezeichnet) {
     Dialog_F d(nullptr, "D", 0, 0, 300, 100, NUR_FLAECHE);
     Taster_KF taster(&d, "&Zentrieren", 10, 10, 100, 25, KIND | WS_TABSTOP);
     ASSERT_TRUE(d.oeffnen(1));
+    SetFocus(d.hwnd);
     pumpen();
     const LONG stil = GetWindowLongA(taster.hwnd, GWL_STYLE);
     const std::vector<uint32_t> vorher = bildschirm_pixel(taster.hwnd);
