@@ -6,39 +6,10 @@
 #include "combobox_kf.h"
 
 #include "farbgebung.h"
+#include "schema_rand.h"
 #include "schema_zeichnen.h"
 
 #include <cstring>
-
-namespace {
-
-// The list that drops down is a window of the system's: its procedure,
-// replaced by listen_proz, hangs on it as this property.
-const char* const LISTEN_PROZ = "Kombi.Liste";
-
-// The system draws the dropped list's border in its own grey; in a scheme
-// it is drawn over in the scheme's shadow colour.
-LRESULT CALLBACK listen_proz(HWND h, UINT msg, WPARAM w, LPARAM l) {
-    const auto alt = reinterpret_cast<WNDPROC>(GetPropA(h, LISTEN_PROZ));
-    if (!alt) return DefWindowProcA(h, msg, w, l);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(alt));
-        RemovePropA(h, LISTEN_PROZ);
-        return CallWindowProcA(alt, h, msg, w, l);
-    }
-    const LRESULT ergebnis = CallWindowProcA(alt, h, msg, w, l);
-    const Farbgebung* f = farbgebung();
-    if (msg == WM_NCPAINT && f && (GetWindowLongA(h, GWL_STYLE) & WS_BORDER)) {
-        RECT r;
-        GetWindowRect(h, &r);
-        HDC dc = GetWindowDC(h);
-        schema_rahmen(dc, {0, 0, r.right - r.left, r.bottom - r.top}, f->schatten);
-        ReleaseDC(h, dc);
-    }
-    return ergebnis;
-}
-
-}  // namespace
 
 HWND Combobox_KF::oeffnen(int zeigen) {
     const bool liste = (stil & 3) == CBS_DROPDOWNLIST;
@@ -48,12 +19,11 @@ HWND Combobox_KF::oeffnen(int zeigen) {
         eigene_eintraege = true;
     }
     Kontroll_F::oeffnen(zeigen);
+    // The list that drops down is the system's window: its border and
+    // scroll bar in the scheme too.
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
-    if (neu && eigene_eintraege && hwnd && GetComboBoxInfo(hwnd, &info) && info.hwndList &&
-        SetPropA(info.hwndList, LISTEN_PROZ, reinterpret_cast<HANDLE>(GetWindowLongPtrA(info.hwndList, GWLP_WNDPROC)))) {
-        SetWindowLongPtrA(info.hwndList, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(listen_proz));
-    }
+    if (neu && eigene_eintraege && hwnd && GetComboBoxInfo(hwnd, &info)) schema_rand_uebernehmen(info.hwndList);
     return hwnd;
 }
 

@@ -47,6 +47,12 @@ public:
     static int32_t pos_bei(const Masse& m, int32_t daumen, int32_t min, int32_t max,
                            uint32_t seite);
 
+    // A bar in the colour scheme (nothing without one) in r of dc, with the
+    // part gedrueckt held down under the pointer and the thumb at daumen;
+    // also for the scroll bars of system windows (schema_rand.h).
+    static void leiste_zeichnen(HDC dc, const RECT& r, bool senkrecht, const Masse& m, bool an,
+                                Teil gedrueckt, int32_t daumen);
+
 private:
     // The scheme's drawing and mouse, in scrollbar_schema.cpp.
     static LRESULT CALLBACK schema_proz(HWND h, UINT msg, WPARAM w, LPARAM l);

@@ -166,22 +166,27 @@ int32_t Scrollbar_KF::stelle_von(LPARAM l, bool auf_der_leiste) {
 }
 
 void Scrollbar_KF::zeichnen(HDC dc) {
-    const Farbgebung* f = farbgebung();
-    if (!f || !dc) return;
     RECT r{};
     GetClientRect(hwnd, &r);
-    const bool senkrecht = (stil & SBS_VERT) != 0;
     const Masse m = masse_jetzt();
+    const int32_t daumen = gedrueckt == DAUMEN ? zug_daumen : m.daumen;
+    leiste_zeichnen(dc, r, (stil & SBS_VERT) != 0, m, IsWindowEnabled(hwnd) != FALSE,
+                    darueber ? gedrueckt : KEIN_TEIL, daumen);
+}
+
+void Scrollbar_KF::leiste_zeichnen(HDC dc, const RECT& r, bool senkrecht, const Masse& m, bool an,
+                                   Teil gedrueckt, int32_t daumen) {
+    const Farbgebung* f = farbgebung();
+    if (!f || !dc) return;
     // The stretch a..b along the bar as a rectangle across its whole width.
     auto strecke = [&](int32_t a, int32_t b) {
-        return senkrecht ? RECT{0, a, r.right, b} : RECT{a, 0, b, r.bottom};
+        return senkrecht ? RECT{r.left, r.top + a, r.right, r.top + b}
+                         : RECT{r.left + a, r.top, r.left + b, r.bottom};
     };
-    const bool an = IsWindowEnabled(hwnd) != FALSE;
-    const int32_t daumen = gedrueckt == DAUMEN ? zug_daumen : m.daumen;
     const int32_t ende = m.laenge - m.pfeil;
     const COLORREF zeichen = an ? f->text : f->grau;
-    const bool vor_gedrueckt = gedrueckt == PFEIL_VOR && darueber;
-    const bool nach_gedrueckt = gedrueckt == PFEIL_NACH && darueber;
+    const bool vor_gedrueckt = gedrueckt == PFEIL_VOR;
+    const bool nach_gedrueckt = gedrueckt == PFEIL_NACH;
     schema_knopf(dc, strecke(0, m.pfeil), vor_gedrueckt, *f);
     schema_pfeil(dc, strecke(0, m.pfeil), senkrecht, true, vor_gedrueckt, zeichen);
     schema_knopf(dc, strecke(ende, m.laenge), nach_gedrueckt, *f);
@@ -191,10 +196,8 @@ void Scrollbar_KF::zeichnen(HDC dc) {
         return;
     }
     // The pressed page of the track darker, as the system inverts it.
-    const bool seite_vor = gedrueckt == SEITE_VOR && darueber;
-    const bool seite_nach = gedrueckt == SEITE_NACH && darueber;
-    schema_fuellen(dc, strecke(m.pfeil, daumen), seite_vor ? f->schatten : f->feld);
-    schema_fuellen(dc, strecke(daumen + m.daumen_laenge, ende), seite_nach ? f->schatten : f->feld);
+    schema_fuellen(dc, strecke(m.pfeil, daumen), gedrueckt == SEITE_VOR ? f->schatten : f->feld);
+    schema_fuellen(dc, strecke(daumen + m.daumen_laenge, ende), gedrueckt == SEITE_NACH ? f->schatten : f->feld);
     schema_knopf(dc, strecke(daumen, daumen + m.daumen_laenge), false, *f);
 }
 

@@ -7,6 +7,7 @@
 
 #include "gemeinsam/ui_texte.h"
 #include "instanz.h"
+#include "schema_rand.h"
 #include "taster_kf.h"
 #include "utf8.h"
 
@@ -65,6 +66,9 @@ HWND Such_DF::oeffnen(int zeigen) {
         const HFONT font = instanz ? instanz->font.handle() : nullptr;
         for (HWND kind : {feld, liste, zeile})
             if (kind && font) SendMessageW(kind, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        // Their edges and the list's scroll bar in the colour scheme too.
+        schema_rand_uebernehmen(feld);
+        schema_rand_uebernehmen(liste);
     }
     if (feld) {
         SetFocus(feld);

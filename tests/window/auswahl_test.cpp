@@ -10,6 +10,7 @@
 #include "taster_kf.h"
 #include "umgebung.h"
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -90,7 +91,8 @@ TEST_F(Auswahl, ImSchemaRotUndDanachWieVorher) {
     Dialog_F d(nullptr, "D", 0, 0, 400, 300, NUR_FLAECHE);
     Combobox_KF wahl(&d, nullptr, 10, 10, 150, 200, LISTE);
     ASSERT_TRUE(d.oeffnen(1));
-    for (const char* t : {"Januar", "Februar", "März", "April"}) wahl.addstring(t);
+    // More than the dropped list shows: its scroll bar in the scheme too.
+    for (int32_t i = 0; i < 40; ++i) wahl.addstring(std::to_string(i).c_str());
     wahl.setcursel(2);
     SetFocus(wahl.hwnd);  // the field selected
     pumpen();
@@ -102,7 +104,15 @@ TEST_F(Auswahl, ImSchemaRotUndDanachWieVorher) {
     SetCursorPos(700, 550);
     SendMessageA(wahl.hwnd, CB_SHOWDROPDOWN, TRUE, 0);
     pumpen();
+    SCROLLBARINFO sbi{};
+    sbi.cbSize = sizeof sbi;
+    ASSERT_TRUE(GetScrollBarInfo(aufgeklappt(wahl.hwnd), OBJID_VSCROLL, &sbi));
+    EXPECT_EQ(0u, sbi.rgstate[0] & STATE_SYSTEM_INVISIBLE) << "a scroll bar";
     EXPECT_GT(nur_rot(bildschirm_pixel(aufgeklappt(wahl.hwnd)), "list"), 40) << "the items' texts";
+    // Scrolled by the system, its bar drawn over again.
+    SendMessageA(aufgeklappt(wahl.hwnd), WM_VSCROLL, SB_PAGEDOWN, 0);
+    pumpen();
+    EXPECT_GT(nur_rot(bildschirm_pixel(aufgeklappt(wahl.hwnd)), "scrolled list"), 40);
     SendMessageA(wahl.hwnd, CB_SHOWDROPDOWN, FALSE, 0);
     SetFocus(wahl.hwnd);
 
