@@ -70,23 +70,6 @@ TEST_F(Auswahl, OhneSchemaWieDasSystem) {
     DestroyWindow(system);
 }
 
-constexpr COLORREF rot(int32_t r) { return RGB(r, 0, 0); }
-constexpr Farbgebung ROT{rot(0), rot(28), rot(160), rot(56), rot(80), rot(88)};
-
-// Every pixel red with green and blue at most an eighth of it; the number
-// of pixels in the scheme's text colour.
-int32_t nur_rot(const std::vector<uint32_t>& pixel, const char* was) {
-    int32_t text = 0;
-    for (uint32_t p : pixel) {
-        const uint32_t r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
-        EXPECT_LE(8 * g, r) << was << " " << std::hex << p;
-        EXPECT_LE(8 * b, r) << was << " " << std::hex << p;
-        if (8 * (g | b) > r) return -1;
-        text += r == 160;
-    }
-    return text;
-}
-
 TEST_F(Auswahl, ImSchemaRotUndDanachWieVorher) {
     Dialog_F d(nullptr, "D", 0, 0, 400, 300, NUR_FLAECHE);
     Combobox_KF wahl(&d, nullptr, 10, 10, 150, 200, LISTE);

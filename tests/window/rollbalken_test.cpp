@@ -63,9 +63,6 @@ TEST(RollbalkenMasse, TeileEntlangDerLeiste) {
     EXPECT_EQ(90, Scrollbar_KF::pos_bei(Scrollbar_KF::masse_von(232, 16, 0, 99, 10, 0, true), 500, 0, 99, 10));
 }
 
-constexpr COLORREF rot(int32_t r) { return RGB(r, 0, 0); }
-constexpr Farbgebung ROT{rot(0), rot(28), rot(160), rot(56), rot(80), rot(88)};
-
 // Records the scroll notifications it gets as (code, position).
 class Eltern : public Dialog_F {
 public:
@@ -97,20 +94,6 @@ std::vector<uint32_t> gedruckt(HWND h) {
     DeleteObject(bild);
     DeleteDC(dc);
     return pixel;
-}
-
-// Every pixel red with green and blue at most an eighth of it; the number
-// of pixels as bright as the scheme's text (the arrows).
-int32_t nur_rot(const std::vector<uint32_t>& pixel, const char* was) {
-    int32_t hell = 0;
-    for (uint32_t p : pixel) {
-        const uint32_t r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
-        EXPECT_LE(8 * g, r) << was << " " << std::hex << p;
-        EXPECT_LE(8 * b, r) << was << " " << std::hex << p;
-        if (8 * (g | b) > r) return -1;
-        hell += r == 160;
-    }
-    return hell;
 }
 
 TEST_F(Rollbalken, ZeichnetImSchemaUndGibtDieSystemleisteZurueck) {
