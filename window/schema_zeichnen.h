@@ -7,17 +7,18 @@
 
 #include <windows.h>
 
+#include "export.h"
 #include "farbgebung.h"
 
-void schema_fuellen(HDC dc, const RECT& r, COLORREF farbe);
+VARNIS_EXPORT void schema_fuellen(HDC dc, const RECT& r, COLORREF farbe);
 // A raised button: light edge left and top, black right and bottom, the
 // face in the shadow colour; pressed: flat and darker.
-void schema_knopf(HDC dc, const RECT& r, bool gedrueckt, const Farbgebung& f);
+VARNIS_EXPORT void schema_knopf(HDC dc, const RECT& r, bool gedrueckt, const Farbgebung& f);
 // The arrow on a button of rectangle r: a triangle pointing up (senkrecht)
 // or left when vor, else down or right, a pixel lower right when pressed.
-void schema_pfeil(HDC dc, const RECT& r, bool senkrecht, bool vor, bool gedrueckt, COLORREF farbe);
+VARNIS_EXPORT void schema_pfeil(HDC dc, const RECT& r, bool senkrecht, bool vor, bool gedrueckt, COLORREF farbe);
 // The system's sunken edge two pixels wide just inside r: shadow and
 // black at left and top, light and face at right and bottom.
-void schema_vertieft(HDC dc, const RECT& r, const Farbgebung& f);
+VARNIS_EXPORT void schema_vertieft(HDC dc, const RECT& r, const Farbgebung& f);
 // A one-pixel frame just inside r.
-void schema_rahmen(HDC dc, const RECT& r, COLORREF farbe);
+VARNIS_EXPORT void schema_rahmen(HDC dc, const RECT& r, COLORREF farbe);
