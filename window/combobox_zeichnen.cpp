@@ -1,10 +1,10 @@
 // The items of a drop-down list, drawn by the control itself so that the
 // selection can take the colour scheme's colours instead of the system's
 // blue highlight. Without a scheme they are drawn as the system draws an
-// item that is not owner-drawn: the text one pixel in, the selected one
-// in the highlight colours, the focused one with a dotted frame.
+// item that is not owner-drawn (eintragsfarben.h), the text one pixel in.
 #include "combobox_kf.h"
 
+#include "eintragsfarben.h"
 #include "farbgebung.h"
 #include "schema_rand.h"
 #include "schema_zeichnen.h"
@@ -29,30 +29,14 @@ HWND Combobox_KF::oeffnen(int zeigen) {
 
 LRESULT Combobox_KF::wm_setfont(WPARAM font, uint16_t neu_zeichnen) {
     const LRESULT ergebnis = Kontroll_F::wm_setfont(font, neu_zeichnen);
-    if (!eigene_eintraege || !hwnd) return ergebnis;
-    HDC dc = GetDC(hwnd);
-    HGDIOBJ alt = SelectObject(dc, font ? reinterpret_cast<HFONT>(font) : GetStockObject(SYSTEM_FONT));
-    TEXTMETRICA tm{};
-    GetTextMetricsA(dc, &tm);
-    SelectObject(dc, alt);
-    ReleaseDC(hwnd, dc);
-    if (tm.tmHeight > 0) senden(CB_SETITEMHEIGHT, 0, tm.tmHeight, 0);
+    const int32_t hoehe = eigene_eintraege && hwnd ? zeilenhoehe(hwnd, reinterpret_cast<HFONT>(font)) : 0;
+    if (hoehe > 0) senden(CB_SETITEMHEIGHT, 0, hoehe, 0);
     return ergebnis;
 }
 
 LRESULT Combobox_KF::wm_drawitem(WPARAM id, DRAWITEMSTRUCT* e) {
     if (!e || e->CtlType != ODT_COMBOBOX || e->hwndItem != hwnd) return Kontroll_F::wm_drawitem(id, e);
-    const Farbgebung* f = farbgebung();
-    const bool gewaehlt = (e->itemState & ODS_SELECTED) != 0;
-    // The DC's colours are the control's for the next item too.
-    const COLORREF grund = GetBkColor(e->hDC), schrift = GetTextColor(e->hDC);
-    if (gewaehlt) {
-        SetBkColor(e->hDC, f ? f->schatten : GetSysColor(COLOR_HIGHLIGHT));
-        SetTextColor(e->hDC, f ? f->text : GetSysColor(COLOR_HIGHLIGHTTEXT));
-    } else if (f) {
-        SetBkColor(e->hDC, f->feld);
-        SetTextColor(e->hDC, (e->itemState & ODS_DISABLED) ? f->grau : f->text);
-    }
+    Eintragsfarben farben(*e);
     char text[256] = "";
     if (e->itemID != static_cast<UINT>(-1) && getlbtext(static_cast<int32_t>(e->itemID), text, sizeof text) < 0) {
         text[0] = 0;
@@ -61,10 +45,7 @@ LRESULT Combobox_KF::wm_drawitem(WPARAM id, DRAWITEMSTRUCT* e) {
     const int32_t unten = (e->itemState & ODS_COMBOBOXEDIT) ? 1 : 0;
     ExtTextOutA(e->hDC, e->rcItem.left + 1, e->rcItem.top + unten, ETO_OPAQUE | ETO_CLIPPED,
                 &e->rcItem, text, static_cast<UINT>(strlen(text)), nullptr);
-    // The dotted frame inverts: no bright dots in a scheme.
-    if ((e->itemState & ODS_FOCUS) && !f) DrawFocusRect(e->hDC, &e->rcItem);
-    SetBkColor(e->hDC, grund);
-    SetTextColor(e->hDC, schrift);
+    farben.fokus();
     return TRUE;
 }
 

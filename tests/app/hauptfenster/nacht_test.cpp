@@ -7,13 +7,13 @@
 #include <cstring>
 #include <vector>
 
+#include "bedienfeld/tasten_leiste.h"
 #include "bildschirm.h"
 #include "combobox_kf.h"
 #include "edit_kf.h"
 #include "farbgebung.h"
 #include "menue/menue.h"
 #include "nachtfarbe.h"
-#include "bedienfeld/tasten_leiste.h"
 #include "start/programm.h"
 #include "zeigen/roter_zeiger.h"
 
@@ -50,19 +50,6 @@ std::vector<HWND> eigene_kontrollen(Himmel_DF& f) {
                         f.monat_wahl->hwnd, f.zeit_wahl->hwnd, f.ort_wahl->hwnd};
     for (const auto& l : f.ebenen_leisten) h.push_back(l->hwnd);
     return h;
-}
-
-// Every pixel of a control on the screen night red: the number of others
-// (-1: nothing on the screen).
-int32_t nicht_nachtrot(HWND kontrolle) {
-    const std::vector<uint32_t> pixel = bildschirm_pixel(kontrolle);
-    if (pixel.empty()) return -1;
-    int32_t andere = 0;
-    for (uint32_t p : pixel) {
-        const uint32_t r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
-        andere += 8 * g > r || 8 * b > r || r > NACHT_ROT_MAX;
-    }
-    return andere;
 }
 
 MENUITEMINFOA punkt(HMENU menue, UINT stelle) {
