@@ -87,7 +87,18 @@ void Dialog_F::farbgebung_wechseln(HWND dialog, const Farbgebung* farben) {
     farbgebung_setzen(farben);
     if (dialog && farben) SetClassLongPtrA(dialog, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(farbgebung_flaeche()));
     Kontroll_F::dreiD_init();
-    if (dialog) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    auto* objekt = dialog ? static_cast<Fenster*>(welches_fenster(dialog)) : nullptr;
+    if (!objekt || !objekt->instanz) {
+        if (dialog) RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+        return;
+    }
+    DVListe<Dialog_F>& dialoge = objekt->instanz->dialoge;
+    for (uint32_t i = 0; Dialog_F* d = dialoge[i]; ++i) {
+        for (uint32_t k = 0; Fenster* kind = d->kinder_liste[k]; ++k) {
+            if (kind->klassen_name_("Kontroll_F", 0)) static_cast<Kontroll_F*>(kind)->farbgebung_gewechselt();
+        }
+        if (d->hwnd) RedrawWindow(d->hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    }
 }
 
 const char* Dialog_F::fensterklasse() {

@@ -28,7 +28,8 @@ public:
     LRESULT wm_ctlcolorstatic(WPARAM dc, LPARAM kontrolle) override;
     // Sets the library's colour scheme (null: the system's colours again,
     // farbgebung.h), the dialogs' class background and the 3-D frames to
-    // match, and redraws dialog with all its children.
+    // match, tells the controls of every dialog of dialog's instance, and
+    // redraws those dialogs with all their children.
     static void farbgebung_wechseln(HWND dialog, const Farbgebung* farben);
     const char* fensterklasse() override;
     WNDPROC def_proz() override;

@@ -80,6 +80,8 @@ Text_KF* Kontroll_F::beschriftung_von() {
     return beschriftung;
 }
 
+void Kontroll_F::farbgebung_gewechselt() {}
+
 int32_t Kontroll_F::rahmen_dicke() {
     return 0;
 }

@@ -33,6 +33,8 @@ public:
     LRESULT wm_ncpaint(HRGN bereich) override;
 
     virtual Text_KF* beschriftung_von();
+    // The colour scheme (farbgebung.h) was set or ended; the redraw follows.
+    virtual void farbgebung_gewechselt();
     // Draws the library's frame over the non-client area of the window.
     virtual void dreiD();
 

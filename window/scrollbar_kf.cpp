@@ -1,5 +1,7 @@
 #include "scrollbar_kf.h"
 
+#include "farbgebung.h"
+
 #include <cstring>
 
 Scrollbar_KF::Scrollbar_KF(Fenster* vater, const char* text, int32_t x, int32_t y,
@@ -13,6 +15,10 @@ int Scrollbar_KF::klassen_name_(const char* name, int nur_diese) {
 
 const char* Scrollbar_KF::fensterklasse() {
     return "scrollbar";
+}
+
+WNDPROC Scrollbar_KF::def_proz() {
+    return farbgebung() ? schema_proz : Kontroll_F::def_proz();
 }
 
 HWND Scrollbar_KF::oeffnen(int zeigen) {

@@ -25,10 +25,19 @@ public:
     LRESULT setcheck(int32_t n, int post = 0) override;
     LRESULT setstyle(DWORD stil, int neu_zeichnen, int post = 0) override;
 
+    // A push button is owner-drawn while a colour scheme holds (farbgebung.h)
+    // and drawn in it; the system's button again when the scheme ends.
+    HWND oeffnen(int zeigen) override;
+    void farbgebung_gewechselt() override;
+    LRESULT wm_drawitem(WPARAM id, DRAWITEMSTRUCT* element) override;
+
     // klick may be null; taste_code 0 means no accelerator.
     void tasten_init(Klick klick, uint16_t taste_code);
 
 private:
     Klick klick = nullptr;
     uint16_t taste_code = 0;
+    // The button type BS_OWNERDRAW replaced while the scheme holds.
+    bool im_schema = false;
+    DWORD system_art = BS_PUSHBUTTON;
 };

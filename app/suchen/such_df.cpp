@@ -6,7 +6,9 @@
 #include <cstring>
 
 #include "gemeinsam/ui_texte.h"
+#include "eintragsfarben.h"
 #include "instanz.h"
+#include "schema_rand.h"
 #include "taster_kf.h"
 #include "utf8.h"
 
@@ -59,12 +61,18 @@ HWND Such_DF::oeffnen(int zeigen) {
     if (!hwnd) return hwnd;
     if (!IsWindow(feld)) {
         feld = breites_kind(hwnd, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, FELD, SUCH_FELD);
-        liste = breites_kind(hwnd, L"LISTBOX", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+        liste = breites_kind(hwnd, L"LISTBOX",
+                             WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
                              WS_EX_CLIENTEDGE, LISTE, SUCH_LISTE);
         zeile = breites_kind(hwnd, L"STATIC", SS_LEFT, 0, ZEILE, SUCH_ZEILE);
         const HFONT font = instanz ? instanz->font.handle() : nullptr;
         for (HWND kind : {feld, liste, zeile})
             if (kind && font) SendMessageW(kind, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        const int32_t hoehe = liste ? zeilenhoehe(liste, font) : 0;
+        if (hoehe > 0) SendMessageW(liste, LB_SETITEMHEIGHT, 0, hoehe);
+        // Their edges and the list's scroll bar in the colour scheme too.
+        schema_rand_uebernehmen(feld);
+        schema_rand_uebernehmen(liste);
     }
     if (feld) {
         SetFocus(feld);
@@ -94,6 +102,19 @@ LRESULT Such_DF::wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) {
         return Dialog_F::wm_command(id, kontrolle, code);
     }
     return 0;
+}
+
+LRESULT Such_DF::wm_drawitem(WPARAM id, DRAWITEMSTRUCT* e) {
+    if (!e || !liste || e->CtlType != ODT_LISTBOX || e->hwndItem != liste) return Dialog_F::wm_drawitem(id, e);
+    Eintragsfarben farben(*e);
+    wchar_t text[FUND_TEXT] = L"";
+    const WPARAM i = e->itemID;
+    if (e->itemID != static_cast<UINT>(-1) && SendMessageW(liste, LB_GETTEXTLEN, i, 0) < FUND_TEXT)
+        SendMessageW(liste, LB_GETTEXT, i, reinterpret_cast<LPARAM>(text));
+    ExtTextOutW(e->hDC, e->rcItem.left + 1, e->rcItem.top, ETO_OPAQUE | ETO_CLIPPED, &e->rcItem, text,
+                static_cast<UINT>(lstrlenW(text)), nullptr);
+    farben.fokus();
+    return TRUE;
 }
 
 LRESULT Such_DF::wm_close() {

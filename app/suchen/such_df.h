@@ -27,6 +27,9 @@ public:
     HWND oeffnen(int zeigen) override;
     LRESULT wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) override;
     LRESULT wm_close() override;
+    // The suggestions are owner-drawn (eintragsfarben.h), so that the one
+    // chosen takes the colour scheme's colours instead of the system's blue.
+    LRESULT wm_drawitem(WPARAM id, DRAWITEMSTRUCT* element) override;
     // Activation gives the focus to the field (the library's controls would
     // take the button).
     LRESULT wm_activate(uint16_t zustand, LPARAM anderes, uint16_t minimiert) override;

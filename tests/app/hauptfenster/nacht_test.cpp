@@ -7,6 +7,8 @@
 #include <cstring>
 #include <vector>
 
+#include "bedienfeld/tasten_leiste.h"
+#include "bildschirm.h"
 #include "combobox_kf.h"
 #include "edit_kf.h"
 #include "farbgebung.h"
@@ -39,6 +41,15 @@ void antwort_pruefen(HWND dialog, UINT nachricht, HWND kontrolle) {
     ist_nachtrot(GetTextColor(dc), "text");
     ist_nachtrot(GetBkColor(dc), "text background");
     ReleaseDC(dialog, dc);
+}
+
+// The controls the system would draw in its own colours (thumbs, arrows,
+// drop buttons, selections): drawn by the library in night mode.
+std::vector<HWND> eigene_kontrollen(Himmel_DF& f) {
+    std::vector<HWND> h{f.rekt_leiste->hwnd, f.dekl_leiste->hwnd, f.feld_leiste->hwnd,
+                        f.monat_wahl->hwnd, f.zeit_wahl->hwnd, f.ort_wahl->hwnd};
+    for (const auto& l : f.ebenen_leisten) h.push_back(l->hwnd);
+    return h;
 }
 
 MENUITEMINFOA punkt(HMENU menue, UINT stelle) {
@@ -116,6 +127,10 @@ TEST_F(Nachtmodus, StrgNMachtAllesRotUndZurueck) {
     const HMENU menue = GetMenu(f.hwnd);
     ASSERT_EQ(0u, GetMenuState(menue, BEFEHL_NACHTMODUS, MF_BYCOMMAND) & MF_CHECKED);
     const ULONG_PTR grund_vorher = GetClassLongPtrA(f.hwnd, GCLP_HBRBACKGROUND);
+    SetFocus(f.ort_wahl->hwnd);  // the field selected, in the highlight colours
+    wie_main_pumpen(*instanz);
+    std::vector<std::vector<uint32_t>> system_pixel;
+    for (HWND h : eigene_kontrollen(f)) system_pixel.push_back(bildschirm_pixel(h));
 
     strg_n(*instanz, f.ort_wahl->hwnd);
     EXPECT_EQ(1, f.darstellung.nacht);
@@ -133,6 +148,7 @@ TEST_F(Nachtmodus, StrgNMachtAllesRotUndZurueck) {
     antwort_pruefen(f.hwnd, WM_CTLCOLORSTATIC, f.rekt_anzeige->hwnd);
     antwort_pruefen(f.hwnd, WM_CTLCOLORLISTBOX, f.ort_wahl->hwnd);
     antwort_pruefen(f.hwnd, WM_CTLCOLORSCROLLBAR, f.feld_leiste->hwnd);
+    for (HWND h : eigene_kontrollen(f)) EXPECT_EQ(0, nicht_nachtrot(h)) << "control " << h;
     menuepunkt_pruefen(f.hwnd, menue, 0);                 // "Karte" in the bar
     const HMENU karte = GetSubMenu(menue, 0);
     UINT nacht = 0;
@@ -154,6 +170,11 @@ TEST_F(Nachtmodus, StrgNMachtAllesRotUndZurueck) {
         ASSERT_EQ(uebersicht_vorher[i], f.uebersicht_bild.farbe(i)) << "overview entry " << i;
     }
     EXPECT_EQ(grundfarbe(grund_vorher), grundfarbe(GetClassLongPtrA(f.hwnd, GCLP_HBRBACKGROUND)));
+    // The system draws the controls again, pixel for pixel as before.
+    SetFocus(f.ort_wahl->hwnd);
+    wie_main_pumpen(*instanz);
+    const std::vector<HWND> kontrollen = eigene_kontrollen(f);
+    for (size_t i = 0; i < kontrollen.size(); ++i) EXPECT_EQ(system_pixel[i], bildschirm_pixel(kontrollen[i])) << i;
     // The system draws the menus again, with their texts and checks.
     for (HMENU m : {menue, GetSubMenu(menue, 0), GetSubMenu(menue, 1)}) EXPECT_EQ(0u, punkt(m, 0).fType & MFT_OWNERDRAW);
     char text[40] = "";

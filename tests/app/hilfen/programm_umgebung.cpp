@@ -1,10 +1,12 @@
 #include "programm_umgebung.h"
 
+#include "bildschirm.h"
 #include "gemeinsam/meldung.h"
 #include "gemeinsam/ui_texte.h"
 #include "gemeinsam/verzeichnisse.h"
 
 #include <cstdio>
+#include "nachtfarbe.h"
 #include "start/programm.h"
 
 std::vector<Meldung> ProgrammTest::meldungen;
@@ -130,4 +132,15 @@ void rollen(Fenster& leiste, UINT art, int16_t daumen) {
     const UINT nachricht = (GetWindowLongA(leiste.hwnd, GWL_STYLE) & SBS_VERT) ? WM_VSCROLL : WM_HSCROLL;
     SendMessageA(leiste.vater->hwnd, nachricht, MAKEWPARAM(art, static_cast<uint16_t>(daumen)),
                  reinterpret_cast<LPARAM>(leiste.hwnd));
+}
+
+int32_t nicht_nachtrot(HWND fenster) {
+    const std::vector<uint32_t> pixel = bildschirm_pixel(fenster);
+    if (pixel.empty()) return -1;
+    int32_t andere = 0;
+    for (uint32_t p : pixel) {
+        const uint32_t r = p >> 16 & 0xFF, g = p >> 8 & 0xFF, b = p & 0xFF;
+        andere += 8 * g > r || 8 * b > r || r > NACHT_ROT_MAX;
+    }
+    return andere;
 }

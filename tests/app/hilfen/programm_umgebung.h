@@ -61,5 +61,9 @@ std::string text_von(HWND fenster);
 // The waiting messages handled a few times over by the program's own loop:
 // its filter first (start/programm.h), as main runs it.
 void wie_main_pumpen(Instanz& instanz);
+// The pixels of a window on the screen that are not night red (green or
+// blue more than an eighth of red, or red above the night's brightest);
+// -1 when it shows nothing.
+int32_t nicht_nachtrot(HWND fenster);
 // Sends a scroll notification of a bar to its parent, as the bar itself does.
 void rollen(Fenster& leiste, UINT art, int16_t daumen = 0);

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "bildschirm.h"
 #include "canvas_kf.h"
 #include "dib_kf.h"
 #include "menue/menue.h"
@@ -178,6 +179,50 @@ TEST_F(Suche, GreekTypedFindsMarksCentresAndTellsTheHorizon) {
     SendMessageA(h.hwnd, WM_COMMAND, MAKEWPARAM(BEFEHL_SUCHEN, 1), 0);
     EXPECT_TRUE(IsWindowVisible(s.hwnd));
     varnis_beenden();
+}
+
+// The suggestions are drawn by the dialog: without night mode pixel for
+// pixel as the system draws such a list (the chosen one blue), in night
+// mode all red, edges and scroll bar too.
+TEST_F(Suche, VorschlaegeWieDasSystemUndNachtsRot) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    Himmel_DF& h = *hauptfenster;
+    bis_ruhe(h);
+    SendMessageA(h.hwnd, WM_COMMAND, MAKEWPARAM(BEFEHL_SUCHEN, 1), 0);
+    ASSERT_TRUE(h.suche);
+    Such_DF& s = *h.suche;
+    tippen(s.feld, L"Al");
+    ASSERT_GT(SendMessageW(s.liste, LB_GETCOUNT, 0, 0), 10) << "more than the list shows";
+    SendMessageW(s.liste, LB_SETCURSEL, 1, 0);
+    wie_main_pumpen(*instanz);
+    const std::vector<uint32_t> eigen = bildschirm_pixel(s.liste);
+
+    // A list the system draws, in the same place with the same items.
+    RECT r;
+    GetWindowRect(s.liste, &r);
+    MapWindowPoints(nullptr, s.hwnd, reinterpret_cast<POINT*>(&r), 2);
+    HWND system = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"",
+                                  WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                  r.left, r.top, r.right - r.left, r.bottom - r.top, s.hwnd, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(nullptr, system);
+    SendMessageW(system, WM_SETFONT, SendMessageW(s.liste, WM_GETFONT, 0, 0), FALSE);
+    for (int i = 0; i < SendMessageW(s.liste, LB_GETCOUNT, 0, 0); ++i)
+        SendMessageW(system, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(eintrag(s.liste, i).c_str()));
+    SendMessageW(system, LB_SETCURSEL, 1, 0);
+    ShowWindow(s.liste, SW_HIDE);
+    wie_main_pumpen(*instanz);
+    EXPECT_EQ(bildschirm_pixel(system), eigen);
+    DestroyWindow(system);
+    ShowWindow(s.liste, SW_SHOW);
+
+    SendMessageA(h.hwnd, WM_COMMAND, MAKEWPARAM(BEFEHL_NACHTMODUS, 1), 0);
+    wie_main_pumpen(*instanz);
+    EXPECT_EQ(0, nicht_nachtrot(s.liste));
+    SendMessageA(h.hwnd, WM_COMMAND, MAKEWPARAM(BEFEHL_NACHTMODUS, 1), 0);
+    wie_main_pumpen(*instanz);
+    EXPECT_EQ(eigen, bildschirm_pixel(s.liste));
 }
 
 }  // namespace
