@@ -1,5 +1,6 @@
 #include "namen.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -37,25 +38,6 @@ void kennung_text(const char* bezeichnung, char (&text)[12]) {
         snprintf(text, sizeof text, "%c", bezeichnung[KENNUNG_BAYER_INDEX] != ' ' ? bezeichnung[KENNUNG_BAYER_INDEX] : '\0');
 }
 
-// Widths of the Symbol-font letters as the Font object measures them on the
-// screen, each measured once per call of stern_kennungen: a measurement takes
-// the screen's drawing context every time.
-class Buchstabenbreiten {
-public:
-    explicit Buchstabenbreiten(const Font& symbol) : symbol(symbol) {
-        for (int32_t& b : breiten) b = -1;
-    }
-    int32_t breite(const char* buchstabe) {
-        int32_t& b = breiten[static_cast<uint8_t>(buchstabe[0])];
-        if (b < 0) b = symbol.textbreite(buchstabe);
-        return b;
-    }
-
-private:
-    const Font& symbol;
-    int32_t breiten[256];
-};
-
 void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, Buchstabenbreiten& breiten,
                       int32_t x, int32_t y, char* bezeichnung) {
     char text[12];
@@ -73,19 +55,35 @@ void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, Buchstabe
     if (text[0]) text_aus(dc, x + breiten.breite(buchstabe), y, text);
 }
 
-// The extent of text in font on dc (0 x 0 for "").
-SIZE ausmass(HDC dc, const Font& font, const char* text) {
-    SIZE g{0, 0};
-    SelectObject(dc, font.handle());
-    const int n = static_cast<int>(strlen(text));
-    if (n > 0) GetTextExtentPoint32A(dc, text, n, &g);
-    TEXTMETRICA m{};
-    GetTextMetricsA(dc, &m);
-    g.cy = m.tmHeight;
-    return g;
+}  // namespace
+
+Buchstabenbreiten::Buchstabenbreiten(const Font& symbol, HDC dc) : symbol(symbol), dc(dc) {
+    for (int32_t& b : breiten) b = -1;
 }
 
-}  // namespace
+Buchstabenbreiten::~Buchstabenbreiten() {
+    if (bildschirm) ReleaseDC(nullptr, bildschirm);
+}
+
+int32_t Buchstabenbreiten::breite(const char* buchstabe) {
+    int32_t& b = breiten[static_cast<uint8_t>(buchstabe[0])];
+    if (b < 0) {
+        if (!dc) dc = bildschirm = GetDC(nullptr);
+        b = symbol.textbreite(dc, buchstabe);
+    }
+    return b;
+}
+
+Kennungsmass::Kennungsmass(HDC dc, const Font& schrift, const Font& symbol)
+    : dc(dc), buchstaben(symbol, dc) {
+    TEXTMETRICA m{};
+    SelectObject(dc, symbol.handle());
+    GetTextMetricsA(dc, &m);
+    symbol_hoehe = m.tmHeight;
+    SelectObject(dc, schrift.handle());
+    GetTextMetricsA(dc, &m);
+    schrift_hoehe = m.tmHeight;
+}
 
 bool kennung_beschriftet(const Himmel& himmel, const SternSatz& satz, uint32_t farbe) {
     if (satz.bezeichnung[KENNUNG_STERNBILD] == ' ') return false;
@@ -95,19 +93,20 @@ bool kennung_beschriftet(const Himmel& himmel, const SternSatz& satz, uint32_t f
            (farbe == 0 && sternbild == himmel.wahl_sternbild);
 }
 
-SIZE kennung_groesse(HDC dc, const Font& schrift, const Font& symbol, const SternSatz& satz) {
+SIZE Kennungsmass::groesse(const SternSatz& satz) {
     char text[12];
     kennung_text(satz.bezeichnung, text);
-    const SIZE zeichen = ausmass(dc, schrift, text);
-    if (satz.bezeichnung[KENNUNG_BAYER] == ' ') return zeichen;
+    SIZE zeichen{0, 0};
+    const int n = static_cast<int>(strlen(text));
+    if (n > 0) GetTextExtentPoint32A(dc, text, n, &zeichen);
+    if (satz.bezeichnung[KENNUNG_BAYER] == ' ') return SIZE{zeichen.cx, schrift_hoehe};
     char abk[3] = {satz.bezeichnung[KENNUNG_BAYER], satz.bezeichnung[KENNUNG_BAYER + 1],
                    satz.bezeichnung[KENNUNG_BAYER + 2]};
     const char buchstabe[2] = {griechisch(abk), '\0'};
     // The letter and the index in dc's own units (on the screen the index
     // follows at just that width; a printer's index, at the screen's width,
     // lies within).
-    const SIZE griechisch_gross = ausmass(dc, symbol, buchstabe);
-    return SIZE{griechisch_gross.cx + zeichen.cx, griechisch_gross.cy > zeichen.cy ? griechisch_gross.cy : zeichen.cy};
+    return SIZE{buchstaben.breite(buchstabe) + zeichen.cx, std::max(symbol_hoehe, schrift_hoehe)};
 }
 
 void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_t farbe,
@@ -138,7 +137,7 @@ void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& sy
     if (himmel.sternbild_anzahl == 0) return;
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_TOP | TA_LEFT);
-    Buchstabenbreiten breiten(symbol);
+    Buchstabenbreiten breiten(symbol, nullptr);
     // Faintest first, so that where labels overlap the brighter star's is on top.
     for (int32_t k = KLASSEN - 1; k >= 0; --k) {
         fuer_sterne_der_klasse(himmel, k, [&](SternSatz& satz, const PolarPos& p) {

@@ -37,9 +37,39 @@ void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& sy
 // 0, selected.
 bool kennung_beschriftet(const Himmel& himmel, const SternSatz& satz, uint32_t farbe);
 
-// The width and height, in dc's units, of the star's designation as
-// stern_kennungen draws it on dc.
-SIZE kennung_groesse(HDC dc, const Font& schrift, const Font& symbol, const SternSatz& satz);
+// Widths of the Symbol-font letters, each measured once with Font::textbreite
+// on dc, or with dc null on one screen context taken at the first
+// measurement (for the screen's widths on any target).
+class Buchstabenbreiten {
+public:
+    Buchstabenbreiten(const Font& symbol, HDC dc);
+    ~Buchstabenbreiten();
+    Buchstabenbreiten(const Buchstabenbreiten&) = delete;
+    Buchstabenbreiten& operator=(const Buchstabenbreiten&) = delete;
+    int32_t breite(const char* buchstabe);
+
+private:
+    const Font& symbol;
+    HDC dc;
+    HDC bildschirm = nullptr;  // taken here, released with the table
+    int32_t breiten[256];
+};
+
+// The width and height, in dc's units, of stars' designations as
+// stern_kennungen draws them on dc, for the many designations of one chart:
+// both fonts' heights measured once, each Greek letter's width once. Leaves
+// schrift selected in dc from the start on, and measures the Flamsteed
+// numbers and index characters in it.
+class Kennungsmass {
+public:
+    Kennungsmass(HDC dc, const Font& schrift, const Font& symbol);
+    SIZE groesse(const SternSatz& satz);
+
+private:
+    HDC dc;
+    Buchstabenbreiten buchstaben;
+    int32_t schrift_hoehe = 0, symbol_hoehe = 0;
+};
 
 // ---- The engine tests' common call form: every layer with the same
 // arguments, those a layer does not need ignored. The chart's layers
