@@ -53,24 +53,6 @@ struct Sammler {
     }
 };
 
-// Whether any constellation is highlighted, and whether the star's
-// constellation abbreviation is one of theirs: most stars are passed by
-// without the engine's search through every constellation.
-struct Hervorgehoben {
-    char abk[STERNBILDER_MAX][4];
-    int32_t anzahl = 0;
-    explicit Hervorgehoben(const Himmel& himmel) {
-        for (int32_t i = 0; i < himmel.sternbild_anzahl; ++i)
-            if (himmel.sternbilder[i].hervorgehoben) std::memcpy(abk[anzahl++], himmel.sternbilder[i].abk, 4);
-    }
-    bool vielleicht(const SternSatz& satz) const {
-        for (int32_t i = 0; i < anzahl; ++i)
-            if (std::strncmp(abk[i], satz.bezeichnung + KENNUNG_STERNBILD, KENNUNG_STERNBILD_LAENGE) == 0)
-                return true;
-        return false;
-    }
-};
-
 int32_t sternradius(bool druck, int32_t helligkeit) {
     return druck ? druck_sternradius(helligkeit) : karten_sternradius(helligkeit);
 }
@@ -82,8 +64,8 @@ int32_t sternradius(bool druck, int32_t helligkeit) {
 void stern_schilder(Sammler& s, const Karteninhalt& inhalt, bool namen, bool kennungen, bool andere,
                     int32_t& grenze) {
     Himmel& himmel = inhalt.himmel;
-    const Hervorgehoben hervorgehoben(himmel);
-    const bool schilder = namen || hervorgehoben.anzahl > 0;
+    const Beschriftete beschriftete(himmel, 1);
+    const bool schilder = namen || (kennungen && beschriftete.anzahl() > 0);
     if (!schilder && !andere) return;
     const Hoehe text = hoehe(s.dc, inhalt.schriften.text);
     // Leaves the text font selected, in which the names are measured too.
@@ -98,8 +80,7 @@ void stern_schilder(Sammler& s, const Karteninhalt& inhalt, bool namen, bool ken
                                                  Rechteck{x - e, y - e, x + e + 1, y + e + 1}, x, y, 0, nullptr});
             if (!schilder || !nummer_gueltig(satz.nummer)) return;
             const bool mit_name = namen && satz.eigenname;
-            const bool mit_kennung = kennungen && hervorgehoben.vielleicht(satz) &&
-                                     kennung_beschriftet(himmel, satz, 1);
+            const bool mit_kennung = kennungen && beschriftete.beschriftet(satz);
             if (!mit_name && !mit_kennung) return;
             const int32_t abstand = e + LUECKE;
             grenze = std::max(grenze, h);

@@ -20,12 +20,11 @@ int32_t flamsteed_nummer(const char* bezeichnung) {
     return zahl;
 }
 
-// The first constellation whose abbreviation agrees with the designation's,
-// or -1.
-int32_t sternbild_von(const Himmel& himmel, const char* bezeichnung) {
+// The first constellation whose abbreviation agrees with abk's first
+// KENNUNG_STERNBILD_LAENGE characters, or -1.
+int32_t sternbild_von(const Himmel& himmel, const char* abk) {
     for (int32_t s = 0; s < himmel.sternbild_anzahl; ++s)
-        if (strncmp(himmel.sternbilder[s].abk, bezeichnung + KENNUNG_STERNBILD, KENNUNG_STERNBILD_LAENGE) == 0)
-            return s;
+        if (strncmp(himmel.sternbilder[s].abk, abk, KENNUNG_STERNBILD_LAENGE) == 0) return s;
     return -1;
 }
 
@@ -85,12 +84,22 @@ Kennungsmass::Kennungsmass(HDC dc, const Font& schrift, const Font& symbol)
     schrift_hoehe = m.tmHeight;
 }
 
-bool kennung_beschriftet(const Himmel& himmel, const SternSatz& satz, uint32_t farbe) {
+Beschriftete::Beschriftete(const Himmel& himmel, uint32_t farbe) {
+    // A constellation whose abbreviation an earlier one has labels no star:
+    // the stars belong to the earlier one.
+    for (int32_t i = 0; i < himmel.sternbild_anzahl; ++i) {
+        const SternbildSatz& satz = himmel.sternbilder[i];
+        if ((satz.hervorgehoben || (farbe == 0 && i == himmel.wahl_sternbild)) &&
+            sternbild_von(himmel, satz.abk) == i)
+            std::memcpy(abk[zahl++], satz.abk, sizeof abk[0]);
+    }
+}
+
+bool Beschriftete::beschriftet(const SternSatz& satz) const {
     if (satz.bezeichnung[KENNUNG_STERNBILD] == ' ') return false;
-    const int32_t sternbild = sternbild_von(himmel, satz.bezeichnung);
-    if (sternbild < 0) return false;
-    return himmel.sternbilder[sternbild].hervorgehoben ||
-           (farbe == 0 && sternbild == himmel.wahl_sternbild);
+    for (int32_t i = 0; i < zahl; ++i)
+        if (strncmp(abk[i], satz.bezeichnung + KENNUNG_STERNBILD, KENNUNG_STERNBILD_LAENGE) == 0) return true;
+    return false;
 }
 
 SIZE Kennungsmass::groesse(const SternSatz& satz) {
@@ -137,12 +146,14 @@ void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& sy
     if (himmel.sternbild_anzahl == 0) return;
     SetTextColor(dc, farbe);
     SetTextAlign(dc, TA_TOP | TA_LEFT);
+    const Beschriftete beschriftete(himmel, farbe);
+    if (beschriftete.anzahl() == 0) return;
     Buchstabenbreiten breiten(symbol, nullptr);
     // Faintest first, so that where labels overlap the brighter star's is on top.
     for (int32_t k = KLASSEN - 1; k >= 0; --k) {
         fuer_sterne_der_klasse(himmel, k, [&](SternSatz& satz, const PolarPos& p) {
             if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld)) return;
-            if (!kennung_beschriftet(himmel, satz, farbe)) return;
+            if (!beschriftete.beschriftet(satz)) return;
             const Schildversatz& schild = stern_schild(plan.kennungen, satz.nummer);
             if (schild.weg) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);

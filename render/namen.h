@@ -32,10 +32,22 @@ void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_
 void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& symbol, int32_t r,
                      uint32_t farbe, const Schildplan& plan);
 
-// Whether the star's designation is drawn at farbe (as stern_kennungen
-// decides it): its constellation is loaded and highlighted, or, with farbe
-// 0, selected.
-bool kennung_beschriftet(const Himmel& himmel, const SternSatz& satz, uint32_t farbe);
+// The constellations whose stars' designations are drawn at farbe (as
+// stern_kennungen decides it): loaded and highlighted, or, with farbe 0,
+// selected. A star's constellation is the first whose abbreviation agrees
+// with its designation's. Collected once per chart, so that the many stars
+// of other constellations are passed by with a few comparisons.
+class Beschriftete {
+public:
+    Beschriftete(const Himmel& himmel, uint32_t farbe);
+    // Whether the star's designation is drawn.
+    bool beschriftet(const SternSatz& satz) const;
+    int32_t anzahl() const { return zahl; }
+
+private:
+    char abk[STERNBILDER_MAX][4];
+    int32_t zahl = 0;
+};
 
 // Widths of the Symbol-font letters, each measured once with Font::textbreite
 // on dc, or with dc null on one screen context taken at the first
