@@ -37,21 +37,34 @@ void kennung_text(const char* bezeichnung, char (&text)[12]) {
         snprintf(text, sizeof text, "%c", bezeichnung[KENNUNG_BAYER_INDEX] != ' ' ? bezeichnung[KENNUNG_BAYER_INDEX] : '\0');
 }
 
-void kennung_zeichnen(HDC dc, const Font& schrift, const Font& symbol, Buchstabenbreiten& breiten,
+// The font selected in dc, selected again only when another is wanted: most
+// designations are Greek letters without an index, one after another.
+struct Schriftwahl {
+    HDC dc;
+    HFONT gewaehlt = nullptr;
+    void waehlen(const Font& schrift) {
+        if (gewaehlt == schrift.handle()) return;
+        SelectObject(dc, schrift.handle());
+        gewaehlt = schrift.handle();
+    }
+};
+
+void kennung_zeichnen(Schriftwahl& wahl, const Font& schrift, const Font& symbol, Buchstabenbreiten& breiten,
                       int32_t x, int32_t y, char* bezeichnung) {
     char text[12];
     kennung_text(bezeichnung, text);
     if (bezeichnung[KENNUNG_BAYER] == ' ') {
-        SelectObject(dc, schrift.handle());
-        text_aus(dc, x, y, text);
+        wahl.waehlen(schrift);
+        text_aus(wahl.dc, x, y, text);
         return;
     }
     // griechisch lowers the case of the letter in the catalogue itself.
     const char buchstabe[2] = {griechisch(bezeichnung + KENNUNG_BAYER), '\0'};
-    SelectObject(dc, symbol.handle());
-    text_aus(dc, x, y, buchstabe);
-    SelectObject(dc, schrift.handle());
-    if (text[0]) text_aus(dc, x + breiten.breite(buchstabe), y, text);
+    wahl.waehlen(symbol);
+    text_aus(wahl.dc, x, y, buchstabe);
+    if (!text[0]) return;
+    wahl.waehlen(schrift);
+    text_aus(wahl.dc, x + breiten.breite(buchstabe), y, text);
 }
 
 }  // namespace
@@ -149,6 +162,7 @@ void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& sy
     const Beschriftete beschriftete(himmel, farbe);
     if (beschriftete.anzahl() == 0) return;
     Buchstabenbreiten breiten(symbol, nullptr);
+    Schriftwahl wahl{dc};
     // Faintest first, so that where labels overlap the brighter star's is on top.
     for (int32_t k = KLASSEN - 1; k >= 0; --k) {
         fuer_sterne_der_klasse(himmel, k, [&](SternSatz& satz, const PolarPos& p) {
@@ -157,8 +171,10 @@ void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& sy
             const Schildversatz& schild = stern_schild(plan.kennungen, satz.nummer);
             if (schild.weg) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, r);
-            kennung_zeichnen(dc, schrift, symbol, breiten, r + v.dx + schild.dx, r - v.dy + schild.dy,
+            kennung_zeichnen(wahl, schrift, symbol, breiten, r + v.dx + schild.dx, r - v.dy + schild.dy,
                              satz.bezeichnung);
         });
     }
+    // The text font selected at the end, as after every designation before.
+    if (wahl.gewaehlt) wahl.waehlen(schrift);
 }
