@@ -50,11 +50,17 @@ void Font::setze_name(const char* name) {
 int32_t Font::textbreite(const char* text) const {
     if (!text) return 0;
     HDC dc = GetDC(nullptr);
+    const int32_t breite = textbreite(dc, text);
+    ReleaseDC(nullptr, dc);
+    return breite;
+}
+
+int32_t Font::textbreite(HDC dc, const char* text) const {
+    if (!text) return 0;
     HGDIOBJ alt = SelectObject(dc, hfont);
     SIZE groesse{};
     GetTextExtentPoint32A(dc, text, static_cast<int>(strlen(text)), &groesse);
     SelectObject(dc, alt);
-    ReleaseDC(nullptr, dc);
     return groesse.cx;
 }
 

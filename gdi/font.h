@@ -23,6 +23,10 @@ public:
     void setze_name(const char* name);
     // Width in pixels of text in this font, measured on the screen (0 for null).
     int32_t textbreite(const char* text) const;
+    // The same on dc (a screen context the caller holds for many
+    // measurements: each GetDC costs more than a measurement), whose
+    // selected font is left as it was.
+    int32_t textbreite(HDC dc, const char* text) const;
 
     HFONT handle() const { return hfont; }
     const LOGFONTA& beschreibung() const { return logfont; }

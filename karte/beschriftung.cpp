@@ -62,44 +62,34 @@ struct Sammler {
     }
 };
 
-// Whether any constellation is highlighted, and whether the star's
-// constellation abbreviation is one of theirs: most stars are passed by
-// without the engine's search through every constellation.
-struct Hervorgehoben {
-    char abk[STERNBILDER_MAX][4];
-    int32_t anzahl = 0;
-    explicit Hervorgehoben(const Himmel& himmel) {
-        for (int32_t i = 0; i < himmel.sternbild_anzahl; ++i)
-            if (himmel.sternbilder[i].hervorgehoben) std::memcpy(abk[anzahl++], himmel.sternbilder[i].abk, 4);
-    }
-    bool vielleicht(const SternSatz& satz) const {
-        for (int32_t i = 0; i < anzahl; ++i)
-            if (std::strncmp(abk[i], satz.bezeichnung + KENNUNG_STERNBILD, KENNUNG_STERNBILD_LAENGE) == 0)
-                return true;
-        return false;
-    }
-};
-
-// A star's name and designation, each when its layer is on; the faintest
-// magnitude labelled so far in grenze.
-void stern_schilder(Sammler& s, const Karteninhalt& inhalt, bool namen, bool kennungen, int32_t& grenze) {
+// A star's name and designation, each when its layer is on, and its disc
+// (into scheiben, placed after every label) when a label may come after it
+// (andere: other labels than the stars' are on); the faintest magnitude
+// labelled so far in grenze.
+void stern_schilder(Sammler& s, const Karteninhalt& inhalt, bool namen, bool kennungen, bool andere,
+                    int32_t& grenze) {
     Himmel& himmel = inhalt.himmel;
-    const Hervorgehoben hervorgehoben(himmel);
-    if (!namen && hervorgehoben.anzahl == 0) return;
+    const Beschriftete beschriftete(himmel, 1);
+    const bool schilder = namen || (kennungen && beschriftete.anzahl() > 0);
+    if (!schilder && !andere) return;
     const Hoehe text = hoehe(s.dc, inhalt.schriften.text);
+    // Leaves the text font selected, in which the names are measured too.
+    Kennungsmass kennung(s.dc, inhalt.schriften.text, inhalt.schriften.symbol);
     for (int32_t k = 0; k < KLASSEN; ++k) {
         fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& satz, const PolarPos& p) {
-            if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld) || !nummer_gueltig(satz.nummer)) return;
-            const bool mit_name = namen && satz.eigenname;
-            const bool mit_kennung = kennungen && hervorgehoben.vielleicht(satz) &&
-                                     kennung_beschriftet(himmel, satz, 1);
-            if (!mit_name && !mit_kennung) return;
+            if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld)) return;
             const Versatz v = versatz_auf(Massstab::karte, himmel, p, s.r);
             const int32_t x = s.r + v.dx, y = s.r - v.dy, h = satz.helligkeit;
-            const int32_t abstand = s.sternradius(h) + s.px(LUECKE);
+            const int32_t e = s.sternradius(h);
+            s.b.scheiben.push_back(Schildeintrag{h, 0, Schildform::SCHEIBE,
+                                                 Rechteck{x - e, y - e, x + e + 1, y + e + 1}, x, y, 0, nullptr});
+            if (!schilder || !nummer_gueltig(satz.nummer)) return;
+            const bool mit_name = namen && satz.eigenname;
+            const bool mit_kennung = kennungen && beschriftete.beschriftet(satz);
+            if (!mit_name && !mit_kennung) return;
+            const int32_t abstand = e + s.px(LUECKE);
             grenze = std::max(grenze, h);
             if (mit_name) {
-                SelectObject(s.dc, inhalt.schriften.text.handle());
                 const int32_t b = breite(s.dc, satz.eigenname);
                 const bool links = links_beschriftet(satz.eigenname);
                 const int32_t x0 = links ? x - s.px(LINKS_ABSTAND) - b : x + s.px(NAME_ABSTAND);
@@ -108,7 +98,7 @@ void stern_schilder(Sammler& s, const Karteninhalt& inhalt, bool namen, bool ken
                         &s.b.plan.namen[satz.nummer]);
             }
             if (mit_kennung) {
-                const SIZE g = kennung_groesse(s.dc, inhalt.schriften.text, inhalt.schriften.symbol, satz);
+                const SIZE g = kennung.groesse(satz);
                 s.hinzu(h, Schildform::RECHTS, Rechteck{x, y, x + g.cx, y + g.cy}, x, y, abstand,
                         &s.b.plan.kennungen[satz.nummer]);
             }
@@ -116,18 +106,14 @@ void stern_schilder(Sammler& s, const Karteninhalt& inhalt, bool namen, bool ken
     }
 }
 
-// The discs of the stars up to the faintest labelled one: the labels of
-// fainter stars keep clear of them.
-void stern_scheiben(Sammler& s, Himmel& himmel, int32_t grenze) {
-    for (int32_t k = 0; k < KLASSEN && k <= klasse_von(grenze); ++k) {
-        fuer_sterne_der_klasse(himmel, k, [&](const SternSatz& satz, const PolarPos& p) {
-            if (!sichtbar_quadrat(p.abstand, himmel.gesichtsfeld)) return;
-            const int32_t h = satz.helligkeit;
-            if (h > grenze) return;
-            const Versatz v = versatz_auf(Massstab::karte, himmel, p, s.r);
-            s.scheibe(h, s.r + v.dx, s.r - v.dy, s.sternradius(h));
-        });
-    }
+// The discs of the stars up to the faintest labelled one, after every label
+// of its magnitude: the labels of fainter stars keep clear of them.
+void stern_scheiben(Sammler& s, int32_t grenze) {
+    for (Schildeintrag& d : s.b.scheiben)
+        if (d.rang <= grenze) {
+            d.folge = s.folge++;
+            s.b.eintraege.push_back(d);
+        }
 }
 
 // The constellation names whose own place touches the picture.
@@ -172,19 +158,22 @@ void koerper_schilder(Sammler& s, const Karteninhalt& inhalt, int32_t& grenze) {
 void beschriftung_setzen(Beschriftung& b, HDC dc, bool druck, int32_t r, const Karteninhalt& inhalt) {
     std::memset(&b.plan, 0, sizeof b.plan);
     b.eintraege.clear();
+    b.scheiben.clear();
     if (!dc) return;
     const HGDIOBJ alte_schrift = GetCurrentObject(dc, OBJ_FONT);
     Sammler s{b, dc, druck, r, druck ? DPI_NORMAL : dpi_begrenzt(inhalt.dpi)};
     const Darstellung& w = inhalt.werte;
+    const bool sternbilder = schicht_sichtbar(Schicht::STERNBILDNAMEN, w);
+    const bool koerper = inhalt.koerper && schicht_sichtbar(Schicht::KOERPERNAMEN, w);
     int32_t grenze = INT32_MIN;
     stern_schilder(s, inhalt, schicht_sichtbar(Schicht::STERNNAMEN, w),
-                   schicht_sichtbar(Schicht::KENNUNGEN, w), grenze);
-    if (schicht_sichtbar(Schicht::STERNBILDNAMEN, w)) {
+                   schicht_sichtbar(Schicht::KENNUNGEN, w), sternbilder || koerper, grenze);
+    if (sternbilder) {
         sternbild_schilder(s, inhalt);
         grenze = std::max(grenze, STERNBILD_RANG);
     }
-    if (inhalt.koerper && schicht_sichtbar(Schicht::KOERPERNAMEN, w)) koerper_schilder(s, inhalt, grenze);
-    stern_scheiben(s, inhalt.himmel, grenze);
+    if (koerper) koerper_schilder(s, inhalt, grenze);
+    stern_scheiben(s, grenze);
     SelectObject(dc, alte_schrift);
     schilder_setzen(b.eintraege, 2 * r + 1, 2 * r + 1, b.raster);
 }

@@ -24,10 +24,12 @@
 
 constexpr int32_t STERNBILD_RANG = 200;  // magnitude x 100
 
+// The plan and the placement's storage, kept from one chart to the next.
 struct Beschriftung {
     Schildplan plan{};
     Schildraster raster;
     std::vector<Schildeintrag> eintraege;
+    std::vector<Schildeintrag> scheiben;  // the stars' discs, collected with their labels
 };
 
 // Places the labels of inhalt's layers that are on (inhalt.werte) on the

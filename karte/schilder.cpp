@@ -1,6 +1,7 @@
 #include "schilder.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -41,13 +42,33 @@ int32_t orte_um_flaeche(const Schildeintrag& e, Rechteck (&orte)[ORTE]) {
     return ORTE;
 }
 
+int32_t orte_von(const Schildeintrag& e, Rechteck (&orte)[ORTE]) {
+    return e.form == Schildform::FLAECHE ? orte_um_flaeche(e, orte) : orte_um_punkt(e, orte);
+}
+
+// The rectangle around every place of a label.
+Rechteck umriss(const Schildeintrag& e) {
+    Rechteck orte[ORTE];
+    const int32_t anzahl = orte_von(e, orte);
+    Rechteck u = orte[0];
+    for (int32_t i = 1; i < anzahl; ++i)
+        u = Rechteck{std::min(u.links, orte[i].links), std::min(u.oben, orte[i].oben),
+                     std::max(u.rechts, orte[i].rechts), std::max(u.unten, orte[i].unten)};
+    return u;
+}
+
+// The order of placement as one number: rang, then folge.
+int64_t schluessel(const Schildeintrag& e) {
+    return static_cast<int64_t>(e.rang) * 4294967296LL + static_cast<uint32_t>(e.folge);
+}
+
 void setzen(const Schildeintrag& e, Schildraster& raster) {
     if (e.form == Schildform::SCHEIBE) {
         raster.belegen(e.eigen);
         return;
     }
     Rechteck orte[ORTE];
-    const int32_t anzahl = e.form == Schildform::FLAECHE ? orte_um_flaeche(e, orte) : orte_um_punkt(e, orte);
+    const int32_t anzahl = orte_von(e, orte);
     for (int32_t i = 0; i < anzahl; ++i) {
         if (!raster.frei(orte[i])) continue;
         raster.belegen(orte[i]);
@@ -66,6 +87,7 @@ void Schildraster::beginnen(int32_t breite, int32_t hoehe) {
     spalten = std::max(breite, 1) / zelle + 1;
     zeilen = std::max(hoehe, 1) / zelle + 1;
     kopf.assign(static_cast<size_t>(spalten) * static_cast<size_t>(zeilen), -1);
+    spaetester.assign(kopf.size(), INT64_MIN);
     glieder.clear();
     belegt.clear();
 }
@@ -103,11 +125,38 @@ void Schildraster::belegen(const Rechteck& r) {
         }
 }
 
+void Schildraster::vormerken(const Rechteck& r, int64_t schluessel) {
+    const Zellbereich z = zellen_von(r);
+    for (int32_t y = z.y0; y <= z.y1; ++y)
+        for (int32_t x = z.x0; x <= z.x1; ++x) {
+            int64_t& s = spaetester[static_cast<size_t>(y * spalten + x)];
+            s = std::max(s, schluessel);
+        }
+}
+
+bool Schildraster::vorgemerkt(const Rechteck& r, int64_t schluessel) const {
+    const Zellbereich z = zellen_von(r);
+    for (int32_t y = z.y0; y <= z.y1; ++y)
+        for (int32_t x = z.x0; x <= z.x1; ++x)
+            if (spaetester[static_cast<size_t>(y * spalten + x)] >= schluessel) return true;
+    return false;
+}
+
 void schilder_setzen(std::vector<Schildeintrag>& eintraege, int32_t breite, int32_t hoehe,
                      Schildraster& raster) {
+    raster.beginnen(breite, hoehe);
+    // A disc meets a label's place only in a cell both reach (the cells of
+    // rectangles beyond the picture held to its edge keep that true).
+    for (const Schildeintrag& e : eintraege)
+        if (e.form != Schildform::SCHEIBE) raster.vormerken(umriss(e), schluessel(e));
+    eintraege.erase(std::remove_if(eintraege.begin(), eintraege.end(),
+                                   [&raster](const Schildeintrag& e) {
+                                       return e.form == Schildform::SCHEIBE &&
+                                              !raster.vorgemerkt(e.eigen, schluessel(e));
+                                   }),
+                    eintraege.end());
     std::sort(eintraege.begin(), eintraege.end(), [](const Schildeintrag& a, const Schildeintrag& b) {
         return a.rang != b.rang ? a.rang < b.rang : a.folge < b.folge;
     });
-    raster.beginnen(breite, hoehe);
     for (const Schildeintrag& e : eintraege) setzen(e, raster);
 }

@@ -50,6 +50,10 @@ public:
     void beginnen(int32_t breite, int32_t hoehe);
     bool frei(const Rechteck& r) const;
     void belegen(const Rechteck& r);
+    // Marks the cells of r with a label's key (rang, folge) where it is the
+    // latest so far; whether a cell of r holds a key of at least schluessel.
+    void vormerken(const Rechteck& r, int64_t schluessel);
+    bool vorgemerkt(const Rechteck& r, int64_t schluessel) const;
 
 private:
     struct Zellbereich {
@@ -65,9 +69,12 @@ private:
     std::vector<int32_t> kopf;  // per cell: its first Glied, -1 none
     std::vector<Glied> glieder;
     std::vector<Rechteck> belegt;
+    std::vector<int64_t> spaetester;  // per cell: the latest label key reaching it
 };
 
 // Places eintraege (sorted here by rang and folge) on the picture of
-// breite x hoehe and writes each label's result.
+// breite x hoehe and writes each label's result. A disc that no place of a
+// later label can meet is left out of eintraege first: it could change no
+// result, and most of a chart's discs are of faint stars.
 void schilder_setzen(std::vector<Schildeintrag>& eintraege, int32_t breite, int32_t hoehe,
                      Schildraster& raster);

@@ -34,14 +34,56 @@ void stern_namen(Himmel& himmel, HDC dc, const Font& schrift, int32_t r, uint32_
 void stern_kennungen(Himmel& himmel, HDC dc, const Font& schrift, const Font& symbol, int32_t r,
                      uint32_t farbe, const Schildplan& plan);
 
-// Whether the star's designation is drawn at farbe (as stern_kennungen
-// decides it): its constellation is loaded and highlighted, or, with farbe
-// 0, selected.
-bool kennung_beschriftet(const Himmel& himmel, const SternSatz& satz, uint32_t farbe);
+// The constellations whose stars' designations are drawn at farbe (as
+// stern_kennungen decides it): loaded and highlighted, or, with farbe 0,
+// selected. A star's constellation is the first whose abbreviation agrees
+// with its designation's. Collected once per chart, so that the many stars
+// of other constellations are passed by with a few comparisons.
+class Beschriftete {
+public:
+    Beschriftete(const Himmel& himmel, uint32_t farbe);
+    // Whether the star's designation is drawn.
+    bool beschriftet(const SternSatz& satz) const;
+    int32_t anzahl() const { return zahl; }
 
-// The width and height, in dc's units, of the star's designation as
-// stern_kennungen draws it on dc.
-SIZE kennung_groesse(HDC dc, const Font& schrift, const Font& symbol, const SternSatz& satz);
+private:
+    char abk[STERNBILDER_MAX][4];
+    int32_t zahl = 0;
+};
+
+// Widths of the Symbol-font letters, each measured once with Font::textbreite
+// on dc, or with dc null on one screen context taken at the first
+// measurement (for the screen's widths on any target).
+class Buchstabenbreiten {
+public:
+    Buchstabenbreiten(const Font& symbol, HDC dc);
+    ~Buchstabenbreiten();
+    Buchstabenbreiten(const Buchstabenbreiten&) = delete;
+    Buchstabenbreiten& operator=(const Buchstabenbreiten&) = delete;
+    int32_t breite(const char* buchstabe);
+
+private:
+    const Font& symbol;
+    HDC dc;
+    HDC bildschirm = nullptr;  // taken here, released with the table
+    int32_t breiten[256];
+};
+
+// The width and height, in dc's units, of stars' designations as
+// stern_kennungen draws them on dc, for the many designations of one chart:
+// both fonts' heights measured once, each Greek letter's width once. Leaves
+// schrift selected in dc from the start on, and measures the Flamsteed
+// numbers and index characters in it.
+class Kennungsmass {
+public:
+    Kennungsmass(HDC dc, const Font& schrift, const Font& symbol);
+    SIZE groesse(const SternSatz& satz);
+
+private:
+    HDC dc;
+    Buchstabenbreiten buchstaben;
+    int32_t schrift_hoehe = 0, symbol_hoehe = 0;
+};
 
 // ---- The engine tests' common call form: every layer with the same
 // arguments, those a layer does not need ignored. The chart's layers

@@ -120,23 +120,28 @@ TEST(SternKennungen, BuchstabeIndexOderNummer) {
 
 // Only highlighted constellations are labelled; with the colour 0 the
 // selected one as well (it is drawn over in black once its highlight is off).
+// A star belongs to the first constellation of its abbreviation: a later one
+// of the same abbreviation, highlighted or selected, labels none.
 TEST(SternKennungen, HervorgehobenOderGewaehltMitFarbeNull) {
     struct Fall {
-        bool hervorgehoben;
+        int hervorgehoben;  // the constellation highlighted, -1 none
         int wahl;
         uint32_t farbe;
         bool beschriftet;
     };
     const Fall faelle[] = {
-        {true, -1, farbe_von(128), true}, {false, -1, farbe_von(128), false},
-        {false, 1, farbe_von(128), false}, {false, 1, 0, true},
-        {false, 0, 0, false},
+        {1, -1, farbe_von(128), true}, {-1, -1, farbe_von(128), false},
+        {-1, 1, farbe_von(128), false}, {-1, 1, 0, true},
+        {-1, 0, 0, false}, {2, -1, farbe_von(128), false},
+        {-1, 2, 0, false},
     };
     for (const auto& f : faelle) {
         Himmel himmel;
         ASSERT_TRUE(himmel_laden(himmel, {{1, 0, 0, 300, 'A', "  7    Tst"}},
-                                 {{"And", "Andromeda", 0, 0, {}}, {"Tst", "Testum", 0, 0, {}}}));
-        if (f.hervorgehoben) himmel.sternbild_umschalten(1);
+                                 {{"And", "Andromeda", 0, 0, {}},
+                                  {"Tst", "Testum", 0, 0, {}},
+                                  {"Tst", "Testum alterum", 0, 0, {}}}));
+        if (f.hervorgehoben >= 0) himmel.sternbild_umschalten(f.hervorgehoben);
         himmel.wahl_sternbild = f.wahl;
         Schriften s;
         DIB bild;
