@@ -11,6 +11,7 @@
 #include "breit.h"
 #include "datei_befund.h"
 #include "dc_zustand.h"
+#include "dpi.h"
 #include "einstellungen.h"
 #include "himmel_zustand.h"
 #include "hinweis.h"
@@ -81,9 +82,18 @@ void himmel_laden() {
     s.himmel->setze_gesichtsfeld(s.gesichtsfeld);
 }
 
+// The preview is a child of the settings dialog's picture: it is drawn at
+// that host's resolution; the saver itself at its monitor's (over several
+// monitors, the one it covers most).
+int32_t aufloesung(HWND fenster) {
+    const HWND wirt = GetParent(fenster);
+    return wirt ? dpi_fenster(wirt) : dpi_monitor(MonitorFromWindow(fenster, MONITOR_DEFAULTTOPRIMARY));
+}
+
 void ScrEinrichten(HWND fenster) {
     ScrHimmelZustand& s = scr_himmel;
     s.fenster = fenster;
+    s.dpi = aufloesung(fenster);
     const Einstellungen e = einstellungen_lesen(scr_dateien.ini_pfad, Programm::SCHONER);
     s.werte = e.darstellung;
     s.rektaszension = e.ansicht.rek / 100.0;
