@@ -62,8 +62,7 @@ int32_t systemmass(int32_t index, int32_t dpi) {
 
 LOGFONTA schrift_fuer(const LOGFONTA& beschreibung, int32_t dpi) {
     LOGFONTA neu = beschreibung;
-    const int32_t system = dpi_system();
-    neu.lfHeight = MulDiv(beschreibung.lfHeight, dpi, system);
-    neu.lfWidth = MulDiv(beschreibung.lfWidth, dpi, system);
+    neu.lfHeight = skaliert(beschreibung.lfHeight, dpi);
+    neu.lfWidth = skaliert(beschreibung.lfWidth, dpi);
     return neu;
 }

@@ -22,6 +22,7 @@ int32_t dpi_monitor(HMONITOR monitor);
 // GetSystemMetrics(index) at dpi: GetSystemMetricsForDpi, else the system's
 // value scaled from the system's resolution to dpi.
 int32_t systemmass(int32_t index, int32_t dpi);
-// A font description made for the system's resolution (as the stock fonts
-// and the window library's font are), its height and width scaled to dpi.
+// A font description of 96 DPI, its height and width scaled to dpi. The
+// stock fonts (the window library's font among them) keep their 96-DPI
+// pixel sizes whatever the system's resolution.
 LOGFONTA schrift_fuer(const LOGFONTA& beschreibung, int32_t dpi);

@@ -160,10 +160,10 @@ void Himmel_DF::anordnen(int32_t& breite, int32_t& hoehe) {
 
 void Himmel_DF::aufloesung_setzen(int32_t dpi) {
     dpi_ = dpi;
-    // The library's font is made for the system's resolution; at another
-    // the panel gets it scaled. Nothing changes while the system's serves.
+    // The library's font has its 96-DPI size; at another resolution the
+    // panel gets it scaled. At 96 DPI nothing changes.
     std::unique_ptr<Font> schrift;
-    if (instanz && dpi_ != dpi_system())
+    if (instanz && dpi_ != STANDARD_DPI)
         schrift = std::make_unique<Font>(schrift_fuer(instanz->font.beschreibung(), dpi_));
     if (instanz && (schrift || bedienschrift)) {
         const HFONT font = schrift ? schrift->handle() : instanz->font.handle();

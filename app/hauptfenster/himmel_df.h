@@ -227,8 +227,8 @@ public:
     // The resolution of the window's screen (dots per inch): the system's
     // until the window exists, then the window's, and each WM_DPICHANGED's.
     int32_t dpi_ = 96;
-    // The panel's font at dpi_; null at the system's resolution, where the
-    // window library's font (made for it) serves.
+    // The panel's font at dpi_; null at 96 DPI, where the window library's
+    // font serves.
     std::unique_ptr<Font> bedienschrift;
     // The title bar's and the task bar's icons at dpi_ (null until the window exists).
     HICON symbol_gross = nullptr, symbol_klein = nullptr;

@@ -20,8 +20,8 @@ TEST(Dpi, SkaliertRundetWieMulDiv) {
 }
 
 // Under this prefix every function is there; each answer agrees with the
-// system's plain values at the system's resolution, and the metrics and the
-// font grow in proportion to another resolution.
+// system's plain values at the system's resolution, and the metrics grow in
+// proportion to another resolution.
 TEST(Dpi, AntwortenBeiDerAufloesungDesSystems) {
     const HDC schirm = GetDC(nullptr);
     const int32_t logpixel = GetDeviceCaps(schirm, LOGPIXELSY);
@@ -36,11 +36,13 @@ TEST(Dpi, AntwortenBeiDerAufloesungDesSystems) {
         EXPECT_EQ(GetSystemMetrics(index), systemmass(index, system)) << index;
         EXPECT_NEAR(2 * systemmass(index, system), systemmass(index, 2 * system), 1) << index;
     }
+    // The stock font, a 96-DPI design, scaled.
     const Font stock;
     const LOGFONTA& lf = stock.beschreibung();
-    EXPECT_EQ(lf.lfHeight, schrift_fuer(lf, system).lfHeight);
-    EXPECT_EQ(2 * lf.lfHeight, schrift_fuer(lf, 2 * system).lfHeight);
-    EXPECT_EQ(MulDiv(lf.lfHeight, 3, 2), schrift_fuer(lf, system * 3 / 2).lfHeight);
+    EXPECT_EQ(lf.lfHeight, schrift_fuer(lf, 96).lfHeight);
+    EXPECT_EQ(2 * lf.lfHeight, schrift_fuer(lf, 192).lfHeight);
+    EXPECT_EQ(MulDiv(lf.lfHeight, 3, 2), schrift_fuer(lf, 144).lfHeight);
+    EXPECT_NE(0, lf.lfHeight);
 }
 
 }  // namespace
