@@ -124,13 +124,18 @@ HWND Himmel_DF::oeffnen(int zeigen) {
     return hwnd;
 }
 
+Massstab Himmel_DF::massstab(int32_t dpi) {
+    const int32_t bei_96 = systemmass(SM_CXVSCROLL, STANDARD_DPI);
+    return Massstab{dpi, bei_96 > 0 ? MulDiv(16, systemmass(SM_CXVSCROLL, dpi), bei_96) : skaliert(16, dpi)};
+}
+
 void Himmel_DF::anordnen(int32_t& breite, int32_t& hoehe) {
     RECT fenster, client;
     GetWindowRect(hwnd, &fenster);
     GetClientRect(hwnd, &client);
     mindestens(breite, hoehe, (fenster.right - fenster.left) - client.right,
                (fenster.bottom - fenster.top) - client.bottom, dpi_);
-    const Anordnung a = anordnung_berechnen(breite, hoehe, Massstab{dpi_, systemmass(SM_CXVSCROLL, dpi_)});
+    const Anordnung a = anordnung_berechnen(breite, hoehe, massstab(dpi_));
     platzieren(uebersicht.get(), a.uebersicht);
     platzieren(rekt_leiste.get(), a.rekt_leiste);
     platzieren(dekl_leiste.get(), a.dekl_leiste);

@@ -25,6 +25,7 @@
 #include "einstellungen.h"
 #include "font.h"
 #include "gemeinsam/pfad.h"
+#include "hauptfenster/anordnung.h"
 #include "himmel.h"
 #include "moment.h"
 #include "schoner/partner.h"
@@ -72,6 +73,9 @@ public:
     ~Himmel_DF() override;
     // Dialog_F::oeffnen, then the layout, the canvases and the panel.
     HWND oeffnen(int zeigen) override;
+    // The scale of the layout at dpi: the bars 16 pixels thick at 96 DPI,
+    // grown as the system's scroll bars grow from 96 DPI to dpi.
+    static Massstab massstab(int32_t dpi);
 
     // --- himmel_df_meldungen.cpp: the message handlers
     // The Left and Right arrow keys, however they come (the right-ascension

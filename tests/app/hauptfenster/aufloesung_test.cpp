@@ -70,6 +70,8 @@ TEST_F(Aufloesung, NeueAufloesungNimmtDasVorgeschlageneRechteckUndOrdnetNeuAn) {
     alle_dateien();
     Himmel_DF& f = oeffnen(640, 480);
     ASSERT_EQ(96, f.dpi_);
+    // At 96 DPI the bars are as thick as they always were.
+    EXPECT_EQ(16, Himmel_DF::massstab(96).leiste);
     f.menue_befehl(BEFEHL_NACHTMODUS);
     const int32_t hoehe_96 = schrifthoehe(*f.rekt_anzeige);
     struct Fall { int32_t dpi; RECT vorschlag; };
@@ -88,7 +90,7 @@ TEST_F(Aufloesung, NeueAufloesungNimmtDasVorgeschlageneRechteckUndOrdnetNeuAn) {
         GetClientRect(f.hwnd, &c);
         int32_t b = c.right, h = c.bottom;
         mindestens(b, h, (w.right - w.left) - c.right, (w.bottom - w.top) - c.bottom, fall.dpi);
-        const Anordnung a = anordnung_berechnen(b, h, Massstab{fall.dpi, systemmass(SM_CXVSCROLL, fall.dpi)});
+        const Anordnung a = anordnung_berechnen(b, h, Himmel_DF::massstab(fall.dpi));
         liegt(*f.uebersicht, a.uebersicht, "uebersicht");
         liegt(*f.dekl_leiste, a.dekl_leiste, "dekl_leiste");
         liegt(*f.rekt_anzeige, a.rekt_anzeige, "rekt_anzeige");

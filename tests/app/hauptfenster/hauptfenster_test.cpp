@@ -13,7 +13,6 @@
 #include "canvas_kf.h"
 #include "combobox_kf.h"
 #include "dib_kf.h"
-#include "dpi.h"
 #include "edit_kf.h"
 #include "hauptfenster/anordnung.h"
 #include "text_kf.h"
@@ -72,7 +71,7 @@ TEST_F(Hauptfenster, AnordnungBeiMehrerenGroessen) {
         MoveWindow(f.hwnd, 0, 0, groesse.cx, groesse.cy, TRUE);
         const SIZE flaeche = erwartete_flaeche(f.hwnd, groesse.cx, groesse.cy, f.dpi_);
         const Anordnung a =
-            anordnung_berechnen(flaeche.cx, flaeche.cy, Massstab{f.dpi_, systemmass(SM_CXVSCROLL, f.dpi_)});
+            anordnung_berechnen(flaeche.cx, flaeche.cy, Himmel_DF::massstab(f.dpi_));
         liegt(*f.uebersicht, a.uebersicht, "uebersicht");
         liegt(*f.rekt_leiste, a.rekt_leiste, "rekt_leiste");
         liegt(*f.dekl_leiste, a.dekl_leiste, "dekl_leiste");
