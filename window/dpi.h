@@ -23,6 +23,6 @@ int32_t dpi_monitor(HMONITOR monitor);
 // value scaled from the system's resolution to dpi.
 int32_t systemmass(int32_t index, int32_t dpi);
 // A font description of 96 DPI, its height and width scaled to dpi. The
-// stock fonts (the window library's font among them) keep their 96-DPI
-// pixel sizes whatever the system's resolution.
+// stock fonts (the window library's font among them) are taken as 96-DPI
+// designs: Wine keeps their pixel sizes at every system resolution.
 LOGFONTA schrift_fuer(const LOGFONTA& beschreibung, int32_t dpi);
