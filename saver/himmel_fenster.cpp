@@ -11,6 +11,7 @@
 #include "breit.h"
 #include "datei_befund.h"
 #include "dc_zustand.h"
+#include "dpi.h"
 #include "einstellungen.h"
 #include "himmel_zustand.h"
 #include "hinweis.h"
@@ -30,7 +31,7 @@ constexpr UINT_PTR RAHMEN_TIMER = 1;
 constexpr UINT RAHMEN_ABSTAND_MS = 500;
 
 void schriften_erzeugen(int vorschau) {
-    scr_himmel.schriften = std::make_unique<Kartenschriften>(schrift_hoehen(vorschau));
+    scr_himmel.schriften = std::make_unique<Kartenschriften>(schrift_hoehen(vorschau), scr_himmel.dpi);
 }
 
 // The chart square centred in the client area, its canvas set up as the
@@ -81,9 +82,18 @@ void himmel_laden() {
     s.himmel->setze_gesichtsfeld(s.gesichtsfeld);
 }
 
+// The preview is a child of the settings dialog's picture: it is drawn at
+// that host's resolution; the saver itself at its monitor's (over several
+// monitors, the one it covers most).
+int32_t aufloesung(HWND fenster) {
+    const HWND wirt = GetParent(fenster);
+    return wirt ? dpi_fenster(wirt) : dpi_monitor(MonitorFromWindow(fenster, MONITOR_DEFAULTTOPRIMARY));
+}
+
 void ScrEinrichten(HWND fenster) {
     ScrHimmelZustand& s = scr_himmel;
     s.fenster = fenster;
+    s.dpi = aufloesung(fenster);
     const Einstellungen e = einstellungen_lesen(scr_dateien.ini_pfad, Programm::SCHONER);
     s.werte = e.darstellung;
     s.rektaszension = e.ansicht.rek / 100.0;
@@ -140,7 +150,7 @@ void rahmen_zeichnen(HDC ziel) {
     // The bodies of the current minute: they move too slowly for more.
     const int64_t minute = utc_jetzt() / 60 * 60;
     const Karteninhalt inhalt{*s.himmel, s.schriften->schriften(), s.werte, "",
-                              s.koerperstand.bei(minute, s.deklination, s.laenge)};
+                              s.koerperstand.bei(minute, s.deklination, s.laenge), nullptr, s.dpi};
     const Rahmenschichten schichten = rahmen_schichten(s.werte);
     folge_zeichnen(schichten.schicht.data(), schichten.anzahl, Ziel{s.bild.dc, &s.bild, s.radius},
                    inhalt, art);

@@ -29,6 +29,10 @@ struct ScrHimmelZustand {
     Koerperstand koerperstand;
     int32_t gesichtsfeld;  // degrees
     int32_t radius;        // half the shorter side of the client area, pixels
+    // The resolution the chart is drawn at, dots per inch (96 = 100 %): that
+    // of the monitor the saver's window stands on, the host window's for the
+    // preview; set on WM_CREATE.
+    int32_t dpi;
     int vorschau;
     int angehalten;  // no more frames and no timer
     char hinweis[2048];  // the notice drawn over the picture (two folders in UTF-8), "" when the data are there

@@ -144,6 +144,7 @@ LRESULT wFenster::verteilen(UINT msg, WPARAM w, LPARAM l) {
     case WM_CHAR: return wm_char(w, l);
     case WM_CLOSE: return wm_close();
     case WM_DESTROY: return wm_destroy();
+    case WM_DPICHANGED: return wm_dpichanged(hi(w), reinterpret_cast<RECT*>(l));
     case WM_DRAWITEM: return wm_drawitem(w, reinterpret_cast<DRAWITEMSTRUCT*>(l));
     case WM_KEYDOWN: return wm_keydown(w, l);
     case WM_KEYUP: return wm_keyup(w, l);

@@ -62,6 +62,9 @@ public:
     virtual LRESULT wm_close();
     virtual LRESULT wm_destroy();
     virtual LRESULT wm_drawitem(WPARAM id, DRAWITEMSTRUCT* element);
+    // The window's screen resolution changed to dpi (dots per inch); the
+    // system suggests the window rectangle vorschlag (screen pixels).
+    virtual LRESULT wm_dpichanged(uint16_t dpi, RECT* vorschlag);
     virtual LRESULT wm_keydown(WPARAM code, LPARAM daten);
     virtual LRESULT wm_keyup(WPARAM code, LPARAM daten);
     virtual LRESULT wm_killfocus(HWND neu);

@@ -39,6 +39,11 @@ LRESULT wFenster::wm_lbuttondown(WPARAM flags, uint16_t x, uint16_t y) {
     return standard(WM_LBUTTONDOWN, flags, MAKELPARAM(x, y));
 }
 
+LRESULT wFenster::wm_dpichanged(uint16_t dpi, RECT* vorschlag) {
+    // The resolution is the same on both axes.
+    return standard(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(vorschlag));
+}
+
 LRESULT wFenster::wm_lbuttonup(WPARAM flags, uint16_t x, uint16_t y) {
     return standard(WM_LBUTTONUP, flags, MAKELPARAM(x, y));
 }

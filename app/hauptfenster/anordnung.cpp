@@ -1,40 +1,48 @@
 #include "hauptfenster/anordnung.h"
 
+#include "skaliert.h"
+
 namespace {
 
 int32_t t(double x) { return static_cast<int32_t>(x); }
 
 }  // namespace
 
-void mindestens(int32_t& breite, int32_t& hoehe, int32_t rand_x, int32_t rand_y) {
-    if (breite < MIN_FENSTER_BREITE - rand_x) breite = MIN_FENSTER_BREITE - rand_x;
-    if (hoehe < MIN_FENSTER_HOEHE - rand_y) hoehe = MIN_FENSTER_HOEHE - rand_y;
+void mindestens(int32_t& breite, int32_t& hoehe, int32_t rand_x, int32_t rand_y, int32_t dpi) {
+    const int32_t min_b = skaliert(MIN_FENSTER_BREITE, dpi), min_h = skaliert(MIN_FENSTER_HOEHE, dpi);
+    if (breite < min_b - rand_x) breite = min_b - rand_x;
+    if (hoehe < min_h - rand_y) hoehe = min_h - rand_y;
 }
 
-Anordnung anordnung_berechnen(int32_t W, int32_t H) {
+Anordnung anordnung_berechnen(int32_t W, int32_t H, const Massstab& massstab) {
+    // p(n): n pixels of the 96-DPI design at the layout's resolution.
+    const auto p = [&massstab](int32_t n) { return skaliert(n, massstab.dpi); };
+    const int32_t l = massstab.leiste;
     const double h = 0.42 * H;
-    const int32_t spalte = t(0.21 * H - 12);  // width of the two panel columns
-    const int32_t rechts = t(0.21 * H + 6);   // x of the right panel column
+    const int32_t spalte = t(0.21 * H - p(12));  // width of the two panel columns
+    const int32_t rechts = t(0.21 * H + p(6));   // x of the right panel column
+    const int32_t zeile = p(20);                 // height of a text or value field
+    const int32_t liste = p(230);                // height of an open list
     Anordnung a{};
-    a.uebersicht = {8, 4, t(h - 32), t(h - 32)};
-    a.rekt_leiste = {6, t(h - 27), t(h - 32), 16};
-    a.dekl_leiste = {t(h - 23), 2, 16, t(h - 32)};
-    a.titel_rekt = {8, t(0.45 * H - 6), spalte, 20};
-    a.titel_dekl = {rechts, t(0.45 * H - 6), spalte, 20};
-    a.rekt_anzeige = {8, t(0.45 * H + 12), spalte, 20};
-    a.dekl_anzeige = {rechts, t(0.45 * H + 12), spalte, 20};
-    a.monat_wahl = {8, t(0.5 * H + 16), spalte, 230};
-    a.zeit_wahl = {8, t(0.53 * H + 30), spalte, 230};
-    a.ort_wahl = {rechts, t(0.5 * H + 16), spalte, 230};
+    a.uebersicht = {p(8), p(4), t(h - p(32)), t(h - p(32))};
+    a.rekt_leiste = {p(6), t(h - p(27)), t(h - p(32)), l};
+    a.dekl_leiste = {t(h - p(23)), p(2), l, t(h - p(32))};
+    a.titel_rekt = {p(8), t(0.45 * H - p(6)), spalte, zeile};
+    a.titel_dekl = {rechts, t(0.45 * H - p(6)), spalte, zeile};
+    a.rekt_anzeige = {p(8), t(0.45 * H + p(12)), spalte, zeile};
+    a.dekl_anzeige = {rechts, t(0.45 * H + p(12)), spalte, zeile};
+    a.monat_wahl = {p(8), t(0.5 * H + p(16)), spalte, liste};
+    a.zeit_wahl = {p(8), t(0.53 * H + p(30)), spalte, liste};
+    a.ort_wahl = {rechts, t(0.5 * H + p(16)), spalte, liste};
     const double zeilen[EBENEN] = {0.68, 0.73, 0.78, 0.83};
     for (int32_t i = 0; i < EBENEN; ++i) {
-        a.ebenen_titel[i] = {8, t(zeilen[i] * H), t(h - 25), 20};
-        a.ebenen_leisten[i] = {85, t(zeilen[i] * H), t(h - 91), 16};
+        a.ebenen_titel[i] = {p(8), t(zeilen[i] * H), t(h - p(25)), zeile};
+        a.ebenen_leisten[i] = {p(85), t(zeilen[i] * H), t(h - p(91)), l};
     }
-    a.titel_feld = {8, t(0.97 * H - 32), t(h - 55), 20};
-    a.feld_anzeige = {t(h - 51), t(0.97 * H - 36), 45, 20};
-    a.feld_leiste = {8, H - 26, t(h - 14), 16};
-    a.info_fenster = {0, 0, 100, 100};
+    a.titel_feld = {p(8), t(0.97 * H - p(32)), t(h - p(55)), zeile};
+    a.feld_anzeige = {t(h - p(51)), t(0.97 * H - p(36)), p(45), zeile};
+    a.feld_leiste = {p(8), H - p(26), t(h - p(14)), l};
+    a.info_fenster = {0, 0, p(100), p(100)};
 
     // The chart: the largest square in the rest of the client area, centred.
     const int32_t g = t(h);
@@ -49,6 +57,6 @@ Anordnung anordnung_berechnen(int32_t W, int32_t H) {
         links = g + (rest - H) / 2;
         oben = 0;
     }
-    a.karte = {links + 4, oben + 4, seite - 12, seite - 12};
+    a.karte = {links + p(4), oben + p(4), seite - p(12), seite - p(12)};
     return a;
 }

@@ -1,7 +1,9 @@
 // The layout of the main window: every child's place as a share of the
 // client height, the control panel in the left 0.42 of it and the chart as
 // the largest square right of the panel. Pixels of the main window's client
-// area; every share is truncated toward zero.
+// area; every share is truncated toward zero. The fixed offsets and sizes
+// are those of 96 DPI, scaled to the window's resolution (skaliert.h): at
+// 96 DPI the layout is the original one.
 #pragma once
 
 #include <cstdint>
@@ -21,11 +23,19 @@ struct Anordnung {
     Platz info_fenster, karte;
 };
 
-// The smallest client area: that of a 640 x 480 window whose frame takes
-// rand_x and rand_y pixels (window size minus client size).
+// The resolution a layout is made for: dots per inch, and the thickness of
+// a scroll bar there in pixels (the system's, SM_CXVSCROLL at that DPI).
+struct Massstab {
+    int32_t dpi = 96;
+    int32_t leiste = 16;
+};
+
+// The smallest client area: that of a window of 640 x 480 pixels at 96 DPI
+// (scaled to dpi) whose frame takes rand_x and rand_y pixels (window size
+// minus client size).
 constexpr int32_t MIN_FENSTER_BREITE = 640;
 constexpr int32_t MIN_FENSTER_HOEHE = 480;
-void mindestens(int32_t& breite, int32_t& hoehe, int32_t rand_x, int32_t rand_y);
+void mindestens(int32_t& breite, int32_t& hoehe, int32_t rand_x, int32_t rand_y, int32_t dpi);
 
 // The places for a client area of breite x hoehe, already raised by mindestens.
-Anordnung anordnung_berechnen(int32_t breite, int32_t hoehe);
+Anordnung anordnung_berechnen(int32_t breite, int32_t hoehe, const Massstab& massstab);

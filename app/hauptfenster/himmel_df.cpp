@@ -10,6 +10,7 @@
 #include "dib_kf.h"
 #include "edit_kf.h"
 #include "ablage.h"
+#include "dpi.h"
 #include "gemeinsam/ui_texte.h"
 #include "gemeinsam/verzeichnisse.h"
 #include "hauptfenster/anordnung.h"
@@ -37,6 +38,13 @@ std::unique_ptr<Scrollbar_KF> leiste(Fenster* vater, DWORD richtung, int32_t min
 
 void platzieren(Fenster* f, const Platz& p) { f->masse_abs(p.x, p.y, p.breite, p.hoehe); }
 
+// A cursor or icon resource of the program at groesse x groesse pixels: the
+// resource's nearest image, scaled when it holds none of that size.
+HANDLE bild_laden(const Instanz* instanz, const char* name, UINT art, int32_t groesse) {
+    const HINSTANCE modul = instanz ? instanz->hinstance : GetModuleHandleA(nullptr);
+    return LoadImageA(modul, name, art, groesse, groesse, LR_DEFAULTCOLOR);
+}
+
 }  // namespace
 
 Himmel_DF::Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe)
@@ -44,9 +52,8 @@ Himmel_DF::Himmel_DF(int32_t x, int32_t y, int32_t breite, int32_t hoehe)
       zeichen_schritt(STUFE_RUHE) {
     // Without a usable folder there is no settings file: defaults, no saving.
     varnis_ini(ablage, start_verzeichnis, ini_pfad, sizeof ini_pfad);
-    const HINSTANCE modul = instanz ? instanz->hinstance : GetModuleHandleA(nullptr);
-    cursor_stern = LoadCursorA(modul, "Stern");
-    cursor_sternbild = LoadCursorA(modul, "Sternbild");
+    dpi_ = dpi_system();
+    zeiger_laden();
     darstellung = vorgaben(Programm::STERNKARTE).darstellung;
     kinder_erzeugen();
     himmel = std::make_unique<Himmel>();
@@ -92,6 +99,12 @@ Himmel_DF::~Himmel_DF() {
     }
     // A failed write is told once per session (einstellungen_speichern).
     einstellungen_speichern();
+    for (HCURSOR zeiger : {cursor_stern, cursor_sternbild}) {
+        if (zeiger) DestroyCursor(zeiger);
+    }
+    for (HICON symbol : {symbol_gross, symbol_klein}) {
+        if (symbol) DestroyIcon(symbol);
+    }
     // The members go next, each child while its canvas and this window
     // still exist (the canvases are declared before the panes).
 }
@@ -100,6 +113,7 @@ HWND Himmel_DF::oeffnen(int zeigen) {
     Dialog_F::oeffnen(zeigen);
     // The size message of the creation came before the children had windows.
     if (hwnd) {
+        aufloesung_setzen(dpi_fenster(hwnd));
         RECT client;
         GetClientRect(hwnd, &client);
         int32_t breite = client.right, hoehe = client.bottom;
@@ -110,13 +124,18 @@ HWND Himmel_DF::oeffnen(int zeigen) {
     return hwnd;
 }
 
+Massstab Himmel_DF::massstab(int32_t dpi) {
+    const int32_t bei_96 = systemmass(SM_CXVSCROLL, DPI_NORMAL);
+    return Massstab{dpi, bei_96 > 0 ? MulDiv(16, systemmass(SM_CXVSCROLL, dpi), bei_96) : skaliert(16, dpi)};
+}
+
 void Himmel_DF::anordnen(int32_t& breite, int32_t& hoehe) {
     RECT fenster, client;
     GetWindowRect(hwnd, &fenster);
     GetClientRect(hwnd, &client);
     mindestens(breite, hoehe, (fenster.right - fenster.left) - client.right,
-               (fenster.bottom - fenster.top) - client.bottom);
-    const Anordnung a = anordnung_berechnen(breite, hoehe);
+               (fenster.bottom - fenster.top) - client.bottom, dpi_);
+    const Anordnung a = anordnung_berechnen(breite, hoehe, massstab(dpi_));
     platzieren(uebersicht.get(), a.uebersicht);
     platzieren(rekt_leiste.get(), a.rekt_leiste);
     platzieren(dekl_leiste.get(), a.dekl_leiste);
@@ -142,4 +161,44 @@ void Himmel_DF::anordnen(int32_t& breite, int32_t& hoehe) {
     leinwaende_erzeugen();
     farbtabellen_setzen();
     neu_zeichnen();
+}
+
+void Himmel_DF::aufloesung_setzen(int32_t dpi) {
+    dpi_ = dpi_begrenzt(dpi);
+    // The library's font has its 96-DPI size; at another resolution the
+    // panel gets it scaled. At 96 DPI nothing changes.
+    std::unique_ptr<Font> schrift;
+    if (instanz && dpi_ != DPI_NORMAL)
+        schrift = std::make_unique<Font>(schrift_fuer(instanz->font.beschreibung(), dpi_));
+    if (instanz && (schrift || bedienschrift)) {
+        const HFONT font = schrift ? schrift->handle() : instanz->font.handle();
+        for (uint32_t i = 0; Fenster* kind = kinder()[i]; ++i) kind->sm_setfont(font, 1);
+    }
+    bedienschrift = std::move(schrift);
+    zeiger_laden();
+    symbole_laden();
+}
+
+void Himmel_DF::zeiger_laden() {
+    const int32_t groesse = systemmass(SM_CXCURSOR, dpi_);
+    const auto stern = static_cast<HCURSOR>(bild_laden(instanz, "Stern", IMAGE_CURSOR, groesse));
+    const auto sternbild = static_cast<HCURSOR>(bild_laden(instanz, "Sternbild", IMAGE_CURSOR, groesse));
+    if (cursor_stern) DestroyCursor(cursor_stern);
+    if (cursor_sternbild) DestroyCursor(cursor_sternbild);
+    cursor_stern = stern;
+    cursor_sternbild = sternbild;
+    rote_zeiger.vergessen();
+    nachtzeiger_machen();
+}
+
+void Himmel_DF::symbole_laden() {
+    if (!hwnd) return;
+    const auto gross = static_cast<HICON>(bild_laden(instanz, "Varnis_ico", IMAGE_ICON, systemmass(SM_CXICON, dpi_)));
+    const auto klein = static_cast<HICON>(bild_laden(instanz, "Varnis_ico", IMAGE_ICON, systemmass(SM_CXSMICON, dpi_)));
+    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(gross));
+    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(klein));
+    if (symbol_gross) DestroyIcon(symbol_gross);
+    if (symbol_klein) DestroyIcon(symbol_klein);
+    symbol_gross = gross;
+    symbol_klein = klein;
 }

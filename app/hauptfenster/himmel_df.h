@@ -23,7 +23,9 @@
 #include "dialog.h"
 #include "dib.h"
 #include "einstellungen.h"
+#include "font.h"
 #include "gemeinsam/pfad.h"
+#include "hauptfenster/anordnung.h"
 #include "himmel.h"
 #include "moment.h"
 #include "schoner/partner.h"
@@ -71,6 +73,9 @@ public:
     ~Himmel_DF() override;
     // Dialog_F::oeffnen, then the layout, the canvases and the panel.
     HWND oeffnen(int zeigen) override;
+    // The scale of the layout at dpi: the bars 16 pixels thick at 96 DPI,
+    // grown as the system's scroll bars grow from 96 DPI to dpi.
+    static Massstab massstab(int32_t dpi);
 
     // --- himmel_df_meldungen.cpp: the message handlers
     // The Left and Right arrow keys, however they come (the right-ascension
@@ -90,6 +95,10 @@ public:
     // item as before.
     LRESULT wm_measureitem(WPARAM id, MEASUREITEMSTRUCT* element) override;
     LRESULT wm_drawitem(WPARAM id, DRAWITEMSTRUCT* element) override;
+    // The window came onto a screen of another resolution: it takes the
+    // system's rectangle, and the fonts, cursors, icons, layout and
+    // canvases are made anew for dpi.
+    LRESULT wm_dpichanged(uint16_t dpi, RECT* vorschlag) override;
 
     // --- himmel_df_bedienfeld.cpp: the control panel
     // The panel's value fields and list selections after a change of view.
@@ -219,6 +228,14 @@ public:
     Einstellungen einstellungen() const;
 
     // --- What the window owns.
+    // The resolution of the window's screen (dots per inch): the system's
+    // until the window exists, then the window's, and each WM_DPICHANGED's.
+    int32_t dpi_ = 96;
+    // The panel's font at dpi_; null at 96 DPI, where the window library's
+    // font serves.
+    std::unique_ptr<Font> bedienschrift;
+    // The title bar's and the task bar's icons at dpi_ (null until the window exists).
+    HICON symbol_gross = nullptr, symbol_klein = nullptr;
     char ini_pfad[PFAD_LAENGE];
     std::unique_ptr<Himmel> himmel;
     // Where the chart pane's labels stand: placed in its drawing's label
@@ -276,13 +293,13 @@ public:
     std::unique_ptr<Scrollbar_KF> feld_leiste;
     // Layer intensities (as the bars hold them) and colours.
     Darstellung darstellung;
-    HCURSOR cursor_stern;
-    HCURSOR cursor_sternbild;
+    // The chart's cursors at the size of dpi_ (zeiger_laden).
+    HCURSOR cursor_stern = nullptr;
+    HCURSOR cursor_sternbild = nullptr;
     RoteZeiger rote_zeiger;  // their night-mode variants, made at the first switch
     std::unique_ptr<Canvas_KF> info_fenster;
     Info_Anzeige info_anzeige;  // what is under the mouse; art and place of the next popup
     Kartenschriften schriften;
-    int32_t dpi_ = 96;
     int32_t zeichen_schritt;  // stage of the drawing cycle (zeichnen/zeichenplan.h)
     // The chart pane's left button from its press: where (pane pixels),
     // whether it has become a drag, and the view at the press.
@@ -303,6 +320,12 @@ private:
     // Places the children for a client area raised in place to the
     // smallest layout, then makes the canvases and draws afresh.
     void anordnen(int32_t& breite, int32_t& hoehe);
+    // dpi_ set to dpi, and the panel's font, the cursors and the icons made for it.
+    void aufloesung_setzen(int32_t dpi);
+    // The cursors at the size the system gives them at dpi_ (the resource
+    // holds 32 and 48 pixels); their night-mode variants follow them.
+    void zeiger_laden();
+    void symbole_laden();
 
     // himmel_df_bedienfeld.cpp
     void listen_fuellen();
@@ -329,6 +352,8 @@ private:
     // himmel_df_nacht.cpp: night mode (command 132)
     // Switches it and shows the window in its colours.
     void nachtmodus_schalten();
+    // The night-mode variants of the chart's cursors, when night mode is on.
+    void nachtzeiger_machen();
     // The window, its dialogs and both canvases in the colours darstellung.nacht asks for.
     void nacht_anwenden();
 

@@ -90,6 +90,23 @@ LRESULT Himmel_DF::wm_size(WPARAM art, uint16_t breite, uint16_t hoehe) {
     return Dialog_F::wm_size(art, static_cast<uint16_t>(b), static_cast<uint16_t>(h));
 }
 
+LRESULT Himmel_DF::wm_dpichanged(uint16_t dpi, RECT* vorschlag) {
+    aufloesung_setzen(dpi);
+    RECT vorher, nachher;
+    GetClientRect(hwnd, &vorher);
+    if (vorschlag) {
+        SetWindowPos(hwnd, nullptr, vorschlag->left, vorschlag->top, vorschlag->right - vorschlag->left,
+                     vorschlag->bottom - vorschlag->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // A new client size was laid out by wm_size; the same size is laid out here.
+    GetClientRect(hwnd, &nachher);
+    if (nachher.right == vorher.right && nachher.bottom == vorher.bottom) {
+        int32_t b = nachher.right, h = nachher.bottom;
+        anordnen(b, h);
+    }
+    return 0;
+}
+
 LRESULT Himmel_DF::wm_timer(WPARAM nummer, LPARAM proz) {
     switch (nummer) {
         case ZEICHEN_TIMER:

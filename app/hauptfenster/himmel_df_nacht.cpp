@@ -28,8 +28,12 @@ void Himmel_DF::nachtmodus_schalten() {
     moment_anzeigen();
 }
 
-void Himmel_DF::nacht_anwenden() {
+void Himmel_DF::nachtzeiger_machen() {
     if (darstellung.nacht) rote_zeiger.machen(cursor_stern, cursor_sternbild, rot(TEXT_ROT));
+}
+
+void Himmel_DF::nacht_anwenden() {
+    nachtzeiger_machen();
     // New canvases: the entries no layer uses come back as a new canvas has
     // them, so the screen's tables are exactly what they were.
     if (karte->hwnd && uebersicht->hwnd && leinwaende_erzeugen() == 0) {

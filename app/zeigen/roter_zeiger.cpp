@@ -71,9 +71,12 @@ HCURSOR roter_zeiger(HCURSOR einfarbig, COLORREF rot) {
     return CreateIconIndirect(&neu);  // copies both bitmaps
 }
 
-RoteZeiger::~RoteZeiger() {
+RoteZeiger::~RoteZeiger() { vergessen(); }
+
+void RoteZeiger::vergessen() {
     if (stern) DestroyCursor(stern);
     if (sternbild) DestroyCursor(sternbild);
+    stern = sternbild = nullptr;
 }
 
 void RoteZeiger::machen(HCURSOR stern_einfarbig, HCURSOR sternbild_einfarbig, COLORREF rot) {

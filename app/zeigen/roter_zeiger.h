@@ -20,6 +20,9 @@ public:
     RoteZeiger& operator=(const RoteZeiger&) = delete;
     // Makes them once, from the monochrome "Stern" and "Sternbild".
     void machen(HCURSOR stern_einfarbig, HCURSOR sternbild_einfarbig, COLORREF rot);
+    // Destroys them, so that the next machen makes them from new cursors
+    // (those of another screen resolution).
+    void vergessen();
 
     HCURSOR stern = nullptr;
     HCURSOR sternbild = nullptr;

@@ -2,7 +2,8 @@
 # Static checks of the two program files of an unpacked release folder, for
 # the build that cannot be run here: the file format, imports from Windows
 # system libraries only (nothing the user would have to install), the
-# exports the programs rely on, and the saver's resources the system reads:
+# exports the programs rely on, no static import of a function Windows 7
+# lacks (the per-DPI functions are loaded at run time), and the saver's resources the system reads:
 # its icon group and string 1007, the name the display settings list.
 #   programme_pruefen.sh OBJDUMP FORMAT FOLDER    (FORMAT: pei-i386 or pei-x86-64)
 set -eu
@@ -22,6 +23,13 @@ for programm in Varnis32.exe Kovra32.scr; do
       kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|comdlg32.dll|msvcrt.dll) ;;
       *) echo "$programm: imports $dll, which is not a Windows system library"; fehler=1 ;;
     esac
+  done
+  # A static import of one of these stops the program from starting on
+  # Windows 7 (window/dpi.cpp loads them at run time).
+  for funktion in $("$objdump" -p "$datei" | awk '/^[[:space:]]+[0-9a-f]+[[:space:]]+[0-9]+[[:space:]]+[A-Za-z_]/ {print $NF}' |
+                    grep -E '^(GetDpiFor|GetSystemMetricsForDpi|AdjustWindowRectExForDpi|SystemParametersInfoForDpi|SetProcessDpiAwareness|SetThreadDpiAwarenessContext)' || true); do
+    echo "$programm: imports $funktion, which Windows 7 lacks"
+    fehler=1
   done
 done
 # The window procedure of the saver by its plain name (no "@16" in 32 bits).

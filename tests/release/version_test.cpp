@@ -2,7 +2,7 @@
 // taken from both archives unpacked (the fixture release_entpackt), read the
 // way Explorer's Details page and the loader read them: one version number,
 // the build's, and a manifest that runs the program as its user on
-// Windows 7 to 11.
+// Windows 7 to 11, aware of each screen's resolution.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -122,6 +122,24 @@ TEST(Manifest, EveryProgramFileRunsAsItsUserOnWindows7To11) {
             EXPECT_NE(m.find(std::string("<supportedOS Id=\"{") + system + "}\"/>"), std::string::npos)
                 << system;
         }
+    }
+}
+
+// Per-monitor awareness (version 2, then the first version) where Windows 10
+// and 8.1 read it, and the older entry Windows 7 reads: without them the
+// system stretches the window's bitmap on a screen above 96 DPI.
+TEST(Manifest, EveryProgramFileDeclaresPerMonitorDpiAwareness) {
+    for (const Programmdatei& p : programmdateien()) {
+        SCOPED_TRACE(p.pfad);
+        const std::string m = manifest(p.pfad);
+        EXPECT_NE(m.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+                         "PerMonitorV2, PerMonitor</dpiAwareness>"),
+                  std::string::npos)
+            << m;
+        EXPECT_NE(m.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">"
+                         "true/pm</dpiAware>"),
+                  std::string::npos)
+            << m;
     }
 }
 

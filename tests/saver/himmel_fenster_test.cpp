@@ -9,6 +9,7 @@
 
 #include "breit.h"
 #include "himmel_fenster.h"
+#include "dpi.h"
 #include "himmel_zustand.h"
 #include "ini_datei.h"
 #include "rahmen.h"
@@ -102,6 +103,10 @@ TEST_F(HimmelFenster, PreviewSquareViewAndFonts) {
         EXPECT_STREQ(s.schriften->symbol.beschreibung().lfFaceName, "Symbol");
         EXPECT_TRUE(s.schriften->sternbild.beschreibung().lfUnderline);
         EXPECT_FALSE(s.schriften->text.beschreibung().lfUnderline);
+        // The resolution drawn at: the host's for the preview, else the monitor's.
+        EXPECT_EQ(s.dpi, f.modus == VORSCHAU ? dpi_fenster(wirt)
+                                             : dpi_monitor(MonitorFromWindow(fenster, MONITOR_DEFAULTTOPRIMARY)));
+        EXPECT_EQ(s.dpi, dpi_system());
         DestroyWindow(fenster);
         pumpen();
     }

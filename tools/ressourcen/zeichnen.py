@@ -1,9 +1,11 @@
 #!/usr/bin/env python3
 """Draws the pictures of Varnis32's resources and writes them into resources/:
 
-  stern.cur      cursor "Stern": a four-pointed star, 32 x 32 monochrome
-  sternbild.cur  cursor "Sternbild": the W of Cassiopeia, 32 x 32 monochrome
-  varnis.ico     icon "Varnis_ico": a round star chart with the Plough, 32 x 32, 16 colours
+  stern.cur      cursor "Stern": a four-pointed star, 32 x 32 and 48 x 48 monochrome
+  sternbild.cur  cursor "Sternbild": the W of Cassiopeia, 32 x 32 and 48 x 48 monochrome
+  varnis.ico     icon "Varnis_ico": a round star chart with the Plough, 32 x 32 in
+                 16 colours, and 16, 20, 24, 40, 48, 64 (32-bit colour with
+                 alpha) and 256 (PNG) pixels for the screens above 96 DPI
   varnis.bmp     bitmap "Varnis_bmp": the same chart as a 64 x 64 tile, 16 colours
   tamrel.bmp     bitmap "Tamrel_bmp": Orion over a hill with an observatory and
                  the program's name, 380 x 211, 256 colours
@@ -20,6 +22,7 @@ import os
 import struct
 import subprocess
 import sys
+import zlib
 
 # ---------------------------------------------------------------- randomness
 
@@ -248,71 +251,121 @@ def bmp_schreiben(pfad, idx, palette, bits):
         f.write(datei + kopf + pixel)
 
 
-def symbol_schreiben(pfad, art, farb_idx, und_maske, palette, bits, heiss=(0, 0)):
-    """One-image .ico (art 1) or .cur (art 2): colour image over an AND mask.
-    For a cursor the entry's planes and bit count fields hold the hot spot."""
+def symbol_bild(farb_idx, und_maske, palette, bits):
+    """One image of an .ico or .cur: an indexed colour image over an AND mask."""
     b, h = len(farb_idx[0]), len(farb_idx)
     xor = zeilen_packen(farb_idx, bits)
     und = zeilen_packen(und_maske, 1)
-    bild = info_kopf(b, 2 * h, bits, len(xor) + len(und), 0) + farbtabelle(palette) + xor + und
-    felder = (1, bits) if art == 1 else heiss
-    eintrag = struct.pack("<BBBBHHII", b, h, len(palette) % 256, 0, felder[0], felder[1], len(bild), 22)
+    return info_kopf(b, 2 * h, bits, len(xor) + len(und), 0) + farbtabelle(palette) + xor + und
+
+
+def symbol_bild_32(rgba):
+    """One image of 32-bit colour with alpha (rows of (r, g, b, a)), its AND
+    mask from the alpha (transparent where alpha is 0)."""
+    h, b = len(rgba), len(rgba[0])
+    xor = b"".join(struct.pack("BBBB", bl, g, r, a) for zeile in reversed(rgba) for r, g, bl, a in zeile)
+    und = zeilen_packen([[1 if p[3] == 0 else 0 for p in zeile] for zeile in rgba], 1)
+    return info_kopf(b, 2 * h, 32, len(xor) + len(und), 0) + xor + und
+
+
+def png_bild(rgba):
+    """A PNG of 8-bit RGBA (rows of (r, g, b, a)), as icons hold their 256-pixel image."""
+    h, b = len(rgba), len(rgba[0])
+    roh = b"".join(b"\0" + bytes(v for p in zeile for v in p) for zeile in rgba)
+
+    def block(art, daten):
+        return struct.pack(">I", len(daten)) + art + daten + struct.pack(">I", zlib.crc32(art + daten))
+
+    return (b"\x89PNG\r\n\x1a\n" + block(b"IHDR", struct.pack(">IIBBBBB", b, h, 8, 6, 0, 0, 0))
+            + block(b"IDAT", zlib.compress(roh, 9)) + block(b"IEND", b""))
+
+
+def symbol_schreiben(pfad, art, bilder):
+    """.ico (art 1) or .cur (art 2) of several images, each (size, colours,
+    bits per pixel or hot spot, bytes); for a cursor the entry's planes and
+    bit count fields hold the hot spot, for an icon 1 and the bits."""
+    kopf = struct.pack("<HHH", 0, art, len(bilder))
+    stelle = 6 + 16 * len(bilder)
+    eintraege, daten = b"", b""
+    for groesse, farben, felder, bild in bilder:
+        eintraege += struct.pack("<BBBBHHII", groesse % 256, groesse % 256, farben % 256, 0,
+                                 felder[0], felder[1], len(bild), stelle)
+        stelle += len(bild)
+        daten += bild
     with open(pfad, "wb") as f:
-        f.write(struct.pack("<HHH", 0, art, 1) + eintrag + bild)
+        f.write(kopf + eintraege + daten)
 
 
 # ---------------------------------------------------------------- cursors
 
 
-def cursor_schreiben(pfad, weiss):
-    """Monochrome cursor from a set of white pixels: each white shape gets a
-    black outline one pixel wide (readable on light and dark charts), all
-    else is transparent. Hot spot at (16, 16)."""
+# The cursors' sizes: 32 pixels for 96 DPI, 48 for 144 DPI (Windows takes
+# the nearest one for the resolutions between and above).
+CURSOR_GROESSEN = (32, 48)
+
+
+def cursor_bild(weiss, groesse):
+    """Monochrome cursor image from a set of white pixels: each white shape
+    gets a black outline one pixel wide (readable on light and dark charts),
+    all else is transparent. Hot spot in the middle."""
     rand = set()
     for (x, y) in weiss:
         for dx in (-1, 0, 1):
             for dy in (-1, 0, 1):
                 if (x + dx, y + dy) not in weiss:
                     rand.add((x + dx, y + dy))
-    farbe = [[1 if (x, y) in weiss else 0 for x in range(32)] for y in range(32)]
-    und = [[0 if (x, y) in weiss or (x, y) in rand else 1 for x in range(32)] for y in range(32)]
-    symbol_schreiben(pfad, 2, farbe, und, [(0, 0, 0), (255, 255, 255)], 1, heiss=(16, 16))
-    return farbe, und
+    n = range(groesse)
+    farbe = [[1 if (x, y) in weiss else 0 for x in n] for y in n]
+    und = [[0 if (x, y) in weiss or (x, y) in rand else 1 for x in n] for y in n]
+    mitte = groesse // 2
+    return (groesse, 2, (mitte, mitte), symbol_bild(farbe, und, [(0, 0, 0), (255, 255, 255)], 1))
 
 
-def stern_cursor():
+def cursor_schreiben(pfad, form):
+    """A cursor of every size of CURSOR_GROESSEN, form(groesse) giving its white pixels."""
+    symbol_schreiben(pfad, 2, [cursor_bild(form(g), g) for g in CURSOR_GROESSEN])
+
+
+def stern_cursor(groesse):
     """A four-pointed star with concave sides and short diagonal rays; its
     centre is left open so the star under the hot spot stays visible."""
     def spitz(u, v, r):  # inside a star of four cusps of reach r
         return math.sqrt(u) + math.sqrt(v) <= math.sqrt(r) + 0.05
 
+    m = groesse / 32  # the 32-pixel drawing's measures at this size
+    c = groesse // 2
     weiss = set()
-    for y in range(32):
-        for x in range(32):
-            dx, dy = abs(x - 16), abs(y - 16)
-            schraeg = spitz(abs(dx - dy) / math.sqrt(2), (dx + dy) / math.sqrt(2), 7.5)
-            if (spitz(dx, dy, 14) or schraeg) and max(dx, dy) > 1:
+    for y in range(groesse):
+        for x in range(groesse):
+            dx, dy = abs(x - c), abs(y - c)
+            schraeg = spitz(abs(dx - dy) / math.sqrt(2), (dx + dy) / math.sqrt(2), 7.5 * m)
+            if (spitz(dx, dy, 14 * m) or schraeg) and max(dx, dy) > round(m):
                 weiss.add((x, y))
     return weiss
 
 
-def sternbild_cursor():
+def sternbild_cursor(groesse):
     """Cassiopeia's W, its middle star on the hot spot, drawn as five stars
     joined by lines."""
-    punkte = [(3, 10), (9, 22), (16, 16), (23, 23), (29, 9)]
+    m = groesse / 32  # the 32-pixel drawing's measures at this size
+    c = groesse // 2
+    punkte = [(round(x * m), round(y * m)) for x, y in [(3, 10), (9, 22), (16, 16), (23, 23), (29, 9)]]
     weiss = set()
     for (ax, ay), (bx, by) in zip(punkte, punkte[1:]):
         schritte = max(abs(bx - ax), abs(by - ay))
         for t in range(schritte + 1):
             weiss.add((round(ax + (bx - ax) * t / schritte), round(ay + (by - ay) * t / schritte)))
+    if m > 1:  # lines as thick as the stars are larger: one pixel more
+        weiss |= {(x + 1, y) for (x, y) in weiss}
     for (px, py) in punkte:
-        r = 2.3 if (px, py) == (16, 16) else 1.9
-        for y in range(py - 3, py + 4):
-            for x in range(px - 3, px + 4):
+        r = (2.3 if (px, py) == (c, c) else 1.9) * m
+        w = math.ceil(r) + 1
+        for y in range(py - w, py + w + 1):
+            for x in range(px - w, px + w + 1):
                 if math.hypot(x - px, y - py) <= r:
                     weiss.add((x, y))
-    weiss.discard((16, 16))  # the exact point stays open
-    return {(x, y) for (x, y) in weiss if 1 <= x <= 30 and 1 <= y <= 30}
+    weiss.discard((c, c))  # the exact point stays open
+    return {(x, y) for (x, y) in weiss if 1 <= x <= groesse - 2 and 1 <= y <= groesse - 2}
 
 
 # ---------------------------------------------------------------- the round chart
@@ -345,9 +398,11 @@ def wagen_punkte(cx, cy, massstab):
 def runde_karte(groesse, rand, grundfarbe_aussen):
     """The chart disc of the icon and the small bitmap: a night-blue disc, the
     Plough with its figure lines, a few faint stars and a light rim; from 48
-    pixels up also a grid of two circles and four meridians."""
+    pixels up also a grid of two circles and four meridians. Lines and stars
+    are those of 64 pixels, grown with the disc above that."""
     z = Zufall(1907)
     klein = groesse < 48
+    s = max(1.0, groesse / 64)
     bild = Bild(groesse, groesse, grundfarbe_aussen)
     c = groesse / 2
     r = c - rand
@@ -363,27 +418,33 @@ def runde_karte(groesse, rand, grundfarbe_aussen):
         for k in range(4):
             w = math.pi * k / 4
             bild.linie(c - r * math.cos(w), c - r * math.sin(w), c + r * math.cos(w), c + r * math.sin(w),
-                       0.8, netz, 0.45)
+                       0.8 * s, netz, 0.45)
         for f in (0.33, 0.66):
-            bild.ring(c, c, r * f, 0.8, netz, 0.45)
+            bild.ring(c, c, r * f, 0.8 * s, netz, 0.45)
     for _ in range(6 if klein else int(groesse * 0.7)):
         w, d = z.zahl() * 2 * math.pi, math.sqrt(z.zahl()) * (r - 2)
         bild.addieren(int(c + d * math.cos(w)), int(c + d * math.sin(w)), (200, 215, 255), 0.25 + 0.45 * z.zahl())
     punkte = wagen_punkte(c + r * 0.04, c + r * 0.04, r * 3.0)
     for a, b in WAGEN_LINIEN:
-        bild.linie(*punkte[a], *punkte[b], 1.0, (110, 150, 230), 0.9, luecke=1.0 if klein else 2.2)
+        bild.linie(*punkte[a], *punkte[b], 1.0 * s, (110, 150, 230), 0.9, luecke=1.0 if klein else 2.2 * s)
     for (x, y), (_, _, _, mag, klasse) in zip(punkte, GROSSER_WAGEN):
         if klein:  # whole pixels: a cross for the stars brighter than 2.0, else one pixel
             bild.mischen(int(x), int(y), SPEKTRUM[klasse], 1.0)
             for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1)):
                 bild.mischen(int(x) + dx, int(y) + dy, SPEKTRUM[klasse], 0.7 if mag < 2.0 else 0.0)
         else:
-            bild.stern(x, y, 0.8 + (3.3 - mag) * 0.45, SPEKTRUM[klasse])
-    bild.ring(c, c, r, 1.2 if klein else 1.6, (150, 180, 235))
+            bild.stern(x, y, (0.8 + (3.3 - mag) * 0.45) * s, SPEKTRUM[klasse])
+    bild.ring(c, c, r, 1.2 if klein else 1.6 * s, (150, 180, 235))
     return bild
 
 
-def symbol(pfad):
+# The icon's sizes besides 32: the small icon (16) and the large one (32)
+# at 125 %, 150 %, 200 % (20, 24, 40, 48, 64), and 256 for Explorer's views.
+SYMBOL_GROESSEN = (16, 20, 24, 40, 48, 64, 256)
+
+
+def symbol_32():
+    """The 32-pixel icon of 16 colours, the one every system shows at 96 DPI."""
     bild = runde_karte(32, 0.6, (150, 180, 235))  # outside: the rim colour, cut by the mask
     idx = indizieren(bild, PALETTE_16, False)
     und = [[0 if math.hypot(x + 0.5 - 16, y + 0.5 - 16) <= 16.0 else 1 for x in range(32)] for y in range(32)]
@@ -391,8 +452,24 @@ def symbol(pfad):
         for x in range(32):
             if und[y][x]:
                 idx[y][x] = 0
-    symbol_schreiben(pfad, 1, idx, und, PALETTE_16, 4)
-    return idx, und
+    return (32, 16, (1, 4), symbol_bild(idx, und, PALETTE_16, 4))
+
+
+def symbol_farbig(groesse):
+    """The same disc in 32-bit colour, its edge smoothed by the alpha channel."""
+    bild = runde_karte(groesse, 0.6 * groesse / 32, (150, 180, 235))
+    c = groesse / 2
+    rgba = [[tuple(max(0, min(255, round(v))) for v in bild.px[y][x])
+             + (max(0, min(255, round(255 * (c + 0.5 - math.hypot(x + 0.5 - c, y + 0.5 - c))))),)
+             for x in range(groesse)] for y in range(groesse)]
+    daten = png_bild(rgba) if groesse >= 256 else symbol_bild_32(rgba)
+    return (groesse, 0, (1, 32), daten)
+
+
+def symbol(pfad):
+    bilder = [symbol_32()] + [symbol_farbig(g) for g in SYMBOL_GROESSEN]
+    bilder.sort(key=lambda b: b[0])
+    symbol_schreiben(pfad, 1, bilder)
 
 
 def kachel(pfad):
@@ -519,8 +596,8 @@ def grosses_bild(pfad):
 
 def main():
     ziel = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "..", "resources")
-    cursor_schreiben(os.path.join(ziel, "stern.cur"), stern_cursor())
-    cursor_schreiben(os.path.join(ziel, "sternbild.cur"), sternbild_cursor())
+    cursor_schreiben(os.path.join(ziel, "stern.cur"), stern_cursor)
+    cursor_schreiben(os.path.join(ziel, "sternbild.cur"), sternbild_cursor)
     symbol(os.path.join(ziel, "varnis.ico"))
     kachel(os.path.join(ziel, "varnis.bmp"))
     grosses_bild(os.path.join(ziel, "tamrel.bmp"))

@@ -53,13 +53,13 @@ SIZE client(HWND f) {
 }
 
 // Client size of a window of breite x hoehe, held to the smallest layout.
-SIZE erwartete_flaeche(HWND f, int32_t breite, int32_t hoehe) {
+SIZE erwartete_flaeche(HWND f, int32_t breite, int32_t hoehe, int32_t dpi) {
     RECT w, c;
     GetWindowRect(f, &w);
     GetClientRect(f, &c);
     const int32_t rand_x = (w.right - w.left) - c.right, rand_y = (w.bottom - w.top) - c.bottom;
     int32_t b = breite - rand_x, h = hoehe - rand_y;
-    mindestens(b, h, rand_x, rand_y);
+    mindestens(b, h, rand_x, rand_y, dpi);
     return SIZE{b, h};
 }
 
@@ -69,8 +69,9 @@ TEST_F(Hauptfenster, AnordnungBeiMehrerenGroessen) {
     for (SIZE groesse : {SIZE{800, 600}, SIZE{1024, 740}, SIZE{640, 480}, SIZE{500, 400}}) {
         SCOPED_TRACE(std::to_string(groesse.cx) + " x " + std::to_string(groesse.cy));
         MoveWindow(f.hwnd, 0, 0, groesse.cx, groesse.cy, TRUE);
-        const SIZE flaeche = erwartete_flaeche(f.hwnd, groesse.cx, groesse.cy);
-        const Anordnung a = anordnung_berechnen(flaeche.cx, flaeche.cy);
+        const SIZE flaeche = erwartete_flaeche(f.hwnd, groesse.cx, groesse.cy, f.dpi_);
+        const Anordnung a =
+            anordnung_berechnen(flaeche.cx, flaeche.cy, Himmel_DF::massstab(f.dpi_));
         liegt(*f.uebersicht, a.uebersicht, "uebersicht");
         liegt(*f.rekt_leiste, a.rekt_leiste, "rekt_leiste");
         liegt(*f.dekl_leiste, a.dekl_leiste, "dekl_leiste");

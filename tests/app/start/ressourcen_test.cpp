@@ -46,6 +46,20 @@ TEST(Ressourcen, CursorsAreMonochrome32WithHotSpotInTheMiddle) {
         DeleteObject(info.hbmMask);
         if (info.hbmColor) DeleteObject(info.hbmColor);
     }
+    // The 48-pixel images of 144 DPI, hot spot in their middle too.
+    for (const char* name : {"Stern", "Sternbild"}) {
+        HCURSOR gross = static_cast<HCURSOR>(LoadImageA(modul(), name, IMAGE_CURSOR, 48, 48, 0));
+        ASSERT_NE(gross, nullptr) << name;
+        ICONINFO info{};
+        ASSERT_TRUE(GetIconInfo(gross, &info)) << name;
+        EXPECT_EQ(info.xHotspot, 24u) << name;
+        EXPECT_EQ(info.yHotspot, 24u) << name;
+        EXPECT_EQ(bitmap_von(info.hbmMask).bmWidth, 48) << name;
+        EXPECT_GT(deckende_pixel(info.hbmMask, 48), 120) << name;
+        DeleteObject(info.hbmMask);
+        if (info.hbmColor) DeleteObject(info.hbmColor);
+        DestroyCursor(gross);
+    }
 }
 
 #pragma pack(push, 2)
@@ -57,7 +71,10 @@ struct GruppenEintrag {  // one entry of an icon group resource
 };
 #pragma pack(pop)
 
-TEST(Ressourcen, IconIs32By32With16Colours) {
+// The icon loads at 32 x 32 as it always did; its group holds that image in
+// 16 colours and the sizes of the screens above 96 DPI in 32-bit colour
+// (256 stored as 0).
+TEST(Ressourcen, IconHoldsThe32In16ColoursAndTheSizesOfHigherDpi) {
     HICON icon = LoadIconA(modul(), "Varnis_ico");
     ASSERT_NE(icon, nullptr);
     ICONINFO info{};
@@ -73,12 +90,26 @@ TEST(Ressourcen, IconIs32By32With16Colours) {
     ASSERT_NE(gruppe, nullptr);
     const WORD* kopf = static_cast<const WORD*>(LockResource(LoadResource(modul(), gruppe)));
     ASSERT_NE(kopf, nullptr);
-    ASSERT_EQ(kopf[2], 1);  // one image
+    const int groessen[] = {16, 20, 24, 32, 40, 48, 64, 256};
+    ASSERT_EQ(kopf[2], 8);
     const GruppenEintrag* e = reinterpret_cast<const GruppenEintrag*>(kopf + 3);
-    EXPECT_EQ(e->breite, 32);
-    EXPECT_EQ(e->hoehe, 32);
-    EXPECT_EQ(e->farben, 16);
-    EXPECT_EQ(e->bits, 4);
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(e[i].breite, groessen[i] % 256) << groessen[i];
+        EXPECT_EQ(e[i].hoehe, groessen[i] % 256) << groessen[i];
+        EXPECT_EQ(e[i].farben, groessen[i] == 32 ? 16 : 0) << groessen[i];
+        EXPECT_EQ(e[i].bits, groessen[i] == 32 ? 4 : 32) << groessen[i];
+    }
+    // Each size loads as itself.
+    for (const int g : groessen) {
+        HICON bild = static_cast<HICON>(LoadImageA(modul(), "Varnis_ico", IMAGE_ICON, g, g, 0));
+        ASSERT_NE(bild, nullptr) << g;
+        ICONINFO i{};
+        ASSERT_TRUE(GetIconInfo(bild, &i));
+        EXPECT_EQ(bitmap_von(i.hbmMask).bmWidth, g);
+        if (i.hbmColor) DeleteObject(i.hbmColor);
+        DeleteObject(i.hbmMask);
+        DestroyIcon(bild);
+    }
 }
 
 TEST(Ressourcen, BitmapsHaveTheirSizesAndColourDepths) {

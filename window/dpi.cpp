@@ -1,0 +1,68 @@
+#include "dpi.h"
+
+namespace {
+
+using DpiForWindow = UINT(WINAPI*)(HWND);
+using DpiForSystem = UINT(WINAPI*)();
+using MetricsForDpi = int(WINAPI*)(int, UINT);
+using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+
+// user32 is loaded in every process that has windows; its address stays.
+template <class F>
+F user32_funktion(const char* name) {
+    const HMODULE user32 = GetModuleHandleA("user32.dll");
+    return user32 ? reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)))
+                  : nullptr;
+}
+
+// A resolution from the system: 0 and absurd values are none.
+int32_t gueltig(UINT dpi) { return dpi >= 48 && dpi <= 960 ? static_cast<int32_t>(dpi) : 0; }
+
+}  // namespace
+
+int32_t dpi_system() {
+    static const auto fuer_system = user32_funktion<DpiForSystem>("GetDpiForSystem");
+    if (fuer_system) {
+        if (const int32_t dpi = gueltig(fuer_system())) return dpi;
+    }
+    const HDC schirm = GetDC(nullptr);
+    const int32_t dpi = schirm ? gueltig(static_cast<UINT>(GetDeviceCaps(schirm, LOGPIXELSY))) : 0;
+    if (schirm) ReleaseDC(nullptr, schirm);
+    return dpi ? dpi : DPI_NORMAL;
+}
+
+int32_t dpi_fenster(HWND fenster) {
+    static const auto fuer_fenster = user32_funktion<DpiForWindow>("GetDpiForWindow");
+    if (fenster && fuer_fenster) {
+        if (const int32_t dpi = gueltig(fuer_fenster(fenster))) return dpi;
+    }
+    return dpi_system();
+}
+
+int32_t dpi_monitor(HMONITOR monitor) {
+    // shcore.dll is not loaded by itself and stays loaded for the process.
+    static const HMODULE shcore = LoadLibraryA("shcore.dll");
+    static const auto fuer_monitor =
+        shcore ? reinterpret_cast<DpiForMonitor>(
+                     reinterpret_cast<void (*)()>(GetProcAddress(shcore, "GetDpiForMonitor")))
+               : nullptr;
+    UINT x = 0, y = 0;
+    // 0 is MDT_EFFECTIVE_DPI, the resolution the user chose for the screen.
+    if (monitor && fuer_monitor && SUCCEEDED(fuer_monitor(monitor, 0, &x, &y))) {
+        if (const int32_t dpi = gueltig(y)) return dpi;
+    }
+    return dpi_system();
+}
+
+int32_t systemmass(int32_t index, int32_t dpi) {
+    static const auto fuer_dpi = user32_funktion<MetricsForDpi>("GetSystemMetricsForDpi");
+    if (fuer_dpi) return fuer_dpi(index, static_cast<UINT>(dpi));
+    return MulDiv(GetSystemMetrics(index), dpi, dpi_system());
+}
+
+LOGFONTA schrift_fuer(const LOGFONTA& beschreibung, int32_t dpi) {
+    LOGFONTA neu = beschreibung;
+    neu.lfHeight = skaliert(beschreibung.lfHeight, dpi);
+    neu.lfWidth = skaliert(beschreibung.lfWidth, dpi);
+    return neu;
+}
