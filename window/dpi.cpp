@@ -68,6 +68,10 @@ LOGFONTA schrift_fuer(const LOGFONTA& beschreibung, int32_t dpi) {
     return neu;
 }
 
+RECT rechteck_fuer(const RECT& r, int32_t dpi) {
+    return RECT{skaliert(r.left, dpi), skaliert(r.top, dpi), skaliert(r.right, dpi), skaliert(r.bottom, dpi)};
+}
+
 bool menueschrift_fuer(int32_t dpi, LOGFONTW& schrift) {
     static const auto fuer_dpi = user32_funktion<ParameterForDpi>("SystemParametersInfoForDpi");
     NONCLIENTMETRICSW m{};

@@ -25,11 +25,6 @@ constexpr int32_t RAND = 10, BREITE = 300;
 constexpr RECT FELD{RAND, 10, BREITE, 22}, LISTE{RAND, 38, BREITE, 124}, ZEILE{RAND, 166, BREITE, 46};
 constexpr RECT KNOPF{RAND, 216, 100, 25};
 
-// A rectangle of the four above at dpi.
-RECT bei(const RECT& r, int32_t dpi) {
-    return RECT{skaliert(r.left, dpi), skaliert(r.top, dpi), skaliert(r.right, dpi), skaliert(r.bottom, dpi)};
-}
-
 // The dialog's outer size at dpi: the controls with the margin, the frame
 // and the title bar.
 int32_t fensterbreite(int32_t dpi) {
@@ -42,7 +37,7 @@ int32_t fensterhoehe(int32_t dpi) {
 
 HWND breites_kind(HWND vater, const wchar_t* klasse, DWORD stil, DWORD erweitert, const RECT& r96,
                   uint16_t id, int32_t dpi) {
-    const RECT r = bei(r96, dpi);
+    const RECT r = rechteck_fuer(r96, dpi);
     return CreateWindowExW(erweitert, klasse, L"", KIND | stil, r.left, r.top, r.right, r.bottom, vater,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                            nullptr);
@@ -62,7 +57,7 @@ Such_DF::Such_DF(Fenster* vater, Such_Partner& partner, int32_t dpi)
                WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE),
       partner(partner), dpi_(dpi_begrenzt(dpi)) {
     if (instanz && dpi_ != DPI_NORMAL) schrift = std::make_unique<Font>(schrift_fuer(instanz->font.beschreibung(), dpi_));
-    const RECT knopf = bei(KNOPF, dpi_);
+    const RECT knopf = rechteck_fuer(KNOPF, dpi_);
     zentrieren = std::make_unique<Taster_KF>(this, ui_text(UI_ZENTRIEREN), knopf.left, knopf.top,
                                              knopf.right, knopf.bottom, KIND | WS_TABSTOP);
     zentrieren->id(SUCH_ZENTRIEREN);
