@@ -18,8 +18,8 @@ constexpr int32_t ZEILE_X = 10, ZEILE_BREITE = 400;  // pixels at 96 DPI
 
 Info_Basis_DF::Info_Basis_DF(Fenster* vater, const char* titel, const char* button_text,
                              int32_t x, int32_t y, int32_t breite, int32_t hoehe, DWORD stil,
-                             const Aufbau& aufbau, int32_t dpi)
-    : Dialog_F(vater, titel, x, y, breite, hoehe, stil), dpi_(dpi_begrenzt(dpi)), aufbau(aufbau_fuer(aufbau, dpi_)) {
+                             const Aufbau& aufbau96, int32_t dpi)
+    : Dialog_F(vater, titel, x, y, breite, hoehe, stil), dpi_(dpi_begrenzt(dpi)), aufbau(aufbau_fuer(aufbau96, dpi_)) {
     if (instanz && dpi_ != DPI_NORMAL) schrift = std::make_unique<Font>(schrift_fuer(instanz->font.beschreibung(), dpi_));
     for (int32_t i = 0; i < aufbau.bilder; ++i) {
         const RECT& r = aufbau.bild[i];

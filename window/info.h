@@ -31,10 +31,10 @@ protected:
         int32_t zeilen_y;    // y of the first line
         int32_t abstand;     // from line to line
     };
-    // aufbau in pixels at 96 DPI; the controls and the font are placed and
+    // aufbau96 in pixels at 96 DPI; the controls and the font are placed and
     // made at dpi (breite and hoehe are the caller's, already at dpi).
     Info_Basis_DF(Fenster* vater, const char* titel, const char* button_text, int32_t x,
-                  int32_t y, int32_t breite, int32_t hoehe, DWORD stil, const Aufbau& aufbau,
+                  int32_t y, int32_t breite, int32_t hoehe, DWORD stil, const Aufbau& aufbau96,
                   int32_t dpi);
     // Replaces the lines of an earlier call; a null line leaves its place empty.
     void zeilen_setzen(const char* const* texte, int32_t n);

@@ -277,8 +277,9 @@ TEST_F(Suche, DialogBeiDerAufloesungDesHauptfensters) {
         RECT aussen;
         GetWindowRect(s.hwnd, &aussen);
         EXPECT_EQ(skaliert(320, f.dpi) + 2 * systemmass(SM_CXFIXEDFRAME, f.dpi), aussen.right - aussen.left);
-        if (f.dpi == DPI_NORMAL)
+        if (f.dpi == DPI_NORMAL) {
             EXPECT_EQ(instanz->font.handle(), reinterpret_cast<HFONT>(SendMessageW(s.feld, WM_GETFONT, 0, 0)));
+        }
     }
     varnis_beenden();
 }
