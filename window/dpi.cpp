@@ -6,6 +6,7 @@ using DpiForWindow = UINT(WINAPI*)(HWND);
 using DpiForSystem = UINT(WINAPI*)();
 using MetricsForDpi = int(WINAPI*)(int, UINT);
 using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+using ParameterForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
 // user32 is loaded in every process that has windows; its address stays.
 template <class F>
@@ -65,4 +66,23 @@ LOGFONTA schrift_fuer(const LOGFONTA& beschreibung, int32_t dpi) {
     neu.lfHeight = skaliert(beschreibung.lfHeight, dpi);
     neu.lfWidth = skaliert(beschreibung.lfWidth, dpi);
     return neu;
+}
+
+RECT rechteck_fuer(const RECT& r, int32_t dpi) {
+    return RECT{skaliert(r.left, dpi), skaliert(r.top, dpi), skaliert(r.right, dpi), skaliert(r.bottom, dpi)};
+}
+
+bool menueschrift_fuer(int32_t dpi, LOGFONTW& schrift) {
+    static const auto fuer_dpi = user32_funktion<ParameterForDpi>("SystemParametersInfoForDpi");
+    NONCLIENTMETRICSW m{};
+    m.cbSize = sizeof m;
+    if (fuer_dpi && fuer_dpi(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0, static_cast<UINT>(dpi))) {
+        schrift = m.lfMenuFont;
+        return true;
+    }
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0)) return false;
+    schrift = m.lfMenuFont;
+    schrift.lfHeight = MulDiv(schrift.lfHeight, dpi, dpi_system());
+    schrift.lfWidth = MulDiv(schrift.lfWidth, dpi, dpi_system());
+    return true;
 }

@@ -26,3 +26,9 @@ int32_t systemmass(int32_t index, int32_t dpi);
 // stock fonts (the window library's font among them) are taken as 96-DPI
 // designs: Wine keeps their pixel sizes at every system resolution.
 LOGFONTA schrift_fuer(const LOGFONTA& beschreibung, int32_t dpi);
+// Each of r's four numbers (pixels at 96 DPI) scaled to dpi.
+RECT rechteck_fuer(const RECT& r, int32_t dpi);
+// The system's menu font at dpi: SystemParametersInfoForDpi's, else the
+// system's scaled from the system's resolution to dpi. False when the
+// system gives none.
+bool menueschrift_fuer(int32_t dpi, LOGFONTW& schrift);

@@ -86,7 +86,7 @@ void Himmel_DF::menue_befehl(int32_t id) {
     } else if (id == BEFEHL_HILFE) {
         programm_hilfe().oeffnen(hwnd, start_verzeichnis);
     } else if (id == BEFEHL_INFO) {
-        ueber_zeigen();
+        ueber_zeigen(dpi_);
     } else if (id == BEFEHL_REKT_LINKS || id == BEFEHL_REKT_RECHTS) {
         pfeiltaste(id == BEFEHL_REKT_LINKS ? VK_LEFT : VK_RIGHT);
     } else if (id == BEFEHL_KOERPER) {

@@ -143,13 +143,13 @@ LRESULT Himmel_DF::wm_command(uint16_t id, LPARAM kontrolle, uint16_t code) {
 // The menu items the program draws in night mode (menue/menuepunkt.h).
 LRESULT Himmel_DF::wm_measureitem(WPARAM id, MEASUREITEMSTRUCT* element) {
     if (!element || element->CtlType != ODT_MENU) return Dialog_F::wm_measureitem(id, element);
-    menuepunkt_messen(hwnd, *element);
+    menuepunkt_messen(hwnd, *element, dpi_);
     return TRUE;
 }
 
 LRESULT Himmel_DF::wm_drawitem(WPARAM id, DRAWITEMSTRUCT* element) {
     if (!element || element->CtlType != ODT_MENU) return Dialog_F::wm_drawitem(id, element);
-    menuepunkt_zeichnen(*element);
+    menuepunkt_zeichnen(*element, dpi_);
     return TRUE;
 }
 

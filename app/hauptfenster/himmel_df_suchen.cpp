@@ -13,7 +13,7 @@
 
 void Himmel_DF::suchen_oeffnen() {
     const bool neu = !suche;
-    if (neu) suche = std::make_unique<Such_DF>(this, *this);
+    if (neu) suche = std::make_unique<Such_DF>(this, *this, dpi_);
     suche->oeffnen(1);
     if (suche->hwnd) BringWindowToTop(suche->hwnd);  // also when it was open behind the window
     if (!neu || !suche->hwnd) return;

@@ -1,21 +1,20 @@
 #include "menue/menuepunkt.h"
 
-#include <cstdint>
 #include <cstring>
 
+#include "dpi.h"
 #include "farbgebung.h"
 #include "gdi_objekt.h"
 
 namespace {
 
-constexpr int32_t RAND = 6;       // pixels left and right of a text in the bar
-constexpr int32_t ABSTAND = 24;   // pixels between an item's text and its key
+// Pixels at 96 DPI.
+constexpr int32_t RAND = 6;       // left and right of a text in the bar
+constexpr int32_t ABSTAND = 24;   // between an item's text and its key
 
-HFONT menueschrift() {
-    NONCLIENTMETRICSA m{};
-    m.cbSize = sizeof m;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof m, &m, 0)) return nullptr;
-    return CreateFontIndirectA(&m.lfMenuFont);
+HFONT menueschrift(int32_t dpi) {
+    LOGFONTW schrift{};
+    return menueschrift_fuer(dpi, schrift) ? CreateFontIndirectW(&schrift) : nullptr;
 }
 
 // The text before the tab and the key after it ("" when there is none).
@@ -40,23 +39,23 @@ int32_t textbreite(HDC dc, const char* text, int n) {
 
 }  // namespace
 
-void menuepunkt_messen(HWND fenster, MEASUREITEMSTRUCT& punkt) {
+void menuepunkt_messen(HWND fenster, MEASUREITEMSTRUCT& punkt, int32_t dpi) {
     const char *links, *rechts;
     int links_n;
     teilen(punkt.itemData, links, links_n, rechts);
     HDC dc = GetDC(fenster);
-    GdiObjekt schrift(menueschrift());
+    GdiObjekt schrift(menueschrift(dpi));
     Auswahl auswahl(dc, schrift.handle() ? schrift.handle() : GetStockObject(DEFAULT_GUI_FONT));
     const bool leiste = in_leiste(punkt.itemData);
-    int32_t breite = textbreite(dc, links, links_n) + 2 * RAND;
-    if (!leiste) breite += GetSystemMetrics(SM_CXMENUCHECK);
-    if (*rechts) breite += ABSTAND + textbreite(dc, rechts, -1);
+    int32_t breite = textbreite(dc, links, links_n) + 2 * skaliert(RAND, dpi);
+    if (!leiste) breite += systemmass(SM_CXMENUCHECK, dpi);
+    if (*rechts) breite += skaliert(ABSTAND, dpi) + textbreite(dc, rechts, -1);
     punkt.itemWidth = static_cast<UINT>(breite);
-    punkt.itemHeight = static_cast<UINT>(GetSystemMetrics(SM_CYMENU));
+    punkt.itemHeight = static_cast<UINT>(systemmass(SM_CYMENU, dpi));
     ReleaseDC(fenster, dc);
 }
 
-void menuepunkt_zeichnen(const DRAWITEMSTRUCT& punkt) {
+void menuepunkt_zeichnen(const DRAWITEMSTRUCT& punkt, int32_t dpi) {
     const Farbgebung* f = farbgebung();
     if (!f) return;
     HDC dc = punkt.hDC;
@@ -66,25 +65,25 @@ void menuepunkt_zeichnen(const DRAWITEMSTRUCT& punkt) {
     const char *links, *rechts;
     int links_n;
     teilen(punkt.itemData, links, links_n, rechts);
-    GdiObjekt schrift(menueschrift());
+    GdiObjekt schrift(menueschrift(dpi));
     Auswahl auswahl(dc, schrift.handle() ? schrift.handle() : GetStockObject(DEFAULT_GUI_FONT));
     const int alter_modus = SetBkMode(dc, TRANSPARENT);
     const COLORREF alte_farbe =
         SetTextColor(dc, punkt.itemState & (ODS_GRAYED | ODS_DISABLED) ? f->grau : f->text);
     RECT r = punkt.rcItem;
     const bool leiste = in_leiste(punkt.itemData);
-    r.left += leiste ? RAND : GetSystemMetrics(SM_CXMENUCHECK) + RAND;
-    r.right -= RAND;
+    r.left += leiste ? skaliert(RAND, dpi) : systemmass(SM_CXMENUCHECK, dpi) + skaliert(RAND, dpi);
+    r.right -= skaliert(RAND, dpi);
     DrawTextA(dc, links, links_n, &r, DT_SINGLELINE | DT_VCENTER | DT_LEFT);
     if (*rechts) DrawTextA(dc, rechts, -1, &r, DT_SINGLELINE | DT_VCENTER | DT_RIGHT | DT_NOPREFIX);
     if (punkt.itemState & ODS_CHECKED) {
-        // A tick in the text's colour in the check column.
-        GdiObjekt stift(CreatePen(PS_SOLID, 2, f->text));
+        // A tick in the text's colour in the check column (96-DPI pixels).
+        GdiObjekt stift(CreatePen(PS_SOLID, skaliert(2, dpi), f->text));
         Auswahl stift_auswahl(dc, stift.handle());
-        const int32_t x = punkt.rcItem.left + 4, y = (punkt.rcItem.top + punkt.rcItem.bottom) / 2;
+        const int32_t x = punkt.rcItem.left + skaliert(4, dpi), y = (punkt.rcItem.top + punkt.rcItem.bottom) / 2;
         MoveToEx(dc, x, y, nullptr);
-        LineTo(dc, x + 3, y + 3);
-        LineTo(dc, x + 9, y - 4);
+        LineTo(dc, x + skaliert(3, dpi), y + skaliert(3, dpi));
+        LineTo(dc, x + skaliert(9, dpi), y - skaliert(4, dpi));
     }
     SetTextColor(dc, alte_farbe);
     SetBkMode(dc, alter_modus);

@@ -6,7 +6,9 @@
 #include <cstring>
 
 #include "gemeinsam/ui_texte.h"
+#include "dpi.h"
 #include "eintragsfarben.h"
+#include "font.h"
 #include "instanz.h"
 #include "schema_rand.h"
 #include "taster_kf.h"
@@ -17,13 +19,25 @@ namespace {
 constexpr DWORD KIND = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
 constexpr int32_t TEXT = 256;  // bytes of a text in UTF-8, NUL included
 
-// Pixels of the client area: the field, the list, the line and the button.
+// Pixels of the client area at 96 DPI: the field, the list, the line and
+// the button, each as left, top, width and height.
 constexpr int32_t RAND = 10, BREITE = 300;
 constexpr RECT FELD{RAND, 10, BREITE, 22}, LISTE{RAND, 38, BREITE, 124}, ZEILE{RAND, 166, BREITE, 46};
 constexpr RECT KNOPF{RAND, 216, 100, 25};
 
-HWND breites_kind(HWND vater, const wchar_t* klasse, DWORD stil, DWORD erweitert, const RECT& r,
-                  uint16_t id) {
+// The dialog's outer size at dpi: the controls with the margin, the frame
+// and the title bar.
+int32_t fensterbreite(int32_t dpi) {
+    return skaliert(BREITE, dpi) + 2 * skaliert(RAND, dpi) + 2 * systemmass(SM_CXFIXEDFRAME, dpi);
+}
+int32_t fensterhoehe(int32_t dpi) {
+    return skaliert(KNOPF.top, dpi) + skaliert(KNOPF.bottom, dpi) + skaliert(RAND, dpi) +
+           systemmass(SM_CYCAPTION, dpi) + 2 * systemmass(SM_CYFIXEDFRAME, dpi);
+}
+
+HWND breites_kind(HWND vater, const wchar_t* klasse, DWORD stil, DWORD erweitert, const RECT& r96,
+                  uint16_t id, int32_t dpi) {
+    const RECT r = rechteck_fuer(r96, dpi);
     return CreateWindowExW(erweitert, klasse, L"", KIND | stil, r.left, r.top, r.right, r.bottom, vater,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                            nullptr);
@@ -37,15 +51,15 @@ void text_setzen(HWND fenster, const char* utf8) {
 
 }  // namespace
 
-Such_DF::Such_DF(Fenster* vater, Such_Partner& partner)
+Such_DF::Such_DF(Fenster* vater, Such_Partner& partner, int32_t dpi)
     : Dialog_F(vater, ui_text(UI_SUCHEN_TITEL), Fenster::STANDARD, Fenster::STANDARD,
-               BREITE + 2 * RAND + 2 * GetSystemMetrics(SM_CXFIXEDFRAME),
-               KNOPF.top + KNOPF.bottom + RAND + GetSystemMetrics(SM_CYCAPTION) +
-                   2 * GetSystemMetrics(SM_CYFIXEDFRAME),
+               fensterbreite(dpi_begrenzt(dpi)), fensterhoehe(dpi_begrenzt(dpi)),
                WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE),
-      partner(partner) {
-    zentrieren = std::make_unique<Taster_KF>(this, ui_text(UI_ZENTRIEREN), KNOPF.left, KNOPF.top,
-                                             KNOPF.right, KNOPF.bottom, KIND | WS_TABSTOP);
+      partner(partner), dpi_(dpi_begrenzt(dpi)) {
+    if (instanz && dpi_ != DPI_NORMAL) schrift = std::make_unique<Font>(schrift_fuer(instanz->font.beschreibung(), dpi_));
+    const RECT knopf = rechteck_fuer(KNOPF, dpi_);
+    zentrieren = std::make_unique<Taster_KF>(this, ui_text(UI_ZENTRIEREN), knopf.left, knopf.top,
+                                             knopf.right, knopf.bottom, KIND | WS_TABSTOP);
     zentrieren->id(SUCH_ZENTRIEREN);
 }
 
@@ -59,13 +73,18 @@ int Such_DF::klassen_name_(const char* name, int nur_diese) {
 HWND Such_DF::oeffnen(int zeigen) {
     Dialog_F::oeffnen(zeigen);
     if (!hwnd) return hwnd;
+    // Dialog_F gives itself and the button the library's font.
+    const HFONT font = schrift ? schrift->handle() : instanz ? instanz->font.handle() : nullptr;
+    if (schrift) {
+        sm_setfont(font, 1);
+        zentrieren->sm_setfont(font, 1);
+    }
     if (!IsWindow(feld)) {
-        feld = breites_kind(hwnd, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, FELD, SUCH_FELD);
+        feld = breites_kind(hwnd, L"EDIT", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, FELD, SUCH_FELD, dpi_);
         liste = breites_kind(hwnd, L"LISTBOX",
                              WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS,
-                             WS_EX_CLIENTEDGE, LISTE, SUCH_LISTE);
-        zeile = breites_kind(hwnd, L"STATIC", SS_LEFT, 0, ZEILE, SUCH_ZEILE);
-        const HFONT font = instanz ? instanz->font.handle() : nullptr;
+                             WS_EX_CLIENTEDGE, LISTE, SUCH_LISTE, dpi_);
+        zeile = breites_kind(hwnd, L"STATIC", SS_LEFT, 0, ZEILE, SUCH_ZEILE, dpi_);
         for (HWND kind : {feld, liste, zeile})
             if (kind && font) SendMessageW(kind, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
         const int32_t hoehe = liste ? zeilenhoehe(liste, font) : 0;

@@ -10,8 +10,10 @@
 #include <memory>
 
 #include "dialog.h"
+#include "skaliert.h"
 #include "suchen/such_partner.h"
 
+class Font;
 class Taster_KF;
 
 constexpr int32_t SUCH_VORSCHLAEGE = 12;  // suggestions listed at most
@@ -20,7 +22,9 @@ constexpr uint16_t SUCH_FELD = 201, SUCH_LISTE = 202, SUCH_ZEILE = 203, SUCH_ZEN
 
 class Such_DF : public Dialog_F {
 public:
-    Such_DF(Fenster* vater, Such_Partner& partner);
+    // dpi: the owner's resolution; the controls, the size and the font are
+    // those of 96 DPI scaled to it (the main window passes its own).
+    Such_DF(Fenster* vater, Such_Partner& partner, int32_t dpi = DPI_NORMAL);
     ~Such_DF() override;
     int klassen_name_(const char* name, int nur_diese) override;
     // Dialog_F::oeffnen, then the Unicode controls; the field takes the focus.
@@ -51,5 +55,9 @@ private:
     void zeile_setzen(const char* utf8);
 
     Such_Partner& partner;
+    const int32_t dpi_;
+    // The library's font scaled to dpi_; null at 96 DPI, where the library's
+    // own is taken.
+    std::unique_ptr<Font> schrift;
     std::unique_ptr<Taster_KF> zentrieren;
 };

@@ -6,12 +6,14 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "gemeinsam/ui_texte.h"
 #include "karten_umgebung.h"
 #include "menue/menue.h"
+#include "menue/menuepunkt.h"
 #include "schoner_wahl.h"
 
 namespace {
@@ -139,6 +141,31 @@ TEST(MenueBefehl, OnlyMenuOrKeyCodesWithoutAControlAndTheMenuIdentifiers) {
     };
     for (const Fall& f : faelle)
         EXPECT_EQ(f.befehl, ist_menue_befehl(f.kennung, f.code, f.kontrolle)) << f.kennung << "/" << f.code;
+}
+
+// Night mode's items measured at 96, 144 and 192 DPI: the height and the
+// width (text in the menu font, margins, check column, the gap before the
+// key) are those of 96 DPI scaled, within the rounding of the text's
+// glyph widths.
+TEST(Menuepunkt, GemessenBeiDerAufloesungDesFensters) {
+    const Menuepunkt punkte[] = {{"&Nachtmodus\tStrg+N", false}, {"&Karte", true}};
+    for (const Menuepunkt& p : punkte) {
+        MEASUREITEMSTRUCT bei96{};
+        bei96.CtlType = ODT_MENU;
+        bei96.itemData = reinterpret_cast<ULONG_PTR>(&p);
+        menuepunkt_messen(nullptr, bei96, 96);
+        ASSERT_GT(bei96.itemWidth, 30u) << p.text;
+        ASSERT_GT(bei96.itemHeight, 10u) << p.text;
+        for (const int32_t dpi : {144, 192}) {
+            MEASUREITEMSTRUCT m = bei96;
+            menuepunkt_messen(nullptr, m, dpi);
+            const int32_t breite = MulDiv(static_cast<int>(bei96.itemWidth), dpi, 96);
+            const int32_t hoehe = MulDiv(static_cast<int>(bei96.itemHeight), dpi, 96);
+            EXPECT_LE(std::abs(static_cast<int32_t>(m.itemWidth) - breite), breite / 12 + 2)
+                << p.text << " at " << dpi << ": " << m.itemWidth << ", scaled " << breite;
+            EXPECT_LE(std::abs(static_cast<int32_t>(m.itemHeight) - hoehe), 1) << p.text << " at " << dpi;
+        }
+    }
 }
 
 }  // namespace

@@ -8,10 +8,12 @@
 
 #include "bedienfeld/orte.h"
 #include "beschaedigte_kataloge.h"
+#include "bitmap_kf.h"
 #include "combobox_kf.h"
 #include "gemeinsam/ui_texte.h"
 #include "ini_datei.h"
 #include "menue/ueber.h"
+#include "skaliert.h"
 #include "start/programm.h"
 #include "text_kf.h"
 #include "varnis_version.h"
@@ -147,7 +149,7 @@ TEST_F(Start, UeberFensterOeffnetSichWiederNachDemSchliessen) {
     alle_dateien();
     ASSERT_EQ(0, varnis_starten(*instanz));
     EXPECT_EQ(nullptr, FindWindowA(nullptr, ui_text(UI_INFO_TITEL)));  // not shown at start
-    ueber_zeigen();
+    ueber_zeigen(hauptfenster->dpi_);
     HWND info = FindWindowA(nullptr, ui_text(UI_INFO_TITEL));
     ASSERT_NE(nullptr, info);
     RECT r;
@@ -170,8 +172,58 @@ TEST_F(Start, UeberFensterOeffnetSichWiederNachDemSchliessen) {
                  reinterpret_cast<LPARAM>(GetDlgItem(info, IDOK)));
     pumpen();
     EXPECT_FALSE(IsWindow(info));
-    ueber_zeigen();
+    ueber_zeigen(hauptfenster->dpi_);
     EXPECT_NE(nullptr, FindWindowA(nullptr, ui_text(UI_INFO_TITEL)));
+}
+
+// The about window at the main window's resolution (96, 144, 192 DPI): its
+// size, its button and the button's font, its pictures and its lines are those of 96 DPI
+// scaled; made anew when the resolution changed since it was last shown.
+TEST_F(Start, UeberFensterBeiDerAufloesungDesHauptfensters) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    const int32_t hoehe96 = instanz->font.beschreibung().lfHeight;
+    for (const int32_t dpi : {96, 144, 192, 96}) {
+        SCOPED_TRACE(dpi);
+        RECT vorschlag;
+        GetWindowRect(hauptfenster->hwnd, &vorschlag);
+        SendMessageA(hauptfenster->hwnd, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&vorschlag));
+        ueber_zeigen(hauptfenster->dpi_);
+        const HWND info = FindWindowA(nullptr, ui_text(UI_INFO_TITEL));
+        ASSERT_NE(nullptr, info);
+        RECT r;
+        GetWindowRect(info, &r);
+        EXPECT_EQ(skaliert(410, dpi), r.right - r.left);
+        // No higher than the screen lets a window be (Xvfb's 768 or so).
+        if (skaliert(443, dpi) < GetSystemMetrics(SM_CYMAXTRACK)) {
+            EXPECT_EQ(skaliert(443, dpi), r.bottom - r.top);
+        }
+        GetWindowRect(GetDlgItem(info, IDOK), &r);
+        MapWindowPoints(nullptr, info, reinterpret_cast<POINT*>(&r), 2);
+        const RECT knopf{skaliert(330, dpi), skaliert(380, dpi), skaliert(330, dpi) + skaliert(64, dpi),
+                         skaliert(380, dpi) + skaliert(25, dpi)};
+        EXPECT_TRUE(EqualRect(&knopf, &r)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+        LOGFONTA lf{};
+        GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageA(GetDlgItem(info, IDOK), WM_GETFONT, 0, 0)), sizeof lf, &lf);
+        EXPECT_EQ(skaliert(hoehe96, dpi), lf.lfHeight);
+        std::vector<SIZE> bilder;
+        int32_t zeilen = 0;
+        for (HWND kind = GetWindow(info, GW_CHILD); kind; kind = GetWindow(kind, GW_HWNDNEXT)) {
+            wFenster* objekt = wFenster::welches_fenster(kind);
+            GetWindowRect(kind, &r);
+            if (objekt && objekt->klassen_name_("Bitmap_KF", 1)) bilder.push_back({r.right - r.left, r.bottom - r.top});
+            if (!objekt || !objekt->klassen_name_("Text_KF", 1)) continue;
+            ++zeilen;
+            EXPECT_EQ(skaliert(400, dpi), r.right - r.left);
+        }
+        EXPECT_GT(zeilen, 3);
+        ASSERT_EQ(2u, bilder.size());
+        std::sort(bilder.begin(), bilder.end(), [](SIZE a, SIZE b) { return a.cx < b.cx; });
+        EXPECT_EQ(skaliert(64, dpi), bilder[0].cx);
+        EXPECT_EQ(skaliert(64, dpi), bilder[0].cy);
+        EXPECT_EQ(skaliert(380, dpi), bilder[1].cx);
+        EXPECT_EQ(skaliert(211, dpi), bilder[1].cy);
+    }
 }
 
 }  // namespace

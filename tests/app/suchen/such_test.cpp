@@ -7,10 +7,12 @@
 #include "programm_umgebung.h"
 
 #include <string>
+#include <utility>
 
 #include "bildschirm.h"
 #include "canvas_kf.h"
 #include "dib_kf.h"
+#include "dpi.h"
 #include "menue/menue.h"
 #include "projektion.h"
 #include "start/programm.h"
@@ -223,6 +225,63 @@ TEST_F(Suche, VorschlaegeWieDasSystemUndNachtsRot) {
     SendMessageA(h.hwnd, WM_COMMAND, MAKEWPARAM(BEFEHL_NACHTMODUS, 1), 0);
     wie_main_pumpen(*instanz);
     EXPECT_EQ(eigen, bildschirm_pixel(s.liste));
+}
+
+// The rectangle of a control in its dialog's client area.
+RECT im_dialog(HWND kind) {
+    RECT r;
+    GetWindowRect(kind, &r);
+    MapWindowPoints(nullptr, GetParent(kind), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+int32_t schrifthoehe(HWND kind) {
+    LOGFONTA lf{};
+    GetObjectA(reinterpret_cast<HGDIOBJ>(SendMessageW(kind, WM_GETFONT, 0, 0)), sizeof lf, &lf);
+    return lf.lfHeight;
+}
+
+// The main window at 96, 144 and 192 DPI opens the dialog at its own
+// resolution: each control's place and size and the dialog's width are the
+// 96-DPI ones scaled, the font is the library's scaled; at 96 the
+// library's font itself and the sizes as they always were.
+TEST_F(Suche, DialogBeiDerAufloesungDesHauptfensters) {
+    alle_dateien();
+    ASSERT_EQ(0, varnis_starten(*instanz));
+    Himmel_DF& h = *hauptfenster;
+    const int32_t hoehe96 = instanz->font.beschreibung().lfHeight;
+    struct Fall {
+        int32_t dpi;
+        RECT feld, liste, zeile, knopf;  // left, top, right, bottom
+    };
+    for (const Fall& f : {Fall{96, {10, 10, 310, 32}, {10, 38, 310, 162}, {10, 166, 310, 212}, {10, 216, 110, 241}},
+                          Fall{144, {15, 15, 465, 48}, {15, 57, 465, 243}, {15, 249, 465, 318}, {15, 324, 165, 362}},
+                          Fall{192, {20, 20, 620, 64}, {20, 76, 620, 324}, {20, 332, 620, 424}, {20, 432, 220, 482}}}) {
+        SCOPED_TRACE(f.dpi);
+        RECT vorschlag;
+        GetWindowRect(h.hwnd, &vorschlag);
+        SendMessageA(h.hwnd, WM_DPICHANGED, MAKEWPARAM(f.dpi, f.dpi), reinterpret_cast<LPARAM>(&vorschlag));
+        ASSERT_EQ(f.dpi, h.dpi_);
+        h.suche.reset();
+        SendMessageA(h.hwnd, WM_COMMAND, MAKEWPARAM(BEFEHL_SUCHEN, 1), 0);
+        ASSERT_TRUE(h.suche && h.suche->hwnd);
+        Such_DF& s = *h.suche;
+        const HWND knopf = GetDlgItem(s.hwnd, SUCH_ZENTRIEREN);
+        ASSERT_NE(nullptr, knopf);
+        const std::pair<HWND, RECT> kinder[] = {{s.feld, f.feld}, {s.liste, f.liste}, {s.zeile, f.zeile}, {knopf, f.knopf}};
+        for (const auto& [kind, soll] : kinder) {
+            const RECT r = im_dialog(kind);
+            EXPECT_TRUE(EqualRect(&r, &soll)) << r.left << "," << r.top << "," << r.right << "," << r.bottom;
+            EXPECT_EQ(skaliert(hoehe96, f.dpi), schrifthoehe(kind));
+        }
+        RECT aussen;
+        GetWindowRect(s.hwnd, &aussen);
+        EXPECT_EQ(skaliert(320, f.dpi) + 2 * systemmass(SM_CXFIXEDFRAME, f.dpi), aussen.right - aussen.left);
+        if (f.dpi == DPI_NORMAL) {
+            EXPECT_EQ(instanz->font.handle(), reinterpret_cast<HFONT>(SendMessageW(s.feld, WM_GETFONT, 0, 0)));
+        }
+    }
+    varnis_beenden();
 }
 
 }  // namespace
