@@ -8,12 +8,18 @@ using MetricsForDpi = int(WINAPI*)(int, UINT);
 using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using ParameterForDpi = BOOL(WINAPI*)(UINT, UINT, PVOID, UINT, UINT);
 
+// A function of bibliothek by name; null when the library or the function
+// is missing (an older Windows).
+template <class F>
+F funktion(HMODULE bibliothek, const char* name) {
+    return bibliothek ? reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(bibliothek, name)))
+                      : nullptr;
+}
+
 // user32 is loaded in every process that has windows; its address stays.
 template <class F>
 F user32_funktion(const char* name) {
-    const HMODULE user32 = GetModuleHandleA("user32.dll");
-    return user32 ? reinterpret_cast<F>(reinterpret_cast<void (*)()>(GetProcAddress(user32, name)))
-                  : nullptr;
+    return funktion<F>(GetModuleHandleA("user32.dll"), name);
 }
 
 // A resolution from the system: 0 and absurd values are none.
@@ -42,11 +48,7 @@ int32_t dpi_fenster(HWND fenster) {
 
 int32_t dpi_monitor(HMONITOR monitor) {
     // shcore.dll is not loaded by itself and stays loaded for the process.
-    static const HMODULE shcore = LoadLibraryA("shcore.dll");
-    static const auto fuer_monitor =
-        shcore ? reinterpret_cast<DpiForMonitor>(
-                     reinterpret_cast<void (*)()>(GetProcAddress(shcore, "GetDpiForMonitor")))
-               : nullptr;
+    static const auto fuer_monitor = funktion<DpiForMonitor>(LoadLibraryA("shcore.dll"), "GetDpiForMonitor");
     UINT x = 0, y = 0;
     // 0 is MDT_EFFECTIVE_DPI, the resolution the user chose for the screen.
     if (monitor && fuer_monitor && SUCCEEDED(fuer_monitor(monitor, 0, &x, &y))) {
